@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace pixelwick {
+
+enum class HotSpotStatus { Ok, NotANumber, OutOfRange };
+
+struct HotSpotValue {
+    HotSpotStatus status = HotSpotStatus::NotANumber;
+    std::int16_t value = 0;
+};
+
+// An optionally signed decimal number with an optional "." fraction and
+// surrounding blanks, rounded to the nearest integer (a half to the even
+// one), that must fit a signed 16-bit value.
+HotSpotValue parseHotSpot(const QString &text);
+
+} // namespace pixelwick

@@ -1,0 +1,79 @@
+#include "mask_encoder.h"
+
+#include <string>
+
+namespace pixelwick {
+
+std::uint8_t BitStringToByte(std::string_view bits)
+{
+    int value = 0;
+    for (int j = 0; j < 8; ++j) {
+        const std::size_t position = std::size_t(8 - j); // 1-based
+        if (position <= bits.size() && bits[position - 1] == '1')
+            value += 1 << j;
+    }
+    return std::uint8_t(value);
+}
+
+namespace {
+
+// Opaque pixels that are none of the four colours still need a sensible
+// look: light ones white, dark ones black.
+char characterByLuminance(ColourValue c)
+{
+    if (c < 0)
+        return '0';
+    const int luminance = (299 * redOf(c) + 587 * greenOf(c) + 114 * blueOf(c)) / 1000;
+    return luminance >= 128 ? '1' : '0';
+}
+
+} // namespace
+
+char xorCharacter(ColourValue c, const KeyColours &keys)
+{
+    // White and black come before the key colours on purpose: a white
+    // background key makes white pixels invert, a black invert key makes
+    // black pixels transparent.
+    if (c == kWhite)
+        return '1';
+    if (c == kBlack)
+        return '0';
+    if (c == keys.background)
+        return '0';
+    if (c == keys.invert)
+        return '1';
+    return characterByLuminance(c);
+}
+
+char andCharacter(ColourValue c, const KeyColours &keys)
+{
+    return (c == keys.background || c == keys.invert) ? '1' : '0';
+}
+
+namespace {
+
+bool encodePlane(const PixelSource &source, const KeyColours &keys,
+                 char (*classify)(ColourValue, const KeyColours &), const ByteSink &sink)
+{
+    std::string byteText;
+    for (int y = kCursorSize - 1; y >= 0; --y) {
+        for (int k = 0; k < kCursorSize / 8; ++k) {
+            for (int i = 0; i < 8; ++i)
+                byteText.push_back(classify(source.colourAt(8 * k + i, y), keys));
+            if (!sink(BitStringToByte(byteText)))
+                return false;
+            byteText.clear();
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink)
+{
+    return encodePlane(source, keys, xorCharacter, sink)
+        && encodePlane(source, keys, andCharacter, sink);
+}
+
+} // namespace pixelwick

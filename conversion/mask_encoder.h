@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+namespace pixelwick {
+
+// A colour as 0x00BBGGRR: red in the low byte, high byte 0.
+using ColourValue = std::int32_t;
+
+inline constexpr ColourValue kWhite = 0x00FFFFFF;
+inline constexpr ColourValue kBlack = 0;
+// What a position outside the picture reads as; it never equals a real colour.
+inline constexpr ColourValue kNoColour = -1;
+
+constexpr ColourValue colourValue(int red, int green, int blue)
+{
+    return ColourValue((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
+}
+
+constexpr int redOf(ColourValue c) { return c & 0xFF; }
+constexpr int greenOf(ColourValue c) { return (c >> 8) & 0xFF; }
+constexpr int blueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+
+inline constexpr int kCursorSize = 32;
+
+// The picture as it is shown: colour at (x, y), origin top-left.
+class PixelSource {
+public:
+    virtual ~PixelSource() = default;
+    virtual ColourValue colourAt(int x, int y) const = 0;
+};
+
+// Pixels of exactly `background` become transparent, of exactly `invert`
+// invert the screen.
+struct KeyColours {
+    ColourValue background;
+    ColourValue invert;
+};
+
+// "1" at position 1 is the most significant bit; missing or other characters are 0.
+std::uint8_t BitStringToByte(std::string_view bits);
+
+char xorCharacter(ColourValue c, const KeyColours &keys);
+char andCharacter(ColourValue c, const KeyColours &keys);
+
+// Receives each finished byte; returning false stops the encoding.
+using ByteSink = std::function<bool(std::uint8_t)>;
+
+// Emits the 128 XOR bytes, then the 128 AND bytes, rows bottom-up.
+// Returns false if the sink refused a byte.
+bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink);
+
+} // namespace pixelwick

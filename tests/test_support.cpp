@@ -1,0 +1,96 @@
+#include "test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace testing {
+
+GridSource::GridSource(const std::function<ColourValue(int, int)> &paint)
+{
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            set(x, y, paint(x, y));
+}
+
+ColourValue GridSource::colourAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= 32 || y >= 32)
+        return pixelwick::kNoColour;
+    return pixels[std::size_t(y * 32 + x)];
+}
+
+const char *lookName(Look look)
+{
+    switch (look) {
+    case Look::Black: return "black";
+    case Look::White: return "white";
+    case Look::Transparent: return "transparent";
+    case Look::Inverted: return "inverted";
+    }
+    return "?";
+}
+
+Look lookAt(const QByteArray &cursor, int x, int y)
+{
+    const int row = 31 - y; // rows are stored bottom-up
+    const int byteIndex = row * 4 + x / 8;
+    const int bit = 7 - x % 8;
+    const bool xorBit = (std::uint8_t(cursor.at(pixelwick::kFixedBlocksSize + byteIndex)) >> bit) & 1;
+    const bool andBit = (std::uint8_t(cursor.at(pixelwick::kFixedBlocksSize + 128 + byteIndex)) >> bit) & 1;
+    if (andBit)
+        return xorBit ? Look::Inverted : Look::Transparent;
+    return xorBit ? Look::White : Look::Black;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QString icotoolList(const QString &path)
+{
+    const QString icotool = QStandardPaths::findExecutable(QStringLiteral("icotool"));
+    if (icotool.isEmpty())
+        return QStringLiteral("error: icotool is not installed (./run installs icoutils)");
+    QProcess process;
+    process.start(icotool, {QStringLiteral("-l"), path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("error: icotool failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString checkWithIcotool(const QString &path, int hotSpotX, int hotSpotY)
+{
+    const QString listing = icotoolList(path);
+    if (listing.startsWith(QStringLiteral("error:")))
+        return listing;
+    const QStringList lines = listing.split(u'\n', Qt::SkipEmptyParts);
+    if (lines.size() != 1)
+        return QStringLiteral("expected one image, icotool lists: ") + listing;
+    const QStringList fields = lines.first().split(u' ', Qt::SkipEmptyParts);
+    const QStringList expected = {
+        QStringLiteral("--cursor"),
+        QStringLiteral("--width=32"),
+        QStringLiteral("--height=32"),
+        QStringLiteral("--bit-depth=1"),
+        QStringLiteral("--hotspot-x=%1").arg(hotSpotX),
+        QStringLiteral("--hotspot-y=%1").arg(hotSpotY),
+    };
+    for (const QString &field : expected) {
+        if (!fields.contains(field))
+            return QStringLiteral("icotool lists \"%1\", missing %2").arg(listing, field);
+    }
+    return {};
+}
+
+} // namespace testing

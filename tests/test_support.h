@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cursor_file.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace testing {
+
+using pixelwick::ColourValue;
+
+// A 32 x 32 picture held in memory; reads -1 outside it like the preview.
+class GridSource : public pixelwick::PixelSource {
+public:
+    explicit GridSource(ColourValue fill = pixelwick::kWhite) { pixels.fill(fill); }
+    explicit GridSource(const std::function<ColourValue(int, int)> &paint);
+    ColourValue colourAt(int x, int y) const override;
+    void set(int x, int y, ColourValue c) { pixels[std::size_t(y * 32 + x)] = c; }
+    std::array<ColourValue, 32 * 32> pixels;
+};
+
+enum class Look { Black, White, Transparent, Inverted };
+const char *lookName(Look look);
+
+// What the cursor shows at (x, y), read from the two planes of a whole file.
+Look lookAt(const QByteArray &cursor, int x, int y);
+
+QByteArray readAll(const QString &path);
+bool writeAll(const QString &path, const QByteArray &bytes);
+
+// The independent reader: icotool's listing of a cursor file, one line per
+// image, or a text starting with "error:".
+QString icotoolList(const QString &path);
+
+// Checks a produced file with icotool and returns an empty text when it is
+// one 32 x 32, 1-bit cursor with this hot spot, else what is wrong.
+QString checkWithIcotool(const QString &path, int hotSpotX, int hotSpotY);
+
+} // namespace testing
