@@ -29,10 +29,6 @@ QByteArray fixedBytes(const char *hotSpot)
     return QByteArray::fromHex(hex.toLatin1().replace(' ', ""));
 }
 
-QStringList listing(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -49,6 +51,21 @@ QByteArray readAll(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,
+                         pixelwick::HotSpot hotSpot)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !pixelwick::writeCursor(buffer, hotSpot, source, keys))
+        return {};
+    return bytes;
 }
 
 bool writeAll(const QString &path, const QByteArray &bytes)

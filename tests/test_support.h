@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -28,6 +29,11 @@ const char *lookName(Look look);
 Look lookAt(const QByteArray &cursor, int x, int y);
 
 QByteArray readAll(const QString &path);
+// Every name in `folder`, hidden ones too, sorted.
+QStringList listing(const QString &folder);
+// The whole cursor file the encoder makes of `source`.
+QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,
+                         pixelwick::HotSpot hotSpot = {});
 bool writeAll(const QString &path, const QByteArray &bytes);
 
 // The independent reader: icotool's listing of a cursor file, one line per

@@ -29,29 +29,40 @@ quint32 littleEndian(const QByteArray &bytes, int offset, int size)
     return value;
 }
 
-// Qt's bitmap reader fills a short file's missing rows instead of failing,
-// and a bitmap stores its top rows last, so check the header's sizes.
-bool bitmapIsComplete(QFile &file)
-{
-    const QByteArray header = file.peek(54);
-    if (header.size() < 26)
-        return false;
-    const qint64 pixelOffset = littleEndian(header, 10, 4);
-    const quint32 infoSize = littleEndian(header, 14, 4);
+struct BitmapHeader {
+    bool readable = false;
     qint64 width = 0;
     qint64 height = 0;
+    qint64 bytesNeeded = 0;
+};
+
+// Qt's bitmap reader fills a short file's missing rows instead of failing,
+// and a bitmap stores its top rows last, so the header's sizes are checked
+// against the file's.
+BitmapHeader bitmapHeader(QFile &file)
+{
+    // The reader has already moved through the file; read from its start.
+    const qint64 position = file.pos();
+    file.seek(0);
+    const QByteArray header = file.read(54);
+    file.seek(position);
+    BitmapHeader result;
+    if (header.size() < 26)
+        return result;
+    const qint64 pixelOffset = littleEndian(header, 10, 4);
+    const quint32 infoSize = littleEndian(header, 14, 4);
     qint64 bitsPerPixel = 0;
     quint32 compression = 0;
     qint64 imageSize = 0;
     if (infoSize == 12) {
-        width = littleEndian(header, 18, 2);
-        height = littleEndian(header, 20, 2);
+        result.width = littleEndian(header, 18, 2);
+        result.height = littleEndian(header, 20, 2);
         bitsPerPixel = littleEndian(header, 24, 2);
     } else {
         if (header.size() < 38)
-            return false;
-        width = qint32(littleEndian(header, 18, 4));
-        height = qint32(littleEndian(header, 22, 4));
+            return result;
+        result.width = std::abs(qint64(qint32(littleEndian(header, 18, 4))));
+        result.height = std::abs(qint64(qint32(littleEndian(header, 22, 4))));
         bitsPerPixel = littleEndian(header, 28, 2);
         compression = littleEndian(header, 30, 4);
         imageSize = littleEndian(header, 34, 4);
@@ -59,20 +70,37 @@ bool bitmapIsComplete(QFile &file)
     // Uncompressed rows (plain or bit fields) have a known length; for
     // run-length data the header's own byte count is all there is to check.
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
-    const qint64 needed = pixelOffset + (uncompressed ? rowBytes * std::abs(height) : imageSize);
-    return file.size() >= needed;
+    const qint64 rowBytes = (result.width * bitsPerPixel + 31) / 32 * 4;
+    result.bytesNeeded = pixelOffset + (uncompressed ? rowBytes * result.height : imageSize);
+    result.readable = true;
+    return result;
+}
+
+QString incomplete(const QString &shown)
+{
+    return QStringLiteral("The picture %1 is incomplete: the file ends before the picture does.").arg(shown);
+}
+
+bool tooLarge(qint64 width, qint64 height)
+{
+    return width * height * 4 > qint64(kAllocationLimitMegabytes) * 1024 * 1024;
+}
+
+QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
+{
+    return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
 // Qt's GIF reader also returns what it has of a cut-off file; a whole GIF
 // ends with its trailer byte (some writers pad after it with zeros).
 bool gifIsComplete(QFile &file)
 {
+    const qint64 position = file.pos();
     const qint64 tail = qMin<qint64>(file.size(), 4096);
     if (!file.seek(file.size() - tail))
         return false;
     const QByteArray end = file.read(tail);
-    file.seek(0);
+    file.seek(position);
     for (qsizetype i = end.size() - 1; i >= 0; --i) {
         if (end.at(i) != '\0')
             return end.at(i) == ';';
@@ -107,16 +135,20 @@ LoadedPicture loadPicture(const QString &path)
     const QByteArray format = reader.format();
     if (format.isEmpty())
         return {{}, QStringLiteral("%1 is not a picture in any format this program can read.").arg(shown)};
+    // Qt refuses a bitmap that claims too many pixels before it reports a
+    // size, so its header is read here to say what is wrong.
+    if (format == "bmp") {
+        const BitmapHeader header = bitmapHeader(file);
+        if (header.readable && tooLarge(header.width, header.height))
+            return {{}, tooLargeMessage(shown, header.width, header.height)};
+        if (!header.readable || file.size() < header.bytesNeeded)
+            return {{}, incomplete(shown)};
+    }
     const QSize claimed = reader.size();
-    if (claimed.isValid()
-        && qint64(claimed.width()) * claimed.height() * 4 > qint64(kAllocationLimitMegabytes) * 1024 * 1024)
-        return {{}, QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).")
-                        .arg(shown)
-                        .arg(claimed.width())
-                        .arg(claimed.height())};
-    const bool complete = format == "bmp" ? bitmapIsComplete(file) : format == "gif" ? gifIsComplete(file) : true;
-    if (!complete)
-        return {{}, QStringLiteral("The picture %1 is incomplete: the file ends before the picture does.").arg(shown)};
+    if (claimed.isValid() && tooLarge(claimed.width(), claimed.height()))
+        return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
+    if (format == "gif" && !gifIsComplete(file))
+        return {{}, incomplete(shown)};
 
     QImage image = reader.read();
     if (image.isNull())

@@ -1,0 +1,202 @@
+#include "main_window.h"
+
+#include "picture_loading.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <exception>
+
+namespace pixelwick {
+
+namespace {
+
+template <typename Control>
+Control *placed(Control *control, const char *name, int left, int top, int width, int height)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
+{
+    auto *result = placed(new QPushButton(caption, parent), name, left, top, 97, 25);
+    // Enter presses a button only while it has the focus; there is no
+    // default button, so Escape presses none.
+    result->setAutoDefault(true);
+    result->setDefault(false);
+    return result;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+              Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *result = placed(new QLabel(text, parent), name, left, top, width, 17);
+    result->setAlignment(alignment | Qt::AlignVCenter);
+    return result;
+}
+
+QLineEdit *field(QWidget *parent, const char *name, int left, int top)
+{
+    auto *result = placed(new QLineEdit(QStringLiteral("15"), parent), name, left, top, 33, 19);
+    result->setTextMargins(0, 0, 0, 0);
+    return result;
+}
+
+PictureBox *box(QWidget *parent, PictureBox::Role role, const char *name, const QString &accessibleName, int left,
+                int top)
+{
+    auto *result = placed(new PictureBox(role, parent), name, left, top, kCursorSize, kCursorSize);
+    result->setAccessibleName(accessibleName);
+    return result;
+}
+
+// The controls have fixed sizes, so take the largest font up to the usual
+// one in which every caption fits its control.
+QFont fittingFont(QFont font, const QList<QWidget *> &controls)
+{
+    const auto fits = [&](const QFont &candidate) {
+        const QFontMetrics metrics(candidate);
+        for (QWidget *control : controls) {
+            QString text;
+            int room = control->width();
+            if (auto *asLabel = qobject_cast<QLabel *>(control)) {
+                text = asLabel->text();
+            } else if (auto *asButton = qobject_cast<QPushButton *>(control)) {
+                text = asButton->text();
+                room -= 12; // the button's own frame and padding
+            }
+            if (metrics.horizontalAdvance(text) > room || metrics.height() > control->height())
+                return false;
+        }
+        return true;
+    };
+    qreal size = font.pointSizeF() > 0 ? qMin<qreal>(font.pointSizeF(), 9.0) : 9.0;
+    font.setPointSizeF(size);
+    while (size > 6.0 && !fits(font)) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+    }
+    return font;
+}
+
+} // namespace
+
+FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmConverter"));
+    setWindowTitle(QStringLiteral("Pixelwick"));
+    resize(kClientWidth, kClientHeight);
+
+    // Created in tab order.
+    cmdLoadBMP = button(this, "cmdLoadBMP", QStringLiteral("Load BMP"), 8, 8);
+    picBMP = box(this, PictureBox::Role::Preview, "picBMP", QStringLiteral("Preview"), 40, 40);
+    cmdMakeCUR = button(this, "cmdMakeCUR", QStringLiteral("Make CUR"), 208, 96);
+    picBG = box(this, PictureBox::Role::Swatch, "picBG", QStringLiteral("Background colour"), 272, 8);
+    picInvert = box(this, PictureBox::Role::Swatch, "picInvert", QStringLiteral("Invert colour"), 272, 48);
+    txtX = field(this, "txtX", 152, 32);
+    txtY = field(this, "txtY", 152, 56);
+    lblBG = label(this, "lblBG", QStringLiteral("background:"), 200, 16, 65, Qt::AlignRight);
+    lblInvert = label(this, "lblInvert", QStringLiteral("invert:"), 200, 56, 65, Qt::AlignRight);
+    lblX = label(this, "lblX", QStringLiteral("x:"), 128, 32, 17);
+    lblY = label(this, "lblY", QStringLiteral("y:"), 128, 56, 17);
+    lblHotSpot = label(this, "lblHotSpot", QStringLiteral("Hot Spot:"), 120, 16, 65);
+    commonDialog = new CommonDialog(this);
+
+    picBG->setBackColour(QColor(0, 255, 0));
+    picInvert->setBackColour(QColor(255, 0, 255));
+    txtX->setAccessibleName(QStringLiteral("Hot spot x"));
+    txtY->setAccessibleName(QStringLiteral("Hot spot y"));
+
+    setFont(fittingFont(font(), {cmdLoadBMP, cmdMakeCUR, lblBG, lblInvert, lblX, lblY, lblHotSpot}));
+
+    const QList<QWidget *> tabOrder{cmdLoadBMP, picBMP, cmdMakeCUR, picBG, picInvert, txtX, txtY};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    cmdLoadBMP->setFocus();
+
+    connect(cmdLoadBMP, &QPushButton::clicked, this, &FrmConverter::cmdLoadBMPClick);
+    connect(cmdMakeCUR, &QPushButton::clicked, this, &FrmConverter::cmdMakeCURClick);
+    connect(picBG, &PictureBox::clicked, this, &FrmConverter::picBGClick);
+    connect(picInvert, &PictureBox::clicked, this, &FrmConverter::picInvertClick);
+}
+
+KeyColours FrmConverter::keyColours() const
+{
+    return {colourValueOf(picBG->backColour()), colourValueOf(picInvert->backColour())};
+}
+
+// Nothing thrown may reach Qt's event loop: it would end the program and
+// lose what the window holds.
+template <typename Handler>
+void FrmConverter::guarded(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        showFailure(QStringLiteral("Unexpected error"), QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showFailure(QStringLiteral("Unexpected error"), QStringLiteral("Something went wrong; nothing was changed."));
+    }
+}
+
+void FrmConverter::cmdLoadBMPClick()
+{
+    guarded([this] {
+        commonDialog->setInitDir(QCoreApplication::applicationDirPath());
+        const QString previous = commonDialog->FileName();
+        if (!commonDialog->ShowOpen())
+            return;
+        const LoadedPicture loaded = loadPicture(commonDialog->FileName());
+        if (!loaded.ok()) {
+            // The kept name must stay the name of the picture still shown.
+            commonDialog->setFileName(previous);
+            showFailure(QStringLiteral("Cannot load the picture"), loaded.error);
+            return;
+        }
+        picBMP->setPicture(loaded.image);
+    });
+}
+
+void FrmConverter::cmdMakeCURClick()
+{
+    guarded([this] {
+        const ImagePixelSource source(picBMP->shownImage());
+        const MakeCursorResult result =
+            makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source, keyColours());
+        if (!result.ok())
+            showFailure(errorKindName(result.error), result.message);
+    });
+}
+
+void FrmConverter::picBGClick()
+{
+    guarded([this] { chooseSwatchColour(picBG); });
+}
+
+void FrmConverter::picInvertClick()
+{
+    guarded([this] { chooseSwatchColour(picInvert); });
+}
+
+void FrmConverter::chooseSwatchColour(PictureBox *swatch)
+{
+    // Start from this swatch's own colour, so a cancel leaves it as it was.
+    commonDialog->setColor(swatch->backColour());
+    commonDialog->ShowColor();
+    swatch->setBackColour(commonDialog->Color());
+}
+
+void FrmConverter::showFailure(const QString &kind, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pixelwick"), kind, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("failureMessage"));
+    box.setInformativeText(message);
+    box.exec();
+}
+
+} // namespace pixelwick

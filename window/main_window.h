@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common_dialog.h"
+#include "picture_box.h"
+
+#include "cursor_file.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pixelwick {
+
+// The one window. Its controls hold all the program's state: the picture in
+// the preview, the swatch colours, the hot-spot texts and the dialog's kept
+// file name.
+class FrmConverter : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmConverter(QWidget *parent = nullptr);
+
+    static constexpr int kClientWidth = 317;
+    static constexpr int kClientHeight = 134;
+
+    // The key colours as the swatches show them now.
+    KeyColours keyColours() const;
+
+private slots:
+    void cmdLoadBMPClick();
+    void cmdMakeCURClick();
+    void picBGClick();
+    void picInvertClick();
+
+private:
+    void chooseSwatchColour(PictureBox *swatch);
+    void showFailure(const QString &kind, const QString &message);
+    template <typename Handler>
+    void guarded(Handler handler);
+
+    QPushButton *cmdLoadBMP;
+    PictureBox *picBMP;
+    QPushButton *cmdMakeCUR;
+    PictureBox *picBG;
+    PictureBox *picInvert;
+    QLineEdit *txtX;
+    QLineEdit *txtY;
+    QLabel *lblBG;
+    QLabel *lblInvert;
+    QLabel *lblX;
+    QLabel *lblY;
+    QLabel *lblHotSpot;
+    CommonDialog *commonDialog;
+};
+
+} // namespace pixelwick
