@@ -1,0 +1,210 @@
+// pixelwick-convert: makes each picture's cursor beside it, byte for byte as
+// the window's Make CUR does with the window's defaults, for scripts and
+// batches. Needs no display.
+#include "cursor_file.h"
+#include "picture_loading.h"
+
+#include <QBuffer>
+#include <QColor>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+using namespace pixelwick;
+
+namespace {
+
+enum ExitCode { kAllConverted = 0, kSomeFailed = 1, kBadOptions = 2 };
+
+constexpr char kProgram[] = "pixelwick-convert";
+const QString kStandardOutput = QStringLiteral("-");
+
+// One line per problem, so that a script can count and search them.
+void complain(QString text)
+{
+    text.replace(u'\n', u' ');
+    std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(text));
+}
+
+struct Options {
+    QString hotSpotXText;
+    QString hotSpotYText;
+    HotSpot hotSpot;
+    KeyColours keys{};
+    QString output; // empty: beside each picture; "-": standard output
+    QStringList pictures;
+};
+
+QString hotSpotProblem(const QString &text, char axis, std::int16_t &value)
+{
+    const HotSpotValue parsed = parseHotSpot(text);
+    value = parsed.value;
+    switch (parsed.status) {
+    case HotSpotStatus::Ok:
+        return {};
+    case HotSpotStatus::OutOfRange:
+        return QStringLiteral("the hot spot %1 value \"%2\" is out of range; it must lie between -32768 and 32767")
+            .arg(QLatin1Char(axis))
+            .arg(text);
+    case HotSpotStatus::NotANumber:
+        break;
+    }
+    return QStringLiteral("the hot spot %1 value \"%2\" is not a number; give one such as 15")
+        .arg(QLatin1Char(axis))
+        .arg(text);
+}
+
+QString colourProblem(const QString &text, const char *which, ColourValue &value)
+{
+    static const QRegularExpression sixHexDigits(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    const bool wellFormed = text.startsWith(u'#') ? sixHexDigits.match(text).hasMatch()
+                                                  : QColor::isValidColorName(text);
+    const QColor colour = wellFormed ? QColor::fromString(text) : QColor();
+    if (!colour.isValid())
+        return QStringLiteral("the %1 colour \"%2\" is neither #RRGGBB nor a colour name such as white")
+            .arg(QLatin1String(which), text);
+    // "transparent" is a name QColor knows, but as a key it would quietly
+    // mean black: the composed preview has no transparent pixels.
+    if (colour.alpha() != 255)
+        return QStringLiteral("the %1 colour \"%2\" is transparent; give an opaque colour").arg(QLatin1String(which), text);
+    value = colourValueOf(colour);
+    return {};
+}
+
+// Everything is checked before the first picture, so that a mistyped option
+// converts nothing rather than a batch with the wrong settings.
+QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOption &hotSpotX,
+                       const QCommandLineOption &hotSpotY, const QCommandLineOption &background,
+                       const QCommandLineOption &invert, const QCommandLineOption &output, Options &options)
+{
+    options.hotSpotXText = parser.value(hotSpotX);
+    options.hotSpotYText = parser.value(hotSpotY);
+    options.output = parser.value(output);
+    options.pictures = parser.positionalArguments();
+    QString problem = hotSpotProblem(options.hotSpotXText, 'x', options.hotSpot.x);
+    if (problem.isEmpty())
+        problem = hotSpotProblem(options.hotSpotYText, 'y', options.hotSpot.y);
+    if (problem.isEmpty())
+        problem = colourProblem(parser.value(background), "background", options.keys.background);
+    if (problem.isEmpty())
+        problem = colourProblem(parser.value(invert), "invert", options.keys.invert);
+    if (!problem.isEmpty())
+        return problem;
+    // makeCursor reads an empty output name as "beside the picture".
+    if (parser.isSet(output) && options.output.isEmpty())
+        return QStringLiteral("the output file name is empty");
+    if (parser.isSet(output) && options.pictures.size() > 1)
+        return QStringLiteral("--output names one cursor file, but %1 pictures were given").arg(options.pictures.size());
+    return {};
+}
+
+bool writeToStandardOutput(const QString &picture, const Options &options, const PixelSource &source)
+{
+    // The whole cursor first, so that a failure sends nothing half-made.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !writeCursor(buffer, options.hotSpot, source, options.keys)) {
+        complain(picture + QStringLiteral(": the cursor could not be encoded"));
+        return false;
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) || out.write(bytes) != bytes.size()
+        || !out.flush()) {
+        complain(picture + QStringLiteral(": writing to standard output failed: ") + out.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool convert(const QString &picture, const Options &options)
+{
+    const LoadedPicture loaded = loadPicture(picture);
+    if (!loaded.ok()) {
+        complain(picture + QStringLiteral(": ") + loaded.error);
+        return false;
+    }
+    // Over white, as the window's preview shows the picture on the usual
+    // colour scheme; that is what its Make CUR encodes.
+    const ImagePixelSource source(composePreview(loaded.image, Qt::white));
+    if (options.output == kStandardOutput)
+        return writeToStandardOutput(picture, options, source);
+    const MakeCursorResult result =
+        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output);
+    if (!result.ok()) {
+        complain(picture + QStringLiteral(": ") + result.message);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QLatin1String(kProgram));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PIXELWICK_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
+        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
+        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
+        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
+        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
+        "2: bad options."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption hotSpotX({QStringLiteral("x"), QStringLiteral("hotspot-x")},
+                                      QStringLiteral("Hot spot column from the left, 0 to 31 (default 15). "
+                                                     "A fraction is rounded, a half to the even number."),
+                                      QStringLiteral("TEXT"), QStringLiteral("15"));
+    const QCommandLineOption hotSpotY({QStringLiteral("y"), QStringLiteral("hotspot-y")},
+                                      QStringLiteral("Hot spot row from the top, 0 to 31 (default 15)."),
+                                      QStringLiteral("TEXT"), QStringLiteral("15"));
+    const QCommandLineOption background(QStringLiteral("background"),
+                                        QStringLiteral("Colour that becomes transparent, #RRGGBB or a name "
+                                                       "(default #00ff00)."),
+                                        QStringLiteral("COLOUR"), QStringLiteral("#00ff00"));
+    const QCommandLineOption invert(QStringLiteral("invert"),
+                                    QStringLiteral("Colour that inverts the screen, #RRGGBB or a name "
+                                                   "(default #ff00ff)."),
+                                    QStringLiteral("COLOUR"), QStringLiteral("#ff00ff"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write the cursor of the one picture to FILE instead; "
+                                                   "\"-\" writes it to standard output."),
+                                    QStringLiteral("FILE"));
+    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output})
+        parser.addOption(option);
+    parser.addPositionalArgument(QStringLiteral("PICTURE"), QStringLiteral("Pictures to convert."),
+                                 QStringLiteral("PICTURE..."));
+
+    const QString usageLine = parser.helpText().section(u'\n', 0, 0);
+    const auto badOptions = [&](const QString &problem) {
+        complain(problem);
+        std::fprintf(stderr, "%s\nRun \"%s --help\" for the options.\n", qPrintable(usageLine), kProgram);
+        return kBadOptions;
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return badOptions(parser.errorText());
+    // Parsed cleanly, so this only answers --help, --help-all and --version.
+    parser.process(QCoreApplication::arguments());
+
+    Options options;
+    if (const QString problem = optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, options);
+        !problem.isEmpty())
+        return badOptions(problem);
+    if (options.pictures.isEmpty()) {
+        complain(QStringLiteral("no picture given"));
+        std::fputs(qPrintable(parser.helpText()), stderr);
+        return kBadOptions;
+    }
+
+    bool allConverted = true;
+    for (const QString &picture : std::as_const(options.pictures))
+        allConverted = convert(picture, options) && allConverted;
+    return allConverted ? kAllConverted : kSomeFailed;
+}

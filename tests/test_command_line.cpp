@@ -1,0 +1,328 @@
+// Runs the real pixelwick-convert on pictures written to a temporary folder.
+#include "picture_loading.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace pixelwick;
+using namespace testing;
+
+namespace {
+
+const KeyColours kDefaultKeys{colourValue(0, 255, 0), colourValue(255, 0, 255)};
+
+// Stripes four pixels wide, in this order; the clear one shows the white
+// the picture is composed over.
+const QList<QColor> kStripes = {QColor(0, 255, 0), QColor(255, 0, 255), Qt::white, Qt::black,
+                                QColor(255, 0, 0), QColor(0, 0, 255),   Qt::transparent, QColor(128, 128, 128)};
+
+QImage stripedPicture(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            image.setPixelColor(x, y, x < 32 ? kStripes[x / 4] : QColor(Qt::red));
+    return image;
+}
+
+QString savedPicture(const QTemporaryDir &dir, const QString &name, int size = 48)
+{
+    const QString path = dir.filePath(name);
+    // Without a suffix Qt cannot tell which format to write.
+    return stripedPicture(size).save(path, name.contains(u'.') ? nullptr : "PNG") ? path : QString();
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run convert(const QTemporaryDir &dir, const QStringList &arguments)
+{
+    QProcess process;
+    // Proves the converter needs no display in every case.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(PIXELWICK_CONVERT), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// What the window's Make CUR writes with its defaults on the usual colour scheme.
+QByteArray windowCursor(const QString &picture)
+{
+    QTemporaryDir elsewhere;
+    const QString output = elsewhere.filePath(QStringLiteral("reference.cur"));
+    const ImagePixelSource source(composePreview(loadPicture(picture).image, Qt::white));
+    if (!makeCursor(picture, QStringLiteral("15"), QStringLiteral("15"), source, kDefaultKeys, output).ok())
+        return {};
+    return readAll(output);
+}
+
+// Per stripe: T transparent, I inverted, . neither.
+QString keyLooks(const QByteArray &cursor)
+{
+    QString looks;
+    for (int stripe = 0; stripe < 8; ++stripe) {
+        const Look look = lookAt(cursor, stripe * 4 + 1, 10);
+        looks += look == Look::Transparent ? u'T' : look == Look::Inverted ? u'I' : u'.';
+    }
+    return looks;
+}
+
+qint16 headerValue(const QByteArray &cursor, int offset)
+{
+    return qint16(quint8(cursor.at(offset)) | quint8(cursor.at(offset + 1)) << 8);
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaults_data();
+    void defaults();
+    void hotSpot_data();
+    void hotSpot();
+    void keyColours_data();
+    void keyColours();
+    void output_data();
+    void output();
+    void batchWithOneBadPicture_data();
+    void batchWithOneBadPicture();
+    void badOptions_data();
+    void badOptions();
+    void helpAndVersion_data();
+    void helpAndVersion();
+};
+
+void CommandLineTest::defaults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::newRow("PNG larger than the cursor") << "arrow.png" << 48;
+    QTest::newRow("BMP smaller than the cursor") << "arrow.bmp" << 20;
+    QTest::newRow("no extension") << "arrow" << 32;
+}
+
+void CommandLineTest::defaults()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString picture = savedPicture(dir, name, size);
+    QVERIFY(!picture.isEmpty());
+
+    const Run run = convert(dir, {name});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QStringList expected{name, QStringLiteral("arrow.cur")};
+    expected.sort();
+    QCOMPARE(listing(dir.path()), expected);
+    const QString cursorPath = dir.filePath(QStringLiteral("arrow.cur"));
+    const QByteArray cursor = readAll(cursorPath);
+    QCOMPARE(cursor, windowCursor(picture));
+    QCOMPARE(checkWithIcotool(cursorPath, 15, 15), QString());
+    QCOMPARE(keyLooks(cursor), QStringLiteral("TI......"));
+    QCOMPARE(lookAt(cursor, 9, 10), Look::White);
+    QCOMPARE(lookAt(cursor, 13, 10), Look::Black);
+    QCOMPARE(lookAt(cursor, 25, 10), Look::White); // clear stripe, or beyond a small picture
+}
+
+void CommandLineTest::hotSpot_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("corner") << QStringList{"-x", "0", "-y", "0"} << 0 << 0;
+    QTest::newRow("halves to even") << QStringList{"--hotspot-x=2.5", "--hotspot-y", "3.5"} << 2 << 4;
+    QTest::newRow("fraction and blanks") << QStringList{"-x", " 31 ", "-y", "7.49"} << 31 << 7;
+    QTest::newRow("negative") << QStringList{"-x", "-1", "--hotspot-y=-2.5"} << -1 << -2;
+}
+
+void CommandLineTest::hotSpot()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("p.png")).isEmpty());
+    const Run run = convert(dir, arguments << QStringLiteral("p.png"));
+    QCOMPARE(run.exitCode, 0);
+    const QString cursorPath = dir.filePath(QStringLiteral("p.cur"));
+    const QByteArray cursor = readAll(cursorPath);
+    QCOMPARE(cursor.size(), kCursorFileSize);
+    QCOMPARE(headerValue(cursor, kHotSpotXOffset), qint16(x));
+    QCOMPARE(headerValue(cursor, kHotSpotYOffset), qint16(y));
+    if (x >= 0 && y >= 0) // icotool shows the stored values unsigned
+        QCOMPARE(checkWithIcotool(cursorPath, x, y), QString());
+}
+
+void CommandLineTest::keyColours_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("looks");
+    QTest::newRow("defaults") << QStringList{} << "TI......";
+    QTest::newRow("by name") << QStringList{"--background", "red", "--invert", "blue"} << "....TI..";
+    QTest::newRow("by #RRGGBB") << QStringList{"--background=#808080", "--invert=#00FF00"} << "I......T";
+    QTest::newRow("name in any case") << QStringList{"--background", "Blue", "--invert", "FUCHSIA"} << ".I...T..";
+}
+
+void CommandLineTest::keyColours()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, looks);
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("p.png")).isEmpty());
+    const Run run = convert(dir, arguments << QStringLiteral("p.png"));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(keyLooks(readAll(dir.filePath(QStringLiteral("p.cur")))), looks);
+}
+
+void CommandLineTest::output_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("file in another folder") << "out/pointer.cur";
+    QTest::newRow("standard output") << "-";
+}
+
+void CommandLineTest::output()
+{
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString picture = savedPicture(dir, QStringLiteral("p.png"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out")));
+    const Run run = convert(dir, {QStringLiteral("-o"), target, QStringLiteral("p.png")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(listing(dir.path()), QStringList({"out", "p.png"}));
+    const QByteArray written = target == u"-" ? run.out : readAll(dir.filePath(target));
+    QCOMPARE(written, windowCursor(picture));
+    QCOMPARE(listing(dir.filePath(QStringLiteral("out"))).size(), target == u"-" ? 0 : 1);
+}
+
+enum class Bad { Missing, NotAPicture, FolderInTheWay, ReadOnlyCursor, CursorItself };
+
+void CommandLineTest::batchWithOneBadPicture_data()
+{
+    QTest::addColumn<Bad>("bad");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << Bad::Missing << "b.png" << "does not exist";
+    QTest::newRow("not a picture") << Bad::NotAPicture << "b.png" << "not a picture";
+    QTest::newRow("folder in the way") << Bad::FolderInTheWay << "b.png" << "folder of that name";
+    QTest::newRow("read-only older cursor") << Bad::ReadOnlyCursor << "b.png" << "read-only";
+    QTest::newRow("a cursor as the picture") << Bad::CursorItself << "b.cur" << "replace the picture itself";
+}
+
+void CommandLineTest::batchWithOneBadPicture()
+{
+    QFETCH(Bad, bad);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("a.png")).isEmpty());
+    QVERIFY(!savedPicture(dir, QStringLiteral("c.jpg")).isEmpty());
+    const QString badPath = dir.filePath(name);
+    const QString olderCursor = dir.filePath(QStringLiteral("b.cur"));
+    switch (bad) {
+    case Bad::Missing: break;
+    case Bad::NotAPicture: QVERIFY(writeAll(badPath, "just some words\n")); break;
+    case Bad::FolderInTheWay:
+        QVERIFY(!savedPicture(dir, name).isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("b.cur")));
+        break;
+    case Bad::ReadOnlyCursor:
+        QVERIFY(!savedPicture(dir, name).isEmpty());
+        QVERIFY(writeAll(olderCursor, "older"));
+        QVERIFY(QFile::setPermissions(olderCursor, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        break;
+    case Bad::CursorItself:
+        QVERIFY(writeAll(badPath, windowCursor(dir.filePath(QStringLiteral("a.png")))));
+        QVERIFY(!loadPicture(badPath).image.isNull()); // Qt does read cursors
+        break;
+    }
+    const QStringList before = listing(dir.path());
+    const QByteArray olderBytes = readAll(olderCursor);
+
+    const Run run = convert(dir, {QStringLiteral("a.png"), name, QStringLiteral("c.jpg")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QByteArray());
+    const QStringList lines = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().startsWith(QStringLiteral("pixelwick-convert: %1: ").arg(name)), qPrintable(lines.first()));
+    QVERIFY2(lines.first().contains(reason), qPrintable(lines.first()));
+
+    QStringList expected = before + QStringList{"a.cur", "c.cur"};
+    expected.sort();
+    QCOMPARE(listing(dir.path()), expected); // and no temporary files left behind
+    QCOMPARE(readAll(olderCursor), olderBytes);
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("a.cur"))).size(), kCursorFileSize);
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("c.cur"))).size(), kCursorFileSize);
+}
+
+void CommandLineTest::badOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.png"} << "Unknown option 'frobnicate'";
+    QTest::newRow("missing value") << QStringList{"a.png", "-x"} << "Missing value after '-x'";
+    QTest::newRow("colour name") << QStringList{"--background", "greenish", "a.png"} << "background colour \"greenish\"";
+    QTest::newRow("short #RGB") << QStringList{"--invert", "#f0f", "a.png"} << "invert colour \"#f0f\"";
+    QTest::newRow("transparent") << QStringList{"--background=transparent", "a.png"} << "is transparent";
+    QTest::newRow("hot spot text") << QStringList{"a.png", "-x", "1O", "b.png"} << "hot spot x value \"1O\" is not a number";
+    QTest::newRow("hot spot range") << QStringList{"-y", "32767.5", "a.png"} << "hot spot y value \"32767.5\" is out of range";
+    QTest::newRow("-o with two") << QStringList{"-o", "x.cur", "a.png", "b.png"} << "2 pictures were given";
+    QTest::newRow("empty -o") << QStringList{"--output=", "a.png"} << "output file name is empty";
+    QTest::newRow("no pictures") << QStringList{"-x", "3"} << "no picture given";
+}
+
+void CommandLineTest::badOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("a.png")).isEmpty());
+    QVERIFY(!savedPicture(dir, QStringLiteral("b.png")).isEmpty());
+    const Run run = convert(dir, arguments);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    const QString err = QString::fromUtf8(run.err);
+    QVERIFY2(err.startsWith(QStringLiteral("pixelwick-convert: ")) && err.contains(message), qPrintable(err));
+    QVERIFY2(err.contains(QStringLiteral("Usage: ")), qPrintable(err));
+    QCOMPARE(listing(dir.path()), QStringList({"a.png", "b.png"}));
+}
+
+void CommandLineTest::helpAndVersion_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("--help") << "--help" << "--hotspot-x <TEXT>";
+    QTest::newRow("--version") << "--version" << "pixelwick-convert " PIXELWICK_VERSION "\n";
+}
+
+void CommandLineTest::helpAndVersion()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    const Run run = convert(dir, {option, QStringLiteral("nothing.png")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(run.out).contains(shown), run.out.constData());
+    QCOMPARE(listing(dir.path()), QStringList());
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
