@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include <deque>
+#include <optional>
+#include <utility>
 #include <sys/stat.h>
 
 using namespace pixelwick;
@@ -42,7 +44,7 @@ public:
         m_script.askedFolders << initialFolder;
         if (m_script.files.empty())
             return std::nullopt;
-        auto answer = m_script.files.front();
+        auto answer = std::exchange(m_script.files.front(), std::nullopt);
         m_script.files.pop_front();
         return answer;
     }
@@ -51,7 +53,7 @@ public:
         m_script.askedColours << initial;
         if (m_script.colours.empty())
             return std::nullopt;
-        auto answer = m_script.colours.front();
+        auto answer = std::exchange(m_script.colours.front(), std::nullopt);
         m_script.colours.pop_front();
         return answer;
     }
