@@ -158,21 +158,27 @@ int main(int argc, char *argv[])
         "2: bad options."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QString defaultHotSpot = QLatin1String(kDefaultHotSpotText);
+    const QString defaultBackground = colourOf(kDefaultKeyColours.background).name();
+    const QString defaultInvert = colourOf(kDefaultKeyColours.invert).name();
     const QCommandLineOption hotSpotX({QStringLiteral("x"), QStringLiteral("hotspot-x")},
-                                      QStringLiteral("Hot spot column from the left, 0 to 31 (default 15). "
-                                                     "A fraction is rounded, a half to the even number."),
-                                      QStringLiteral("TEXT"), QStringLiteral("15"));
+                                      QStringLiteral("Hot spot column from the left, 0 to 31 (default %1). "
+                                                     "A fraction is rounded, a half to the even number.")
+                                          .arg(defaultHotSpot),
+                                      QStringLiteral("TEXT"), defaultHotSpot);
     const QCommandLineOption hotSpotY({QStringLiteral("y"), QStringLiteral("hotspot-y")},
-                                      QStringLiteral("Hot spot row from the top, 0 to 31 (default 15)."),
-                                      QStringLiteral("TEXT"), QStringLiteral("15"));
+                                      QStringLiteral("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
+                                      QStringLiteral("TEXT"), defaultHotSpot);
     const QCommandLineOption background(QStringLiteral("background"),
                                         QStringLiteral("Colour that becomes transparent, #RRGGBB or a name "
-                                                       "(default #00ff00)."),
-                                        QStringLiteral("COLOUR"), QStringLiteral("#00ff00"));
+                                                       "(default %1).")
+                                            .arg(defaultBackground),
+                                        QStringLiteral("COLOUR"), defaultBackground);
     const QCommandLineOption invert(QStringLiteral("invert"),
                                     QStringLiteral("Colour that inverts the screen, #RRGGBB or a name "
-                                                   "(default #ff00ff)."),
-                                    QStringLiteral("COLOUR"), QStringLiteral("#ff00ff"));
+                                                   "(default %1).")
+                                        .arg(defaultInvert),
+                                    QStringLiteral("COLOUR"), defaultInvert);
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write the cursor of the one picture to FILE instead; "
                                                    "\"-\" writes it to standard output."),

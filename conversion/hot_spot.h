@@ -17,4 +17,7 @@ struct HotSpotValue {
 // one), that must fit a signed 16-bit value.
 HotSpotValue parseHotSpot(const QString &text);
 
+// The middle of the cursor, where a new window's fields start.
+inline constexpr char kDefaultHotSpotText[] = "15";
+
 } // namespace pixelwick

@@ -39,6 +39,9 @@ struct KeyColours {
     ColourValue invert;
 };
 
+// What a new window's swatches show, and what the converter uses unless told.
+inline constexpr KeyColours kDefaultKeyColours{colourValue(0, 255, 0), colourValue(255, 0, 255)};
+
 // "1" at position 1 is the most significant bit; missing or other characters are 0.
 std::uint8_t BitStringToByte(std::string_view bits);
 

@@ -42,7 +42,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
 
 QLineEdit *field(QWidget *parent, const char *name, int left, int top)
 {
-    auto *result = placed(new QLineEdit(QStringLiteral("15"), parent), name, left, top, 33, 19);
+    auto *result = placed(new QLineEdit(QLatin1String(kDefaultHotSpotText), parent), name, left, top, 33, 19);
     result->setTextMargins(0, 0, 0, 0);
     return result;
 }
@@ -107,8 +107,8 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     lblHotSpot = label(this, "lblHotSpot", QStringLiteral("Hot Spot:"), 120, 16, 65);
     commonDialog = new CommonDialog(this);
 
-    picBG->setBackColour(QColor(0, 255, 0));
-    picInvert->setBackColour(QColor(255, 0, 255));
+    picBG->setBackColour(colourOf(kDefaultKeyColours.background));
+    picInvert->setBackColour(colourOf(kDefaultKeyColours.invert));
     txtX->setAccessibleName(QStringLiteral("Hot spot x"));
     txtY->setAccessibleName(QStringLiteral("Hot spot y"));
 
