@@ -60,9 +60,8 @@ int main(int argc, char **argv)
     }
 
     int bad = 0;
-    for (QString name : std::as_const(pictures)) {
-        name.replace(name.size() - 3, 3, QStringLiteral("cur"));
-        if (QFileInfo(dir.filePath(name)).size() != pixelwick::kCursorFileSize)
+    for (const QString &name : std::as_const(pictures)) {
+        if (QFileInfo(pixelwick::cursorPathFor(dir.filePath(name))).size() != pixelwick::kCursorFileSize)
             ++bad;
     }
     QTextStream out(stdout);

@@ -29,7 +29,6 @@ QByteArray fixedBytes(const char *hotSpot)
     return QByteArray::fromHex(hex.toLatin1().replace(' ', ""));
 }
 
-
 } // namespace
 
 class CursorFileTest : public QObject {

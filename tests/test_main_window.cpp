@@ -36,26 +36,31 @@ struct Script {
     QList<QColor> askedColours;
 };
 
+// The next scripted answer; a dialog with none left is cancelled.
+template <typename T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>> &answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    // Moved out through exchange: a plain copy draws a false
+    // maybe-uninitialized warning from GCC 12 at -O2.
+    auto answer = std::exchange(answers.front(), std::nullopt);
+    answers.pop_front();
+    return answer;
+}
+
 class ScriptedDialogs : public DialogBackend {
 public:
     explicit ScriptedDialogs(Script &script) : m_script(script) {}
     std::optional<QString> askOpenFile(QWidget *, const QString &initialFolder) override
     {
         m_script.askedFolders << initialFolder;
-        if (m_script.files.empty())
-            return std::nullopt;
-        auto answer = std::exchange(m_script.files.front(), std::nullopt);
-        m_script.files.pop_front();
-        return answer;
+        return nextAnswer(m_script.files);
     }
     std::optional<QColor> askColour(QWidget *, const QColor &initial) override
     {
         m_script.askedColours << initial;
-        if (m_script.colours.empty())
-            return std::nullopt;
-        auto answer = std::exchange(m_script.colours.front(), std::nullopt);
-        m_script.colours.pop_front();
-        return answer;
+        return nextAnswer(m_script.colours);
     }
 
 private:
