@@ -17,8 +17,15 @@ struct LoadedPicture {
 
 // Reads the picture at `path` in any format Qt's image plugins know. Refuses
 // missing, empty, incomplete or damaged files, folders and other non-files,
-// and pictures too large to hold, with a message instead of a picture.
+// and pictures too large to hold, with a message instead of a picture. Only
+// the top-left 32 x 32 pixels are sure to be read: the returned image may
+// hold no more than those. Qt's own messages during the read are never
+// printed; those that tell of damage become the refusal's reason.
 LoadedPicture loadPicture(const QString &path);
+
+// The same for a picture's bytes held in memory; `name` stands for the file
+// in messages.
+LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
 
 // What the 32 x 32 preview shows: `background` everywhere, with the picture
 // drawn over it unscaled from the top-left corner, alpha blended.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace pixelwick {
+
+// What a walk through a picture file's own structure found. Qt's readers
+// fill in what a cut file lacks instead of failing, so a picture is checked
+// to hold all of its pixel data before it is read.
+struct StructureCheck {
+    enum class Verdict { Whole, Incomplete, Damaged };
+    Verdict verdict = Verdict::Whole;
+    // Why, in words for a person, when not whole.
+    QString reason;
+    // The size the header claims, where the check read one; else 0.
+    qint64 width = 0;
+    qint64 height = 0;
+    bool whole() const { return verdict == Verdict::Whole; }
+};
+
+// `format` is the name Qt's reader gives the format ("bmp", "gif", ...).
+// Formats with no check of their own here pass as whole: their readers fail
+// on a cut file by themselves.
+StructureCheck checkStructure(const QByteArray &format, QByteArrayView bytes);
+
+// The most pixels that a file of `fileSize` bytes in `format` can describe
+// with that format's best compression; 0 when the format sets no bound.
+qint64 maxPixelsFor(const QByteArray &format, qint64 fileSize);
+
+} // namespace pixelwick
