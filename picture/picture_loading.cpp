@@ -172,12 +172,25 @@ QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
     return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
-// Reads the picture from `device`, whose whole content is `bytes`.
-LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown)
+// Reads the picture from `device`, whose whole content is `bytes`. A file
+// lets Qt's reader go by its suffix too; `suffix` does the same for a
+// device that is not a file, for formats without a signature of their own.
+LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {})
 {
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    std::optional<QImageReader> reader(std::in_place, &device);
+    const QByteArray hint = suffix.toLower().toLatin1();
+    std::optional<QImageReader> reader;
+    if (QImageReader::supportedImageFormats().contains(hint)) {
+        reader.emplace(&device, hint);
+        // A wrong suffix: as with a file, the content decides.
+        if (!reader->canRead()) {
+            reader.reset();
+            device.seek(0);
+        }
+    }
+    if (!reader)
+        reader.emplace(&device);
     const QByteArray format = reader->format();
     if (format.isEmpty())
         return {{}, QStringLiteral("%1 is not a picture in any format this program can read.").arg(shown)};
@@ -274,7 +287,7 @@ LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, bytes, quoted(name));
+    return decode(buffer, bytes, quoted(name), QFileInfo(name).suffix());
 }
 
 QImage composePreview(const QImage &picture, const QColor &background)
