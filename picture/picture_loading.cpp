@@ -172,6 +172,14 @@ QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
     return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
+QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 fileSize)
+{
+    return damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
+                              .arg(width)
+                              .arg(height)
+                              .arg(fileSize));
+}
+
 // Reads the picture from `device`, whose whole content is `bytes`. A file
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
@@ -210,6 +218,11 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         return {{}, damaged(shown, structure.reason)};
     }
 
+    // A header that claims more pixels than the file could hold would have
+    // the reader spend time and memory on pixels that are not there.
+    if (structure.maxPixels > 0 && structure.width * structure.height > structure.maxPixels)
+        return {{}, claimsTooMuch(shown, structure.width, structure.height, bytes.size())};
+
     // Where the format marks its own end, the reader gets just the picture.
     QBuffer picture;
     if (structure.length > 0 && structure.length < bytes.size()) {
@@ -222,14 +235,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (claimed.isValid()) {
         if (tooLarge(claimed.width(), claimed.height(), mostPixels))
             return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
-        // A header that claims more pixels than the file could hold would
-        // have the reader spend time and memory on pixels that are not there.
         if (structure.maxPixels > 0 && qint64(claimed.width()) * claimed.height() > structure.maxPixels)
-            return {{}, damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 "
-                                                      "bytes can hold")
-                                           .arg(claimed.width())
-                                           .arg(claimed.height())
-                                           .arg(bytes.size()))};
+            return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
         // Only the top-left corner is used; readers that can stop there do.
         if (clipped)
             reader->setClipRect(QRect(0, 0, kCursorSize, kCursorSize).intersected(QRect(QPoint(0, 0), claimed)));
