@@ -24,7 +24,9 @@ fi
 
 valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$convert" "$work/picture.png" 2>"$work/valgrind.log"
 echo "instructions: $(sed -n 's/.*Collected : //p' "$work/valgrind.log")"
-annotate() { callgrind_annotate --inclusive=yes --auto=no "$@" "$work/callgrind.out" 2>/dev/null; }
+# Run from the source tree, callgrind_annotate lists some functions twice
+# under relative names; from the scratch folder it does not.
+annotate() { (cd "$work" && callgrind_annotate --inclusive=yes --auto=no "$@" callgrind.out 2>/dev/null); }
 share() { annotate | grep -m1 -F "$1" | sed 's/^ *\([0-9,]*\) *(\([ 0-9.%]*\)).*/\1 (\2)/'; }
 echo "  start-up linking (ld.so before main): $(share 'rtld.c:_dl_start')"
 echo "  main():                                $(share 'command_line/main.cpp:main ')"
