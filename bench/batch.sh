@@ -4,6 +4,9 @@
 # per picture in a shell loop. Every round writes fresh files.
 #   bench/batch.sh [BUILD]     COUNT=1000 pictures, ROUNDS=5;
 #   LOOP=1 also times pixelwick-convert once per picture in the same loop.
+# The shell snippets below run later under sh -c, so they keep their
+# variables unexpanded here.
+# shellcheck disable=SC2016
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
