@@ -196,6 +196,9 @@ void CommandLineTest::output_data()
     QTest::addColumn<QString>("target");
     QTest::newRow("file in another folder") << "out/pointer.cur";
     QTest::newRow("standard output") << "-";
+    // Written into as other tools do, never replaced.
+    QTest::newRow("standard output by name") << "/dev/stdout";
+    QTest::newRow("null device") << "/dev/null";
 }
 
 void CommandLineTest::output()
@@ -208,12 +211,16 @@ void CommandLineTest::output()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(listing(dir.path()), QStringList({"out", "p.png"}));
-    const QByteArray written = target == u"-" ? run.out : readAll(dir.filePath(target));
-    QCOMPARE(written, windowCursor(picture));
-    QCOMPARE(listing(dir.filePath(QStringLiteral("out"))).size(), target == u"-" ? 0 : 1);
+    const bool toFile = !target.startsWith(u'-') && !target.startsWith(u'/');
+    if (target != QLatin1String("/dev/null")) {
+        const QByteArray written = toFile ? readAll(dir.filePath(target)) : run.out;
+        QCOMPARE(written, windowCursor(picture));
+    }
+    QCOMPARE(listing(dir.filePath(QStringLiteral("out"))).size(), toFile ? 1 : 0);
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
 }
 
-enum class Bad { Missing, NotAPicture, FolderInTheWay, ReadOnlyCursor, CursorItself };
+enum class Bad { Missing, NotAPicture, FolderInTheWay, ReadOnlyCursor, CursorItself, SameCursorName };
 
 void CommandLineTest::batchWithOneBadPicture_data()
 {
@@ -225,6 +232,8 @@ void CommandLineTest::batchWithOneBadPicture_data()
     QTest::newRow("folder in the way") << Bad::FolderInTheWay << "b.png" << "folder of that name";
     QTest::newRow("read-only older cursor") << Bad::ReadOnlyCursor << "b.png" << "read-only";
     QTest::newRow("a cursor as the picture") << Bad::CursorItself << "b.cur" << "replace the picture itself";
+    // a.bmp's cursor would be a.cur, which a.png's made just before.
+    QTest::newRow("same cursor name") << Bad::SameCursorName << "a.bmp" << "already made from the picture “a.png”";
 }
 
 void CommandLineTest::batchWithOneBadPicture()
@@ -248,6 +257,9 @@ void CommandLineTest::batchWithOneBadPicture()
         QVERIFY(!savedPicture(dir, name).isEmpty());
         QVERIFY(writeAll(olderCursor, "older"));
         QVERIFY(QFile::setPermissions(olderCursor, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        break;
+    case Bad::SameCursorName:
+        QVERIFY(!savedPicture(dir, name).isEmpty());
         break;
     case Bad::CursorItself:
         QVERIFY(writeAll(badPath, windowCursor(dir.filePath(QStringLiteral("a.png")))));
