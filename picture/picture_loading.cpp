@@ -209,6 +209,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     // A header's own claim to be huge is the clearer message.
     if (structure.width > 0 && structure.height > 0 && tooLarge(structure.width, structure.height, mostPixels))
         return {{}, tooLargeMessage(shown, structure.width, structure.height)};
+    if (structure.decoderBytes > kMostPixels * 4)
+        return {{}, tooLargeMessage(shown, structure.width, structure.height)};
     switch (structure.verdict) {
     case StructureCheck::Verdict::Whole:
         break;
@@ -220,7 +222,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 
     // A header that claims more pixels than the file could hold would have
     // the reader spend time and memory on pixels that are not there.
-    if (structure.maxPixels > 0 && structure.width * structure.height > structure.maxPixels)
+    if (structure.maxPixels > 0 && tooLarge(structure.width, structure.height, structure.maxPixels))
         return {{}, claimsTooMuch(shown, structure.width, structure.height, bytes.size())};
 
     // Where the format marks its own end, the reader gets just the picture.
@@ -235,7 +237,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (claimed.isValid()) {
         if (tooLarge(claimed.width(), claimed.height(), mostPixels))
             return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
-        if (structure.maxPixels > 0 && qint64(claimed.width()) * claimed.height() > structure.maxPixels)
+        if (structure.maxPixels > 0 && tooLarge(claimed.width(), claimed.height(), structure.maxPixels))
             return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
         // Only the top-left corner is used; readers that can stop there do.
         if (clipped)
