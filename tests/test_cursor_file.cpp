@@ -63,6 +63,7 @@ private slots:
     void specialTargets_data();
     void specialTargets();
     void batchNeverReplacesItsOwnCursor();
+    void unfinishedBatchLeavesNothing();
     void olderFileReplacedWhole();
     void failedWriteKeepsOlderFile();
     void neverOverwritesThePicture();
@@ -486,21 +487,57 @@ void CursorFileTest::specialTargets()
 void CursorFileTest::batchNeverReplacesItsOwnCursor()
 {
     QTemporaryDir dir;
-    CursorsWritten written;
-    const QString first = dir.filePath(QStringLiteral("arrow.png"));
-    QVERIFY(makeCursor(first, QStringLiteral("1"), QStringLiteral("1"), GridSource(kBlack), kDefaultKeys, {}, &written).ok());
-    const QByteArray firstCursor = readAll(dir.filePath(QStringLiteral("arrow.cur")));
-    // The same cursor again under another name of the same place.
-    const MakeCursorResult again = makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"),
-                                              QStringLiteral("2"), GridSource(kWhite), kDefaultKeys,
-                                              dir.filePath(QStringLiteral("./arrow.cur")), &written);
-    QCOMPARE(errorKindName(again.error), errorKindName(CursorError::InvalidArgument));
-    QVERIFY2(again.message.contains(QStringLiteral("arrow.png")), qPrintable(again.message));
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("arrow.cur"))), firstCursor);
-    // Without a record of the run, a second make replaces the first as ever.
+    const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
+    const QByteArray older("an older cursor");
+    QVERIFY(writeAll(cursor, older));
+    QVERIFY(QFile::setPermissions(cursor, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QByteArray firstCursor;
+    {
+        CursorBatch batch;
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        // The same cursor again under another name of the same place.
+        const MakeCursorResult again = makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"),
+                                                  QStringLiteral("2"), GridSource(kWhite), kDefaultKeys,
+                                                  dir.filePath(QStringLiteral("./arrow.cur")), &batch);
+        QCOMPARE(errorKindName(again.error), errorKindName(CursorError::InvalidArgument));
+        QVERIFY2(again.message.contains(QStringLiteral("arrow.png")), qPrintable(again.message));
+        // Until the batch is finished the older cursor stays.
+        QCOMPARE(readAll(cursor), older);
+        QVERIFY(batch.finish().isEmpty());
+        firstCursor = readAll(cursor);
+        QCOMPARE(firstCursor, encodedCursor(GridSource(kBlack), kDefaultKeys, HotSpot{1, 1}));
+        // Its permissions are the older file's, as when replaced alone.
+        QCOMPARE(QFile::permissions(cursor), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                 | QFile::ReadUser | QFile::WriteUser);
+    }
+    QCOMPARE(listing(dir.path()), QStringList{QStringLiteral("arrow.cur")});
+    // Without a batch, a second make replaces the first as ever.
     QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"), QStringLiteral("2"),
                        GridSource(kWhite), kDefaultKeys).ok());
-    QVERIFY(readAll(dir.filePath(QStringLiteral("arrow.cur"))) != firstCursor);
+    QVERIFY(readAll(cursor) != firstCursor);
+}
+
+// A batch given up before it is finished leaves the older files and
+// nothing else.
+void CursorFileTest::unfinishedBatchLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
+    QVERIFY(writeAll(cursor, "older"));
+    {
+        CursorBatch batch;
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("new.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        QCOMPARE(listing(dir.path()).size(), 3);
+    }
+    QCOMPARE(listing(dir.path()), QStringList{QStringLiteral("arrow.cur")});
+    QCOMPARE(readAll(cursor), QByteArray("older"));
 }
 
 void CursorFileTest::olderFileReplacedWhole()
