@@ -101,6 +101,7 @@ private slots:
     void output();
     void batchWithOneBadPicture_data();
     void batchWithOneBadPicture();
+    void batchMatchesOnePictureAtATime();
     void badOptions_data();
     void badOptions();
     void helpAndVersion_data();
@@ -283,6 +284,56 @@ void CommandLineTest::batchWithOneBadPicture()
     QCOMPARE(readAll(olderCursor), olderBytes);
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("a.cur"))).size(), kCursorFileSize);
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("c.cur"))).size(), kCursorFileSize);
+}
+
+// A batch syncs its cursors together; one picture is saved on its own. Both
+// give the same files and the same lines, but that a batch keeps the first
+// of two cursors of one name where separate runs replace it.
+void CommandLineTest::batchMatchesOnePictureAtATime()
+{
+    const QStringList pictures{"a.png", "bad.png", "a.bmp", "locked.png", "c.jpg", "e.ppm"};
+    QTemporaryDir together, apart;
+    for (const QTemporaryDir *dir : {&together, &apart}) {
+        for (const QString &name : pictures) {
+            if (name == QLatin1String("bad.png")) {
+                QVERIFY(writeAll(dir->filePath(name), "not a picture"));
+            } else if (name == QLatin1String("a.bmp")) {
+                QImage black(40, 40, QImage::Format_RGB32);
+                black.fill(Qt::black);
+                QVERIFY(black.save(dir->filePath(name)));
+            } else {
+                QVERIFY(!savedPicture(*dir, name).isEmpty());
+            }
+        }
+        const QString locked = dir->filePath(QStringLiteral("locked.cur"));
+        QVERIFY(writeAll(locked, "older"));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner));
+    }
+    const Run batch = convert(together, pictures);
+    QCOMPARE(batch.exitCode, 1);
+    QStringList linesApart;
+    for (const QString &name : pictures) {
+        const Run single = convert(apart, {name});
+        QCOMPARE(single.exitCode, name == QLatin1String("bad.png") || name == QLatin1String("locked.png") ? 1 : 0);
+        linesApart += QString::fromUtf8(single.err).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QStringList linesTogether = QString::fromUtf8(batch.err).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(linesTogether.size(), 3);
+    QVERIFY2(linesTogether.takeAt(1).startsWith(QStringLiteral("pixelwick-convert: a.bmp: The cursor “a.cur” was "
+                                                               "already made")),
+             qPrintable(batch.err));
+    QCOMPARE(linesTogether, linesApart);
+
+    QCOMPARE(listing(together.path()), listing(apart.path()));
+    for (const QString &name : listing(together.path())) {
+        if (name == QLatin1String("a.cur"))
+            continue;
+        QCOMPARE(readAll(together.filePath(name)), readAll(apart.filePath(name)));
+    }
+    QVERIFY(windowCursor(together.filePath(QStringLiteral("a.png")))
+            != windowCursor(together.filePath(QStringLiteral("a.bmp"))));
+    QCOMPARE(readAll(together.filePath(QStringLiteral("a.cur"))), windowCursor(together.filePath(QStringLiteral("a.png"))));
+    QCOMPARE(readAll(apart.filePath(QStringLiteral("a.cur"))), windowCursor(apart.filePath(QStringLiteral("a.bmp"))));
 }
 
 void CommandLineTest::badOptions_data()
