@@ -1,6 +1,9 @@
 // Prints how many pictures a second pixelwick-convert turns into cursors
 // when one process is given a whole batch, half PNG and half BMP.
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -28,9 +28,8 @@ private:
     }
 };
 
-constexpr std::uint32_t kBitmapHeaderSize = 40;
-constexpr std::uint32_t kImageDataSize = kBitmapHeaderSize + 8 + 2 * kPlaneSize; // 304
-constexpr std::uint32_t kImageDataOffset = 6 + 16;
+constexpr std::uint16_t kCursorType = 2;
+constexpr std::uint8_t kColourCount = 2;
 
 } // namespace
 
@@ -38,12 +37,12 @@ QList<QByteArray> cursorFixedBlocks(HotSpot hotSpot)
 {
     QList<QByteArray> blocks;
     blocks << LittleEndian().u16(0).bytes  // reserved
-           << LittleEndian().u16(2).bytes  // resource type: cursor
+           << LittleEndian().u16(kCursorType).bytes
            << LittleEndian().u16(1).bytes; // one image
 
     blocks << LittleEndian()
                   .u8(kCursorSize).u8(kCursorSize) // width, height
-                  .u8(2).u8(0)                     // colour count, reserved
+                  .u8(kColourCount).u8(0)          // colour count, reserved
                   .u16(std::uint16_t(hotSpot.x)).u16(std::uint16_t(hotSpot.y))
                   .u32(kImageDataSize).u32(kImageDataOffset)
                   .bytes;

@@ -1,5 +1,6 @@
 // Runs the real pixelwick-convert on pictures written to a temporary folder.
 #include "picture_loading.h"
+#include "pixelwick_version.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -345,8 +346,8 @@ void CommandLineTest::badOptions_data()
     QTest::newRow("colour name") << QStringList{"--background", "greenish", "a.png"} << "background colour \"greenish\"";
     QTest::newRow("short #RGB") << QStringList{"--invert", "#f0f", "a.png"} << "invert colour \"#f0f\"";
     QTest::newRow("transparent") << QStringList{"--background=transparent", "a.png"} << "is transparent";
-    QTest::newRow("hot spot text") << QStringList{"a.png", "-x", "1O", "b.png"} << "hot spot x value \"1O\" is not a number";
-    QTest::newRow("hot spot range") << QStringList{"-y", "32767.5", "a.png"} << "hot spot y value \"32767.5\" is out of range";
+    QTest::newRow("hot spot text") << QStringList{"a.png", "-x", "1O", "b.png"} << "hot spot x value “1O” is not a number";
+    QTest::newRow("hot spot range") << QStringList{"-y", "32767.5", "a.png"} << "hot spot y value “32767.5” is out of range";
     QTest::newRow("-o with two") << QStringList{"-o", "x.cur", "a.png", "b.png"} << "2 pictures were given";
     QTest::newRow("empty -o") << QStringList{"--output=", "a.png"} << "output file name is empty";
     QTest::newRow("no pictures") << QStringList{"-x", "3"} << "no picture given";
@@ -373,7 +374,7 @@ void CommandLineTest::helpAndVersion_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("shown");
     QTest::newRow("--help") << "--help" << "--hotspot-x <TEXT>";
-    QTest::newRow("--version") << "--version" << "pixelwick-convert " PIXELWICK_VERSION "\n";
+    QTest::newRow("--version") << "--version" << QStringLiteral("pixelwick-convert %1\n").arg(QLatin1String(kVersion));
 }
 
 void CommandLineTest::helpAndVersion()

@@ -125,6 +125,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -190,6 +191,12 @@ private:
     std::unique_ptr<MessageCatcher> m_messages;
     bool m_messagesExpected = false;
 };
+
+void MainWindowTest::initTestCase()
+{
+    // As the program names itself at start.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Pixelwick"));
+}
 
 void MainWindowTest::init()
 {

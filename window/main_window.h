@@ -4,6 +4,9 @@
 #include "picture_box.h"
 
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QWidget>
 
