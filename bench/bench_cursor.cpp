@@ -33,8 +33,7 @@ public:
     }
 };
 
-template <typename Step>
-double microsecondsPerRun(int runs, Step step)
+template <typename Step> double microsecondsPerRun(int runs, Step step)
 {
     QElapsedTimer timer;
     timer.start();

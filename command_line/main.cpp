@@ -180,13 +180,13 @@ int main(int argc, char *argv[])
     installTranslations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(CommandLine::tr(
-        "Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
-        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
-        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
-        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
-        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
-        "2: bad options."));
+    parser.setApplicationDescription(
+        CommandLine::tr("Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
+                        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
+                        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
+                        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
+                        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
+                        "2: bad options."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QString defaultHotSpot = defaultHotSpotText();
@@ -197,9 +197,10 @@ int main(int argc, char *argv[])
                                                       "A fraction is rounded, a half to the even number.")
                                           .arg(defaultHotSpot),
                                       CommandLine::tr("TEXT"), defaultHotSpot);
-    const QCommandLineOption hotSpotY({QStringLiteral("y"), QStringLiteral("hotspot-y")},
-                                      CommandLine::tr("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
-                                      CommandLine::tr("TEXT"), defaultHotSpot);
+    const QCommandLineOption hotSpotY(
+        {QStringLiteral("y"), QStringLiteral("hotspot-y")},
+        CommandLine::tr("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
+        CommandLine::tr("TEXT"), defaultHotSpot);
     const QCommandLineOption background(QStringLiteral("background"),
                                         CommandLine::tr("Colour that becomes transparent, #RRGGBB or a name "
                                                         "(default %1).")

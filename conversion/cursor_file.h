@@ -52,13 +52,13 @@ inline constexpr int kFileHeaderSize = 6;
 inline constexpr int kDirectoryEntrySize = 16;
 inline constexpr int kBitmapHeaderSize = 40;
 inline constexpr int kColourTableSize = 2 * 4;
-inline constexpr int kImageDataOffset = kFileHeaderSize + kDirectoryEntrySize;                        // 22
-inline constexpr int kFixedBlocksSize = kImageDataOffset + kBitmapHeaderSize + kColourTableSize;      // 70
-inline constexpr int kPlaneSize = kCursorSize * kCursorSize / 8;                                      // 128
-inline constexpr int kCursorFileSize = kFixedBlocksSize + 2 * kPlaneSize;                             // 326
-inline constexpr int kImageDataSize = kCursorFileSize - kImageDataOffset;                             // 304
-inline constexpr int kHotSpotXOffset = kFileHeaderSize + 4;                                           // 10
-inline constexpr int kHotSpotYOffset = kHotSpotXOffset + 2;                                           // 12
+inline constexpr int kImageDataOffset = kFileHeaderSize + kDirectoryEntrySize;                   // 22
+inline constexpr int kFixedBlocksSize = kImageDataOffset + kBitmapHeaderSize + kColourTableSize; // 70
+inline constexpr int kPlaneSize = kCursorSize * kCursorSize / 8;                                 // 128
+inline constexpr int kCursorFileSize = kFixedBlocksSize + 2 * kPlaneSize;                        // 326
+inline constexpr int kImageDataSize = kCursorFileSize - kImageDataOffset;                        // 304
+inline constexpr int kHotSpotXOffset = kFileHeaderSize + 4;                                      // 10
+inline constexpr int kHotSpotYOffset = kHotSpotXOffset + 2;                                      // 12
 
 // The 70 bytes before the planes, as the separate writes that make them:
 // three 2-byte values of the file header, the directory entry, the bitmap

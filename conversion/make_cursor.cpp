@@ -2,9 +2,9 @@
 
 #include "cursor_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSet>
@@ -51,7 +51,7 @@ MakeCursorResult failure(CursorError error, Problem problem, const QStringList &
 
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -116,7 +116,6 @@ QList<CursorBatch::Failure> CursorBatch::finish()
 
 namespace {
 
-
 // Marked read-only for everybody: refused even where the user (root) could
 // write regardless, so that a protected file or folder stays protected.
 bool markedReadOnly(const QFileInfo &info)
@@ -166,12 +165,12 @@ Target targetFor(const QString &path)
     if (::lstat(native.constData(), &link) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {Target::Kind::File, path, unwritableReason(path)};
-        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
+        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
     }
     struct stat target {};
     if (::stat(native.constData(), &target) != 0) {
         if (errno != ENOENT)
-            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
+            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
         return {Target::Kind::Refused, path, describe(Reason::LinkToNothing, QFileInfo(path).symLinkTarget())};
     }
     switch (target.st_mode & S_IFMT) {
@@ -180,16 +179,11 @@ Target targetFor(const QString &path)
         return {Target::Kind::File, file, unwritableReason(file)};
     }
     case S_IFIFO:
-    case S_IFCHR:
-        return {Target::Kind::Stream, path, {}};
-    case S_IFDIR:
-        return {Target::Kind::Refused, path, describe(Reason::FolderInTheWay)};
-    case S_IFBLK:
-        return {Target::Kind::Refused, path, describe(Reason::BlockDevice)};
-    case S_IFSOCK:
-        return {Target::Kind::Refused, path, describe(Reason::Socket)};
-    default:
-        return {Target::Kind::Refused, path, describe(Reason::NotAFile)};
+    case S_IFCHR: return {Target::Kind::Stream, path, {}};
+    case S_IFDIR: return {Target::Kind::Refused, path, describe(Reason::FolderInTheWay)};
+    case S_IFBLK: return {Target::Kind::Refused, path, describe(Reason::BlockDevice)};
+    case S_IFSOCK: return {Target::Kind::Refused, path, describe(Reason::Socket)};
+    default: return {Target::Kind::Refused, path, describe(Reason::NotAFile)};
     }
 }
 
@@ -205,7 +199,7 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
     if (descriptor < 0) {
         if (errno == ENXIO)
             return describe(Reason::PipeWithoutReader);
-        return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+        return QString::fromLocal8Bit(std::strerror(errno));
     }
     QString problem;
     struct stat opened {};
@@ -228,8 +222,7 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
             problem = describe(Reason::ReaderTakesNoMore);
             break;
         }
-        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)).toLower()
-                              : describe(Reason::TookNoData);
+        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : describe(Reason::TookNoData);
     }
     ::close(descriptor);
     return problem;
@@ -246,9 +239,10 @@ QString writeBeside(const QString &target, const QByteArray &bytes, QString &pro
     QString temporary;
     int descriptor = -1;
     for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
-        temporary = info.absolutePath() + QStringLiteral("/.%1.%2.new")
-                                              .arg(info.fileName())
-                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        temporary = info.absolutePath()
+                    + QStringLiteral("/.%1.%2.new")
+                          .arg(info.fileName())
+                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         descriptor = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0 && errno != EEXIST)
             break;
@@ -285,22 +279,19 @@ MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &
     const HotSpotValue parsed = parseHotSpot(text);
     const QString axisName(QLatin1Char{axis});
     switch (parsed.status) {
-    case HotSpotStatus::Ok:
-        value = parsed.value;
-        return {};
+    case HotSpotStatus::Ok: value = parsed.value; return {};
     case HotSpotStatus::OutOfRange:
         return failure(CursorError::Overflow, Problem::HotSpotOutOfRange, {axisName, text.trimmed()});
-    case HotSpotStatus::NotANumber:
-        break;
+    case HotSpotStatus::NotANumber: break;
     }
     if (text.trimmed().isEmpty())
         return failure(CursorError::TypeMismatch, Problem::HotSpotEmpty, {axisName});
     return failure(CursorError::TypeMismatch, Problem::HotSpotNotANumber, {axisName, text.trimmed()});
 }
 
-MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
-                            const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath, CursorBatch *batch)
+MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
+                            const PixelSource &source, const KeyColours &keys, const QString &outputPath,
+                            CursorBatch *batch)
 {
     // 1. Where the cursor goes.
     if (dialogFileName.isEmpty())

@@ -66,9 +66,8 @@ MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &
 // regular files are replaced; a pipe or character device is written into,
 // anything else refused. With `batch`, a cursor file is only put in place
 // by the batch's finish(), and one that this run already made is refused.
-MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
-                            const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath = {},
+MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
+                            const PixelSource &source, const KeyColours &keys, const QString &outputPath = {},
                             CursorBatch *batch = nullptr);
 
 } // namespace pixelwick

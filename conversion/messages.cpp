@@ -31,12 +31,10 @@ QString describe(Problem problem, const QStringList &arguments)
 {
     const auto argument = [&](qsizetype i) { return i < arguments.size() ? arguments[i] : QString(); };
     switch (problem) {
-    case Problem::None:
-        return {};
+    case Problem::None: return {};
     case Problem::NoPictureChosen:
         return Conversion::tr("No picture has been chosen yet. Load a picture first, then make the cursor.");
-    case Problem::NamesNoPicture:
-        return Conversion::tr("%1 names no picture file.").arg(quotedPath(argument(0)));
+    case Problem::NamesNoPicture: return Conversion::tr("%1 names no picture file.").arg(quotedPath(argument(0)));
     case Problem::WouldReplacePicture:
         return Conversion::tr("The cursor %1 would replace the picture itself, so nothing was written. "
                               "Give the cursor another name.")

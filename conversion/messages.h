@@ -24,24 +24,24 @@ enum class CursorError {
 // What exactly went wrong; the comment lists the arguments it is told with.
 enum class Problem {
     None,
-    NoPictureChosen,       // (none)
-    NamesNoPicture,        // the name given
-    WouldReplacePicture,   // cursor path
-    AlreadyMadeInThisRun,  // cursor path, the picture it was made from
-    HotSpotEmpty,          // axis ("x" or "y")
-    HotSpotNotANumber,     // axis, text
-    HotSpotOutOfRange,     // axis, text
-    CannotWrite,           // cursor path, why (a Reason's words or the system's)
-    WritingFailed,         // cursor path, why
+    NoPictureChosen,      // (none)
+    NamesNoPicture,       // the name given
+    WouldReplacePicture,  // cursor path
+    AlreadyMadeInThisRun, // cursor path, the picture it was made from
+    HotSpotEmpty,         // axis ("x" or "y")
+    HotSpotNotANumber,    // axis, text
+    HotSpotOutOfRange,    // axis, text
+    CannotWrite,          // cursor path, why (a Reason's words or the system's)
+    WritingFailed,        // cursor path, why
 };
 
 // Why a place cannot take the cursor.
 enum class Reason {
     FolderInTheWay,
     FileReadOnly,
-    FolderMissing,        // folder
-    FolderReadOnly,       // folder
-    LinkToNothing,        // where the link points
+    FolderMissing,  // folder
+    FolderReadOnly, // folder
+    LinkToNothing,  // where the link points
     BlockDevice,
     Socket,
     NotAFile,

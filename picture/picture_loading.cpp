@@ -241,12 +241,9 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (structure.decoderBytes > kMostPixels * 4)
         return {{}, tooLargeMessage(shown, structure.width, structure.height)};
     switch (structure.verdict) {
-    case StructureCheck::Verdict::Whole:
-        break;
-    case StructureCheck::Verdict::Incomplete:
-        return {{}, incomplete(shown)};
-    case StructureCheck::Verdict::Damaged:
-        return {{}, damaged(shown, structure.reason)};
+    case StructureCheck::Verdict::Whole: break;
+    case StructureCheck::Verdict::Incomplete: return {{}, incomplete(shown)};
+    case StructureCheck::Verdict::Damaged: return {{}, damaged(shown, structure.reason)};
     }
 
     // A header that claims more pixels than the file could hold would have
@@ -278,8 +275,9 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
         const QString said = capture.all();
-        return {{}, damaged(shown, said.isEmpty() ? reader->errorString()
-                                                  : reader->errorString() + QStringLiteral(": ") + said)};
+        return {{},
+                damaged(shown,
+                        said.isEmpty() ? reader->errorString() : reader->errorString() + QStringLiteral(": ") + said)};
     }
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.

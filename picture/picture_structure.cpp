@@ -109,7 +109,7 @@ bool runLengthStreamIsWhole(const FileBytes &file, qint64 position, qint64 heigh
         const quint8 code = file.u8(position + 1);
         position += 2;
         if (count > 0)
-            continue; // a run of `count` pixels
+            continue;    // a run of `count` pixels
         if (code == 0) { // end of line
             ++row;
         } else if (code == 1) { // end of bitmap

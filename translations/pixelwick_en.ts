@@ -29,9 +29,9 @@
     </message>
     <message numerus="yes">
         <source>--output names one cursor file, but %n pictures were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>--output names one cursor file, but %n picture was given</numerusform>
+            <numerusform>--output names one cursor file, but %n pictures were given</numerusform>
         </translation>
     </message>
     <message>

@@ -135,8 +135,7 @@ KeyColours FrmConverter::keyColours() const
 
 // Nothing thrown may reach Qt's event loop: it would end the program and
 // lose what the window holds.
-template <typename Handler>
-void FrmConverter::guarded(Handler handler)
+template <typename Handler> void FrmConverter::guarded(Handler handler)
 {
     try {
         handler();

@@ -39,8 +39,7 @@ private slots:
 private:
     void chooseSwatchColour(PictureBox *swatch);
     void showFailure(const QString &kind, const QString &message);
-    template <typename Handler>
-    void guarded(Handler handler);
+    template <typename Handler> void guarded(Handler handler);
 
     QPushButton *cmdLoadBMP;
     PictureBox *picBMP;
