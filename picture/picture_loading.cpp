@@ -279,6 +279,17 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
                 damaged(shown,
                         said.isEmpty() ? reader->errorString() : reader->errorString() + QStringLiteral(": ") + said)};
     }
+    // A palette picture may use more colours than its palette holds, and
+    // Qt would look them up past its end: they are black, as elsewhere.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
+        || image.format() == QImage::Format_MonoLSB) {
+        const qsizetype colours = image.format() == QImage::Format_Indexed8 ? 256 : 2;
+        QList<QRgb> table = image.colorTable();
+        if (table.size() < colours) {
+            table.resize(colours, qRgb(0, 0, 0));
+            image.setColorTable(table);
+        }
+    }
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
     image.setDevicePixelRatio(1.0);

@@ -370,6 +370,15 @@ StructureCheck checkChunks(const FileBytes &file, const char *endChunk, qint64 p
         const qint64 length = file.be32(position);
         if (!file.holds(position, length + kChunkOverhead))
             break;
+        // An MNG holds whole PNG and JNG pictures, each with a size of its own.
+        if ((file.startsWith(position + 4, "IHDR") || file.startsWith(position + 4, "JHDR")) && length >= 8
+            && position > kSignatureSize) {
+            const qint64 innerWidth = file.be32(position + 8), innerHeight = file.be32(position + 12);
+            if (innerWidth > width || innerHeight > height) {
+                width = qMax(width, innerWidth);
+                height = qMax(height, innerHeight);
+            }
+        }
         if (file.startsWith(position + 4, endChunk)) {
             StructureCheck result = whole(width, height);
             if (pixelsPerByte > 0)

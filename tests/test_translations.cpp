@@ -64,11 +64,16 @@ void TranslationsTest::windowSpeaksGerman_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Load BMP") << "cmdLoadBMP" << "BMP laden";
-    QTest::newRow("Make CUR") << "cmdMakeCUR" << "CUR erstellen";
-    QTest::newRow("background") << "lblBG" << "Hintergrund:";
-    QTest::newRow("invert") << "lblInvert" << "Invertieren:";
-    QTest::newRow("hot spot") << "lblHotSpot" << "Hotspot:";
+    QTest::newRow("Load BMP") << "cmdLoadBMP"
+                              << "BMP laden";
+    QTest::newRow("Make CUR") << "cmdMakeCUR"
+                              << "CUR erstellen";
+    QTest::newRow("background") << "lblBG"
+                                << "Hintergrund:";
+    QTest::newRow("invert") << "lblInvert"
+                            << "Invertieren:";
+    QTest::newRow("hot spot") << "lblHotSpot"
+                              << "Hotspot:";
 }
 
 void TranslationsTest::windowSpeaksGerman()
@@ -120,8 +125,12 @@ void TranslationsTest::converterSpeaksTheUsersLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("help");
     QTest::addColumn<QString>("error");
-    QTest::newRow("German") << "de_DE.UTF-8" << "Spalte des Hotspots von links" << "existiert nicht";
-    QTest::newRow("C") << "C" << "Hot spot column from the left" << "does not exist";
+    QTest::newRow("German") << "de_DE.UTF-8"
+                            << "Spalte des Hotspots von links"
+                            << "existiert nicht";
+    QTest::newRow("C") << "C"
+                       << "Hot spot column from the left"
+                       << "does not exist";
 }
 
 void TranslationsTest::converterSpeaksTheUsersLanguage()
