@@ -62,9 +62,9 @@ struct Options {
     QString hotSpotYText;
     HotSpot hotSpot;
     KeyColours keys{};
-    QString output; // empty: beside each picture; "-": standard output
-    bool show = false;   // print each file's looks instead of writing
-    QString preview;     // where to write the looks as a PNG, if anywhere
+    QString output;    // empty: beside each picture; "-": standard output
+    bool show = false; // print each file's looks instead of writing
+    QString preview;   // where to write the looks as a PNG, if anywhere
     QStringList pictures;
 };
 
@@ -341,7 +341,8 @@ int main(int argc, char *argv[])
     parser.process(QCoreApplication::arguments());
 
     Options options;
-    if (const QString problem = optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, show, preview, options);
+    if (const QString problem =
+            optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, show, preview, options);
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {

@@ -60,7 +60,7 @@ bool startsWithPng(QByteArrayView image)
 {
     static constexpr char signature[] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
     return image.size() >= qsizetype(sizeof signature)
-        && std::equal(std::begin(signature), std::end(signature), image.data());
+           && std::equal(std::begin(signature), std::end(signature), image.data());
 }
 
 enum class TableColour { Black, White, Other };
@@ -95,8 +95,8 @@ CursorReading readCursor(QByteArrayView bytes)
     if (reserved != 0 || (type != kIconType && type != kCursorType))
         return refused(QCoreApplication::translate("CursorLooks", "This is not a cursor file."));
     if (type == kIconType)
-        return refused(QCoreApplication::translate(
-            "CursorLooks", "This is an icon, not a cursor: an icon has no hot spot."));
+        return refused(
+            QCoreApplication::translate("CursorLooks", "This is an icon, not a cursor: an icon has no hot spot."));
     if (imageCount == 0)
         return refused(QCoreApplication::translate("CursorLooks", "The cursor file holds no image."));
     if (imageCount > 1)
@@ -106,8 +106,8 @@ CursorReading readCursor(QByteArrayView bytes)
 
     if (!file.holds(kFileHeaderSize, kEntrySize))
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The file is cut short: it ends after %n byte(s), inside its directory entry.",
-            nullptr, fileSize));
+            "CursorLooks", "The file is cut short: it ends after %n byte(s), inside its directory entry.", nullptr,
+            fileSize));
 
     // A size byte of 0 stands for 256, the one size a byte cannot hold.
     const int width = file.u8(6) == 0 ? kLargestCursorSide : file.u8(6);
@@ -121,21 +121,23 @@ CursorReading readCursor(QByteArrayView bytes)
 
     if (imageOffset < kFileHeaderSize + kEntrySize)
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The image is said to start at byte %1, inside the file's own header.")
+                           "CursorLooks", "The image is said to start at byte %1, inside the file's own header.")
                            .arg(imageOffset));
     if (imageOffset >= quint64(bytes.size()))
-        return refused(QCoreApplication::translate(
-            "CursorLooks", "The image is said to start at byte %1, past the end of the file (%n byte(s)).",
-            nullptr, fileSize)
-                           .arg(imageOffset));
+        return refused(
+            QCoreApplication::translate("CursorLooks",
+                                        "The image is said to start at byte %1, past the end of the file (%n byte(s)).",
+                                        nullptr, fileSize)
+                .arg(imageOffset));
     quint32 imageEnd = 0;
     if (qAddOverflow(imageOffset, imageSize, &imageEnd) || !file.holds(imageOffset, imageSize))
-        return refused(QCoreApplication::translate(
-            "CursorLooks",
-            "The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).",
-            nullptr, fileSize)
-                           .arg(imageSize)
-                           .arg(imageOffset));
+        return refused(
+            QCoreApplication::translate(
+                "CursorLooks",
+                "The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).",
+                nullptr, fileSize)
+                .arg(imageSize)
+                .arg(imageOffset));
 
     const QByteArrayView imageBytes = bytes.sliced(imageOffset, imageSize);
     const LittleEndianView image(imageBytes);
@@ -157,40 +159,43 @@ CursorReading readCursor(QByteArrayView bytes)
     const quint32 coloursUsed = image.u32(32);
 
     if (headerSize != kBitmapHeaderSize)
-        return refused(QCoreApplication::translate(
-            "CursorLooks", "The bitmap header is %1 bytes long; only the usual 40-byte header can be read.")
-                           .arg(headerSize));
+        return refused(
+            QCoreApplication::translate(
+                "CursorLooks", "The bitmap header is %1 bytes long; only the usual 40-byte header can be read.")
+                .arg(headerSize));
     if (bitsPerPixel != 1)
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.",
-            nullptr, bitsPerPixel));
+            "CursorLooks",
+            "The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.", nullptr,
+            bitsPerPixel));
     if (compression != 0)
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The image is compressed (method %1); only uncompressed cursors can be read.")
+                           "CursorLooks", "The image is compressed (method %1); only uncompressed cursors can be read.")
                            .arg(compression));
     if (planes != 1)
         return refused(QCoreApplication::translate(
             "CursorLooks", "The bitmap has %n colour plane(s) where a cursor has 1.", nullptr, planes));
     if (bitmapWidth != width)
-        return refused(QCoreApplication::translate(
-            "CursorLooks", "The bitmap is %1 pixels wide, but the directory entry says %2.")
-                           .arg(bitmapWidth)
-                           .arg(width));
+        return refused(
+            QCoreApplication::translate("CursorLooks", "The bitmap is %1 pixels wide, but the directory entry says %2.")
+                .arg(bitmapWidth)
+                .arg(width));
     // The XOR and AND planes are stacked, so the bitmap is twice as high as the cursor.
     if (bitmapHeight != 2 * height)
-        return refused(QCoreApplication::translate(
-            "CursorLooks",
-            "The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.")
-                           .arg(bitmapHeight)
-                           .arg(height)
-                           .arg(2 * height));
+        return refused(
+            QCoreApplication::translate(
+                "CursorLooks",
+                "The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.")
+                .arg(bitmapHeight)
+                .arg(height)
+                .arg(2 * height));
     if (colourCount != 2 && colourCount != 0)
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The directory entry gives %1 colours where a black and white cursor has 2.")
+                           "CursorLooks", "The directory entry gives %1 colours where a black and white cursor has 2.")
                            .arg(colourCount));
     if (coloursUsed != 0 && coloursUsed != 2)
         return refused(QCoreApplication::translate(
-            "CursorLooks", "The colour table has %1 entries where a black and white cursor has 2.")
+                           "CursorLooks", "The colour table has %1 entries where a black and white cursor has 2.")
                            .arg(coloursUsed));
 
     // Rows of a 1-bit bitmap are padded to whole 4-byte words.
@@ -201,10 +206,11 @@ CursorReading readCursor(QByteArrayView bytes)
         || qAddOverflow(needed, int(kBitmapHeaderSize + kColourTableSize), &needed))
         return refused(QCoreApplication::translate("CursorLooks", "The image's planes are too large."));
     if (!image.holds(0, quint32(needed)))
-        return refused(QCoreApplication::translate(
-            "CursorLooks", "The image needs %1 bytes for its header, colours and two planes, but has only %2.")
-                           .arg(needed)
-                           .arg(imageSize));
+        return refused(
+            QCoreApplication::translate(
+                "CursorLooks", "The image needs %1 bytes for its header, colours and two planes, but has only %2.")
+                .arg(needed)
+                .arg(imageSize));
 
     // Either order of black and white is a monochrome cursor; the XOR bit
     // picks its colour through the table.

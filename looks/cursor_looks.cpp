@@ -38,7 +38,10 @@ constexpr qreal kMarkOutlineWidth = 4;
 constexpr int kRows = 2;
 constexpr int kColumns = 3;
 
-int rowIndex(LooksRow row) { return row == LooksRow::Windows ? 0 : 1; }
+int rowIndex(LooksRow row)
+{
+    return row == LooksRow::Windows ? 0 : 1;
+}
 
 int columnIndex(LooksBackground background)
 {
@@ -85,7 +88,7 @@ QFont headingFont()
 bool hotSpotInside(const CursorImage &cursor)
 {
     return cursor.hotSpotX >= 0 && cursor.hotSpotY >= 0 && cursor.hotSpotX < cursor.width
-        && cursor.hotSpotY < cursor.height;
+           && cursor.hotSpotY < cursor.height;
 }
 
 bool marked(const CursorImage &cursor, const QString &noMarkReason)
@@ -230,8 +233,7 @@ LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason)
             layout.backgroundCaptions[std::size_t(r)][std::size_t(c)] =
                 QRect(left, y, columnWidth, captionMetrics.height());
             layout.panels[std::size_t(r)][std::size_t(c)] =
-                QRect(QPoint(left + (columnWidth - panelSize.width()) / 2,
-                             y + captionMetrics.height() + captionGap),
+                QRect(QPoint(left + (columnWidth - panelSize.width()) / 2, y + captionMetrics.height() + captionGap),
                       panelSize);
         }
         y += captionMetrics.height() + captionGap + panelSize.height() + rowGap;

@@ -23,12 +23,12 @@ enum class LooksBackground { White, Black, Stripes };
 // application font always give the same layout.
 struct LooksLayout {
     QSize imageSize;
-    int cellSize = 0;      // picture pixels per cursor pixel, grid not counted
-    int pitch = 0;         // from one cursor pixel to the next
-    bool grid = false;     // lines between cursor pixels, when cells are large enough
-    qreal markRadius = 0;  // of the hot-spot ring, around the hot-spot pixel's middle
-    qreal markTick = 0;    // length of the ticks pointing out of the ring
-    int markReach = 0;     // how far the mark goes past the middle, outline and all
+    int cellSize = 0;     // picture pixels per cursor pixel, grid not counted
+    int pitch = 0;        // from one cursor pixel to the next
+    bool grid = false;    // lines between cursor pixels, when cells are large enough
+    qreal markRadius = 0; // of the hot-spot ring, around the hot-spot pixel's middle
+    qreal markTick = 0;   // length of the ticks pointing out of the ring
+    int markReach = 0;    // how far the mark goes past the middle, outline and all
     QRect summary;
     std::array<QRect, 2> rowCaptions;
     std::array<std::array<QRect, 3>, 2> backgroundCaptions;

@@ -395,15 +395,15 @@ void CommandLineTest::previewPicture()
     QVERIFY(!looks.isNull());
     QVERIFY(looks.width() > 6 * 32 && looks.height() > 2 * 32);
 
-    const Run shown = convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=again.png"),
-                                    QStringLiteral("p.cur")});
+    const Run shown =
+        convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=again.png"), QStringLiteral("p.cur")});
     QCOMPARE(shown.exitCode, 0);
     QCOMPARE(QImage(dir.filePath(QStringLiteral("again.png"))), looks);
 
     // Neither picture nor cursor: one line, nothing written.
     QVERIFY(writeAll(dir.filePath(QStringLiteral("notes.txt")), "words"));
-    const Run refused = convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=x.png"),
-                                      QStringLiteral("notes.txt")});
+    const Run refused =
+        convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=x.png"), QStringLiteral("notes.txt")});
     QCOMPARE(refused.exitCode, 1);
     QCOMPARE(refused.err.count('\n'), 1);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.png"))));
@@ -426,7 +426,8 @@ void CommandLineTest::badOptions_data()
     QTest::newRow("-o with two") << QStringList{"-o", "x.cur", "a.png", "b.png"} << "2 pictures were given";
     QTest::newRow("empty -o") << QStringList{"--output=", "a.png"} << "output file name is empty";
     QTest::newRow("no pictures") << QStringList{"-x", "3"} << "no picture given";
-    QTest::newRow("--preview with two") << QStringList{"--preview", "l.png", "a.png", "b.png"} << "2 pictures were given";
+    QTest::newRow("--preview with two") << QStringList{"--preview", "l.png", "a.png", "b.png"}
+                                        << "2 pictures were given";
     QTest::newRow("--show with -o") << QStringList{"--show", "-o", "x.cur", "a.png"} << "--show writes no cursor";
 }
 

@@ -19,7 +19,10 @@ void appendLittleEndian(QByteArray &bytes, std::initializer_list<std::pair<quint
             bytes.append(char(i < 4 ? value >> (8 * i) : 0));
 }
 
-Look knownPattern(int x, int y) { return Look(((x * 5) ^ (y * 3) ^ (x >> 3)) & 3); }
+Look knownPattern(int x, int y)
+{
+    return Look(((x * 5) ^ (y * 3) ^ (x >> 3)) & 3);
+}
 
 // A .cur laid out field by field from the format description; each field
 // can be made wrong on its own.
@@ -38,9 +41,15 @@ struct HandMade {
         if (png)
             return QByteArray::fromHex("89504E470D0A1A0A0000000D4948445200000020000000200806000000");
         QByteArray b;
-        appendLittleEndian(b, {{headerSize, 4}, {quint32(bitmapWidth == -1 ? width : bitmapWidth), 4},
-                               {quint32(bitmapHeight == -1 ? 2 * height : bitmapHeight), 4}, {planes, 2},
-                               {bitsPerPixel, 2}, {compression, 4}, {0, 12}, {coloursUsed, 4}, {0, 4}});
+        appendLittleEndian(b, {{headerSize, 4},
+                               {quint32(bitmapWidth == -1 ? width : bitmapWidth), 4},
+                               {quint32(bitmapHeight == -1 ? 2 * height : bitmapHeight), 4},
+                               {planes, 2},
+                               {bitsPerPixel, 2},
+                               {compression, 4},
+                               {0, 12},
+                               {coloursUsed, 4},
+                               {0, 4}});
         b.append(colourTable);
         if (bitsPerPixel == 4)
             b.append(14 * 4, '\x80'); // the rest of a 16-colour table
@@ -69,8 +78,13 @@ struct HandMade {
         appendLittleEndian(b, {{reserved, 2}, {type, 2}, {imageCount, 2}});
         for (quint32 i = 0; i < imageCount; ++i) {
             // A size of 256 goes in as 0.
-            appendLittleEndian(b, {{quint32(width & 0xFF), 1}, {quint32(height & 0xFF), 1}, {colourCount, 1}, {0, 1},
-                                   {hotSpotX, 2}, {hotSpotY, 2}, {quint32(imageSize == -1 ? data.size() : imageSize), 4},
+            appendLittleEndian(b, {{quint32(width & 0xFF), 1},
+                                   {quint32(height & 0xFF), 1},
+                                   {colourCount, 1},
+                                   {0, 1},
+                                   {hotSpotX, 2},
+                                   {hotSpotY, 2},
+                                   {quint32(imageSize == -1 ? data.size() : imageSize), 4},
                                    {quint32(offset == -1 ? 6 + 16 * imageCount + i * data.size() : offset), 4}});
         }
         for (quint32 i = 0; i < imageCount; ++i)
@@ -79,8 +93,9 @@ struct HandMade {
     }
 };
 
-const char *const kPaintingNames[] = {"background only", "four looks in columns", "four looks, diagonal",
-                                      "grey ramp", "colours", "picture smaller than the cursor"};
+const char *const kPaintingNames[] = {
+    "background only", "four looks in columns",          "four looks, diagonal", "grey ramp",
+    "colours",         "picture smaller than the cursor"};
 
 ColourValue painting(int which, int x, int y, const KeyColours &keys)
 {
@@ -104,7 +119,10 @@ CursorImage patterned(int width, int height, int hotSpotX, int hotSpotY)
     return cursor;
 }
 
-bool strongRed(QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 60 && qBlue(c) <= 60; }
+bool strongRed(QRgb c)
+{
+    return qRed(c) >= 200 && qGreen(c) <= 60 && qBlue(c) <= 60;
+}
 
 constexpr LooksRow kRows[] = {LooksRow::Windows, LooksRow::BrowsersAndLinux};
 constexpr LooksBackground kBackgrounds[] = {LooksBackground::White, LooksBackground::Black, LooksBackground::Stripes};
@@ -139,10 +157,12 @@ void CursorLooksTest::roundTrip_data()
     QTest::addColumn<int>("hotSpotX");
     QTest::addColumn<int>("hotSpotY");
     const ColourValue green = colourValue(0, 255, 0), magenta = colourValue(255, 0, 255), grey = 0x808080;
-    const QList<QPair<const char *, KeyColours>> keys = {
-        {"default keys", kDefaultKeyColours}, {"white background key", {kWhite, magenta}},
-        {"black invert key", {green, kBlack}}, {"black background, white invert", {kBlack, kWhite}},
-        {"white background, black invert", {kWhite, kBlack}}, {"one colour for both keys", {grey, grey}}};
+    const QList<QPair<const char *, KeyColours>> keys = {{"default keys", kDefaultKeyColours},
+                                                         {"white background key", {kWhite, magenta}},
+                                                         {"black invert key", {green, kBlack}},
+                                                         {"black background, white invert", {kBlack, kWhite}},
+                                                         {"white background, black invert", {kWhite, kBlack}},
+                                                         {"one colour for both keys", {grey, grey}}};
     const int hotSpots[][2] = {{15, 15}, {0, 0}, {31, 31}, {-1, 40}, {-32768, 32767}, {100, -5}, {7, 0}};
     int row = 0;
     for (int picture = 0; picture < int(std::size(kPaintingNames)); ++picture) {
@@ -237,8 +257,10 @@ void CursorLooksTest::handMade()
     QCOMPARE(reading.cursor->hotSpotY, hotSpotY);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            QVERIFY2(reading.cursor->lookAt(x, y) == knownPattern(x, y), qPrintable(QStringLiteral("at %1, %2").arg(x).arg(y)));
-    QVERIFY(reading.cursor->lookAt(-1, 0) == Look::Transparent && reading.cursor->lookAt(width, 0) == Look::Transparent);
+            QVERIFY2(reading.cursor->lookAt(x, y) == knownPattern(x, y),
+                     qPrintable(QStringLiteral("at %1, %2").arg(x).arg(y)));
+    QVERIFY(reading.cursor->lookAt(-1, 0) == Look::Transparent
+            && reading.cursor->lookAt(width, 0) == Look::Transparent);
 }
 
 void CursorLooksTest::refused_data()
@@ -271,8 +293,14 @@ void CursorLooksTest::refused_data()
     QTest::newRow("size too small for the header") << changed([](HandMade &m) { m.imageSize = 30; }) << "30 byte";
     QTest::newRow("size too small for the planes") << changed([](HandMade &m) { m.imageSize = 200; }) << "304 bytes";
     QTest::newRow("PNG-compressed entry") << changed([](HandMade &m) { m.png = true; }) << "PNG";
-    QTest::newRow("4-bit depth") << changed([](HandMade &m) { m.bitsPerPixel = 4; m.colourCount = 16; }) << "4 bit";
-    QTest::newRow("32-bit depth") << changed([](HandMade &m) { m.bitsPerPixel = 32; m.colourCount = 0; }) << "32 bit";
+    QTest::newRow("4-bit depth") << changed([](HandMade &m) {
+        m.bitsPerPixel = 4;
+        m.colourCount = 16;
+    }) << "4 bit";
+    QTest::newRow("32-bit depth") << changed([](HandMade &m) {
+        m.bitsPerPixel = 32;
+        m.colourCount = 0;
+    }) << "32 bit";
     QTest::newRow("12-byte header") << changed([](HandMade &m) { m.headerSize = 12; }) << "12 bytes";
     QTest::newRow("124-byte header") << changed([](HandMade &m) { m.headerSize = 124; }) << "124 bytes";
     QTest::newRow("height not twice") << changed([](HandMade &m) { m.bitmapHeight = 32; }) << "twice";
@@ -282,8 +310,9 @@ void CursorLooksTest::refused_data()
     QTest::newRow("two planes") << changed([](HandMade &m) { m.planes = 2; }) << "2 colour plane";
     QTest::newRow("16 colours in the entry") << changed([](HandMade &m) { m.colourCount = 16; }) << "16 colours";
     QTest::newRow("3 colours used") << changed([](HandMade &m) { m.coloursUsed = 3; }) << "3 entries";
-    QTest::newRow("red and white") << changed([](HandMade &m) { m.colourTable = QByteArray::fromHex("0000FF00FFFFFF00"); })
-                                   << "not black and white";
+    QTest::newRow("red and white") << changed([](HandMade &m) {
+        m.colourTable = QByteArray::fromHex("0000FF00FFFFFF00");
+    }) << "not black and white";
     QTest::newRow("black twice") << changed([](HandMade &m) { m.colourTable.fill('\0'); }) << "not black and white";
 }
 
@@ -352,9 +381,10 @@ void CursorLooksTest::lookColours()
                             const QRgb b = background.pixel(px + shift.x(), py + shift.y());
                             under.insert(b);
                             const Look look = cursor.lookAt(x, y);
-                            const QRgb expected = look == Look::Black ? qRgb(0, 0, 0)
-                                : look == Look::White                 ? qRgb(255, 255, 255)
-                                : look == Look::Inverted && row == LooksRow::Windows ? b ^ 0xFFFFFF : b;
+                            const QRgb expected = look == Look::Black   ? qRgb(0, 0, 0)
+                                                  : look == Look::White ? qRgb(255, 255, 255)
+                                                  : look == Look::Inverted && row == LooksRow::Windows ? b ^ 0xFFFFFF
+                                                                                                       : b;
                             wrong += image.pixel(px, py) != expected;
                         }
                     }
@@ -446,7 +476,8 @@ void CursorLooksTest::summary_data()
     QTest::newRow("12 inverted") << 32 << 12 << 3 << 30 << QString() << "12 inverted";
     QTest::newRow("1 inverted") << 16 << 1 << 0 << 0 << QString() << "1 inverted";
     QTest::newRow("hot spot outside") << 32 << 0 << -1 << 40 << QString() << "outside";
-    QTest::newRow("reason") << 48 << 3 << 15 << 15 << "the field says %1" << "3 inverted";
+    QTest::newRow("reason") << 48 << 3 << 15 << 15 << "the field says %1"
+                            << "3 inverted";
 }
 
 // Size, hot spot or reason, and the inverted pixels exactly when there are any.

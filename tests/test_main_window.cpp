@@ -717,7 +717,8 @@ void MainWindowTest::looksPopup()
     QTRY_VERIFY(popup->isVisible());
     const QImage first = popup->pixmap().toImage();
     QVERIFY(!first.isNull());
-    QVERIFY2(popup->accessibleDescription().contains(QStringLiteral("512")), qPrintable(popup->accessibleDescription()));
+    QVERIFY2(popup->accessibleDescription().contains(QStringLiteral("512")),
+             qPrintable(popup->accessibleDescription()));
     QVERIFY(popup->accessibleDescription().contains(QStringLiteral("15, 15")));
 
     // A new hot spot, then a new invert colour: each changes what is shown.

@@ -103,6 +103,41 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>no picture given</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the preview file name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>--preview shows one cursor, but %n pictures were given</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--show writes no cursor, so --output has nothing to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the preview %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cursor could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -232,6 +267,169 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>the disk took no more</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursorLooks</name>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is only %n byte(s) long, too short for a cursor.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a cursor file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is an icon, not a cursor: an icon has no hot spot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cursor file holds no image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The cursor file holds %n images; only a cursor with exactly one image can be read.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is cut short: it ends after %n byte(s), inside its directory entry.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The image is said to start at byte %1, inside the file&apos;s own header.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The image is said to start at byte %1, past the end of the file (%n byte(s)).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The image is stored as PNG; only cursors stored as 1-bit bitmaps can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The image is only %n byte(s) long, too short for its bitmap header.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The bitmap header is %1 bytes long; only the usual 40-byte header can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The image is compressed (method %1); only uncompressed cursors can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The bitmap has %n colour plane(s) where a cursor has 1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The bitmap is %1 pixels wide, but the directory entry says %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The directory entry gives %1 colours where a black and white cursor has 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour table has %1 entries where a black and white cursor has 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image&apos;s planes are too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image needs %1 bytes for its header, colours and two planes, but has only %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cursor&apos;s two colours are not black and white.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As Windows draws it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As browsers and Linux draw it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On mid-tone stripes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 cursor; hot spot not marked: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 cursor, hot spot %3, %4, which lies outside the cursor and is not marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 cursor, hot spot %3, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n inverted pixel(s): they invert the screen only on Windows; browsers and Linux show them transparent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the size sentence, then the inverted pixels&apos; sentence</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -371,6 +569,10 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     </message>
     <message>
         <source>Cannot load the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to show yet: load a picture first.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

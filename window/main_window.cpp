@@ -9,8 +9,8 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
