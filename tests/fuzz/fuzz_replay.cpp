@@ -1,0 +1,72 @@
+// Runs every file of the given folders (or the given files) through the same
+// path as the fuzz target, so that the seed pictures and past findings are
+// checked by every build, the sanitizer build included.
+//     fuzz_replay FOLDER_OR_FILE...
+#include "picture_fuzzing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+using pixelwick::fuzzing::Outcome;
+
+// The files to run for one argument; empty, with a message, when there are none.
+QStringList filesFor(const QString &argument)
+{
+    const QFileInfo info(argument);
+    if (info.isFile())
+        return {info.filePath()};
+    if (!info.isDir()) {
+        std::fprintf(stderr, "fuzz_replay: %s is neither a file nor a folder\n", qPrintable(argument));
+        return {};
+    }
+    const QDir folder(argument);
+    QStringList files;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        files.append(folder.filePath(name));
+    if (files.isEmpty())
+        std::fprintf(stderr, "fuzz_replay: the folder %s holds no files\n", qPrintable(argument));
+    return files;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: fuzz_replay FOLDER_OR_FILE...\n");
+        return 2;
+    }
+    pixelwick::fuzzing::startQt();
+
+    int ran = 0;
+    int converted = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QStringList files = filesFor(QFile::decodeName(argv[i]));
+        if (files.isEmpty())
+            return 1;
+        for (const QString &path : files) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                std::fprintf(stderr, "fuzz_replay: cannot read %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+                return 1;
+            }
+            const QByteArray bytes = file.readAll();
+            // Named before it runs, so that a crash shows which file did it.
+            std::printf("%s: ", qPrintable(path));
+            std::fflush(stdout);
+            const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(
+                reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+            std::printf("%s\n", outcome == Outcome::Converted ? "converted" : "refused");
+            ++ran;
+            if (outcome == Outcome::Converted)
+                ++converted;
+        }
+    }
+    std::printf("fuzz_replay: ran %d files, %d converted, %d refused\n", ran, converted, ran - converted);
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+// The whole path from a file's bytes to a cursor, shared by the libFuzzer
+// target and the replay of the committed inputs.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace pixelwick::fuzzing {
+
+// Qt finds its image plugins only once an application object exists.
+void startQt();
+
+enum class Outcome { Refused, Converted };
+
+// Loads `data` as a picture and, if it is accepted, composes its preview and
+// writes its cursor. Aborts with a message when the result breaks a promise:
+// an accepted picture without pixels, a failed write or a cursor that is not
+// exactly 326 bytes.
+Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size);
+
+} // namespace pixelwick::fuzzing
