@@ -119,7 +119,7 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     return true;
 }
 
-bool convert(const QString &picture, const Options &options)
+bool convert(const QString &picture, const Options &options, CursorsWritten &written)
 {
     const LoadedPicture loaded = loadPicture(picture);
     if (!loaded.ok()) {
@@ -132,7 +132,7 @@ bool convert(const QString &picture, const Options &options)
     if (options.output == kStandardOutput)
         return writeToStandardOutput(picture, options, source);
     const MakeCursorResult result =
-        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output);
+        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output, &written);
     if (!result.ok()) {
         complain(picture + QStringLiteral(": ") + result.message);
         return false;
@@ -140,10 +140,19 @@ bool convert(const QString &picture, const Options &options)
     return true;
 }
 
+// Each problem gets exactly one line of ours; what Qt says on the way
+// (about a picture's colour profile, say) is not for the user of a script.
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quiet);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kProgram));
     QCoreApplication::setApplicationVersion(QStringLiteral(PIXELWICK_VERSION));
@@ -210,7 +219,8 @@ int main(int argc, char *argv[])
     }
 
     bool allConverted = true;
+    CursorsWritten written;
     for (const QString &picture : std::as_const(options.pictures))
-        allConverted = convert(picture, options) && allConverted;
+        allConverted = convert(picture, options, written) && allConverted;
     return allConverted ? kAllConverted : kSomeFailed;
 }

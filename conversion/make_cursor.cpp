@@ -2,7 +2,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QBuffer>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pixelwick {
 
@@ -28,6 +37,30 @@ QString cursorPathFor(const QString &picturePath)
     // A dot in a folder's name, or leading a file's name, starts no extension.
     const bool hasExtension = dot > nameStart;
     return (hasExtension ? picturePath.left(dot) : picturePath) + QStringLiteral(".cur");
+}
+
+namespace {
+
+// The same file under any of its names: links and "./" lead to one key.
+QString placeKey(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+QString CursorsWritten::pictureFor(const QString &cursorPath) const
+{
+    return m_pictures.value(placeKey(cursorPath));
+}
+
+void CursorsWritten::add(const QString &cursorPath, const QString &picturePath)
+{
+    // Pipes and devices take any number of cursors; only files are kept.
+    if (QFileInfo(cursorPath).isFile())
+        m_pictures.insert(placeKey(cursorPath), picturePath);
 }
 
 namespace {
@@ -58,20 +91,113 @@ bool samePlace(const QString &a, const QString &b)
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-// Why `path` cannot take the cursor, or an empty text when it can.
+// What stands where the cursor goes, and so how it is written.
+struct Target {
+    enum class Kind { File, Stream, Refused };
+    Kind kind = Kind::Refused;
+    QString path;   // the file to write: a link's own target for a link
+    QString reason; // why it is refused
+};
+
+QString shownPath(const QString &path)
+{
+    return quoted(QDir::toNativeSeparators(path));
+}
+
+// Why a regular file at `path` (present or not) cannot take the cursor, or
+// an empty text when it can.
 QString unwritableReason(const QString &path)
 {
     const QFileInfo target(path);
-    if (target.isDir())
-        return QStringLiteral("a folder of that name is in the way");
     if (target.exists() && markedReadOnly(target))
         return QStringLiteral("the file is read-only");
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(quoted(QDir::toNativeSeparators(folder.filePath())));
+        return QStringLiteral("the folder %1 does not exist").arg(shownPath(folder.filePath()));
     if (markedReadOnly(folder))
-        return QStringLiteral("the folder %1 is read-only").arg(quoted(QDir::toNativeSeparators(folder.filePath())));
+        return QStringLiteral("the folder %1 is read-only").arg(shownPath(folder.filePath()));
     return {};
+}
+
+// Only regular files are ever replaced. Pipes and character devices (a
+// terminal, /dev/null) are written into as they are; anything else is
+// refused. A link is followed to its file and stays a link.
+Target targetFor(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat link {};
+    if (::lstat(native.constData(), &link) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {Target::Kind::File, path, unwritableReason(path)};
+        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
+    }
+    struct stat target {};
+    if (::stat(native.constData(), &target) != 0) {
+        if (errno != ENOENT)
+            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
+        return {Target::Kind::Refused, path,
+                QStringLiteral("it is a link to %1, which does not exist")
+                    .arg(shownPath(QFileInfo(path).symLinkTarget()))};
+    }
+    switch (target.st_mode & S_IFMT) {
+    case S_IFREG: {
+        const QString file = S_ISLNK(link.st_mode) ? QFileInfo(path).canonicalFilePath() : path;
+        return {Target::Kind::File, file, unwritableReason(file)};
+    }
+    case S_IFIFO:
+    case S_IFCHR:
+        return {Target::Kind::Stream, path, {}};
+    case S_IFDIR:
+        return {Target::Kind::Refused, path, QStringLiteral("a folder of that name is in the way")};
+    case S_IFBLK:
+        return {Target::Kind::Refused, path, QStringLiteral("it is a block device, which is never written to")};
+    case S_IFSOCK:
+        return {Target::Kind::Refused, path, QStringLiteral("it is a socket, not a file")};
+    default:
+        return {Target::Kind::Refused, path, QStringLiteral("it is not a file")};
+    }
+}
+
+// A reader that takes nothing for this long is given up on, so that the
+// window never hangs on a pipe.
+constexpr int kStreamPatienceMilliseconds = 2000;
+
+// Writes the whole cursor into a pipe or device without ever waiting on
+// it: a pipe nobody reads from is refused at once. Returns why it failed.
+QString writeToStream(const QString &path, const QByteArray &bytes)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ENXIO)
+            return QStringLiteral("it is a pipe that no program is reading from");
+        return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+    }
+    QString problem;
+    struct stat opened {};
+    // The path may have changed since it was looked at.
+    if (::fstat(descriptor, &opened) != 0 || !(S_ISFIFO(opened.st_mode) || S_ISCHR(opened.st_mode)))
+        problem = QStringLiteral("it changed while it was being opened");
+    qsizetype done = 0;
+    while (problem.isEmpty() && done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written > 0) {
+            done += written;
+            continue;
+        }
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0 && errno == EAGAIN) {
+            pollfd ready{descriptor, POLLOUT, 0};
+            if (::poll(&ready, 1, kStreamPatienceMilliseconds) > 0 && !(ready.revents & (POLLERR | POLLHUP)))
+                continue;
+            problem = QStringLiteral("the program reading from it takes no more data");
+            break;
+        }
+        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)).toLower()
+                              : QStringLiteral("it took no data");
+    }
+    ::close(descriptor);
+    return problem;
 }
 
 MakeCursorResult readHotSpot(const QString &text, const char *axis, std::int16_t &value)
@@ -101,7 +227,7 @@ MakeCursorResult readHotSpot(const QString &text, const char *axis, std::int16_t
 
 MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
                             const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath)
+                            const KeyColours &keys, const QString &outputPath, CursorsWritten *written)
 {
     // 1. Where the cursor goes.
     if (dialogFileName.isEmpty())
@@ -118,6 +244,15 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                                       "Give the cursor another name.").arg(shownOutput),
                        output);
 
+    if (written) {
+        if (const QString earlier = written->pictureFor(output); !earlier.isEmpty())
+            return failure(CursorError::InvalidArgument,
+                           QStringLiteral("The cursor %1 was already made from the picture %2 in this run, so it was "
+                                          "not replaced. Give one of the pictures another name.")
+                               .arg(shownOutput, quoted(QDir::toNativeSeparators(earlier))),
+                           output);
+    }
+
     // 2, 3. The hot spot.
     HotSpot hotSpot;
     if (MakeCursorResult bad = readHotSpot(hotSpotXText, "x", hotSpot.x); !bad.ok())
@@ -125,12 +260,25 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
     if (MakeCursorResult bad = readHotSpot(hotSpotYText, "y", hotSpot.y); !bad.ok())
         return bad;
 
-    // 4. Open. QSaveFile writes beside the target and replaces it only once
-    // every byte is there, so no half-written or mixed file is ever left.
-    if (const QString reason = unwritableReason(output); !reason.isEmpty())
+    // 4. Open.
+    const Target target = targetFor(output);
+    if (!target.reason.isEmpty())
         return failure(CursorError::FileAccess,
-                       QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, reason), output);
-    QSaveFile file(output);
+                       QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, target.reason), output);
+    if (target.kind == Target::Kind::Stream) {
+        // Made whole in memory first, so that a failure sends nothing half-made.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        writeCursor(buffer, hotSpot, source, keys);
+        if (const QString problem = writeToStream(output, bytes); !problem.isEmpty())
+            return failure(CursorError::FileAccess,
+                           QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, problem), output);
+        return {CursorError::None, {}, output};
+    }
+    // QSaveFile writes beside the target and replaces it only once every
+    // byte is there, so no half-written or mixed file is ever left.
+    QSaveFile file(target.path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(CursorError::FileAccess,
                        QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, file.errorString()),
@@ -139,9 +287,9 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
     // 5 to 8. Write and close.
     // commit() does not notice a failed last flush (a full disk after the
     // buffer filled), so flush and check the size on disk before committing.
-    const bool written = writeCursor(file, hotSpot, source, keys) && file.flush()
+    const bool complete = writeCursor(file, hotSpot, source, keys) && file.flush()
                          && file.error() == QFileDevice::NoError && file.size() == kCursorFileSize;
-    if (!written || !file.commit()) {
+    if (!complete || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return failure(CursorError::DeviceOrFile,
@@ -149,6 +297,8 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                                       "file of that name is unchanged.").arg(shownOutput, reason),
                        output);
     }
+    if (written)
+        written->add(output, dialogFileName);
     return {CursorError::None, {}, output};
 }
 

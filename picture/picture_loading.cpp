@@ -11,37 +11,85 @@
 #include <QStringList>
 #include <QtNumeric>
 
+#include <cstdio>
+#include <optional>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+#define PIXELWICK_HAS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#define PIXELWICK_HAS_SANITIZER 1
+#endif
+#endif
+#if PIXELWICK_HAS_SANITIZER
+#include <sanitizer/common_interface_defs.h>
+#endif
+
 namespace pixelwick {
 
 namespace {
 
-// Larger pictures are refused before any pixel memory is taken; only the
-// top-left 32 x 32 pixels are ever used. 64 MB holds 16 million pixels, a
-// 4096 x 4096 picture, which keeps a load well within 100 MB of memory.
-constexpr int kAllocationLimitMegabytes = 64;
+// Pictures are refused by size before any pixel memory is taken; only the
+// top-left 32 x 32 pixels are ever used. 16 million pixels (a 4096 x 4096
+// picture, 64 MB) keep a load well within 100 MB of memory. A reader that
+// can stop at the top-left corner may take pictures four times as large
+// from files over a megabyte: camera photos come in files that size.
+constexpr qint64 kMostPixels = qint64(16) << 20;
+constexpr qint64 kMostPixelsClipped = qint64(64) << 20;
+constexpr qint64 kLargeFile = qint64(1) << 20;
+constexpr int kAllocationLimitMegabytes = int(kMostPixels * 4 >> 20);
 
 QString quoted(const QString &path)
 {
     return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
 }
 
-// Collects what Qt and its image libraries say while a picture is read, so
-// that nothing reaches the terminal and a warning that tells of damage can
-// become the reason for refusing the picture.
+// Collects what Qt and the image libraries under it say while a picture is
+// read, so that nothing reaches the terminal and a warning that tells of
+// damage can become the reason for refusing the picture. Qt's messages come
+// through its handler; libpng and libtiff write to standard error directly,
+// so that is sent to a memory file for the time of the read.
 class MessageCapture {
 public:
-    MessageCapture() : m_previous(qInstallMessageHandler(&MessageCapture::collect)) { s_messages.clear(); }
-    ~MessageCapture() { qInstallMessageHandler(m_previous); }
+    MessageCapture() : m_previous(qInstallMessageHandler(&MessageCapture::collect))
+    {
+        s_messages.clear();
+        std::fflush(stderr);
+        m_memory = ::memfd_create("pixelwick-messages", MFD_CLOEXEC);
+        m_savedError = m_memory >= 0 ? ::dup(STDERR_FILENO) : -1;
+        if (m_savedError >= 0 && ::dup2(m_memory, STDERR_FILENO) >= 0) {
+            redirectSanitizerReports(m_savedError);
+        } else {
+            closeQuietly(m_savedError);
+            closeQuietly(m_memory);
+        }
+    }
+    ~MessageCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        if (m_savedError < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_savedError, STDERR_FILENO);
+        redirectSanitizerReports(STDERR_FILENO);
+        closeQuietly(m_savedError);
+        closeQuietly(m_memory);
+    }
     MessageCapture(const MessageCapture &) = delete;
     MessageCapture &operator=(const MessageCapture &) = delete;
 
     // The first message that says the picture's data is cut or corrupt.
     // "extraneous bytes before marker" is left out: the JPEG reader skips
     // such bytes and every pixel is still there.
-    QString damage() const
+    QString damage()
     {
+        takeWrittenMessages();
         static const QStringList signs = {QStringLiteral("premature end"), QStringLiteral("corrupt"),
-                                          QStringLiteral("truncated"), QStringLiteral("unexpected end")};
+                                          QStringLiteral("truncated"), QStringLiteral("unexpected end"),
+                                          QStringLiteral("read error")};
         for (const QString &message : std::as_const(s_messages)) {
             if (message.contains(QLatin1String("extraneous bytes"), Qt::CaseInsensitive))
                 continue;
@@ -53,18 +101,54 @@ public:
         return {};
     }
     // Everything said, for a refusal that has no better reason.
-    QString all() const { return s_messages.join(QStringLiteral("; ")); }
+    QString all()
+    {
+        takeWrittenMessages();
+        return s_messages.join(QStringLiteral("; "));
+    }
 
 private:
+    static constexpr int kMostMessages = 20;
+
     static void collect(QtMsgType, const QMessageLogContext &, const QString &message)
     {
         // A hostile file could make a library repeat itself without end.
-        if (s_messages.size() < 20)
+        if (s_messages.size() < kMostMessages)
             s_messages.append(message.trimmed());
+    }
+    void takeWrittenMessages()
+    {
+        if (m_memory < 0)
+            return;
+        std::fflush(stderr);
+        char buffer[4096];
+        const ssize_t count = ::pread(m_memory, buffer, sizeof buffer, 0);
+        if (count <= 0)
+            return;
+        ::ftruncate(m_memory, 0);
+        ::lseek(m_memory, 0, SEEK_SET);
+        const QStringList lines = QString::fromLocal8Bit(buffer, count).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString &line : lines)
+            collect(QtWarningMsg, QMessageLogContext(), line);
+    }
+    static void closeQuietly(int &descriptor)
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        descriptor = -1;
+    }
+    // A sanitizer's report of a fault inside a reader must still be seen.
+    static void redirectSanitizerReports([[maybe_unused]] int descriptor)
+    {
+#if PIXELWICK_HAS_SANITIZER
+        __sanitizer_set_report_fd(reinterpret_cast<void *>(static_cast<intptr_t>(descriptor)));
+#endif
     }
 
     static inline QStringList s_messages;
     QtMessageHandler m_previous;
+    int m_memory = -1;
+    int m_savedError = -1;
 };
 
 QString incomplete(const QString &shown)
@@ -77,11 +161,10 @@ QString damaged(const QString &shown, const QString &reason)
     return QStringLiteral("The picture %1 is damaged or cannot be read (%2).").arg(shown, reason);
 }
 
-bool tooLarge(qint64 width, qint64 height)
+bool tooLarge(qint64 width, qint64 height, qint64 mostPixels = kMostPixels)
 {
-    qint64 bytes = 0;
-    return qMulOverflow(width, height, &bytes) || qMulOverflow(bytes, qint64(4), &bytes)
-           || bytes > qint64(kAllocationLimitMegabytes) * 1024 * 1024;
+    qint64 pixels = 0;
+    return qMulOverflow(width, height, &pixels) || pixels > mostPixels;
 }
 
 QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
@@ -89,19 +172,42 @@ QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
     return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
-// Reads the picture from `device`, whose whole content is `bytes`.
-LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown)
+QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 fileSize)
 {
-    const MessageCapture capture;
+    return damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
+                              .arg(width)
+                              .arg(height)
+                              .arg(fileSize));
+}
+
+// Reads the picture from `device`, whose whole content is `bytes`. A file
+// lets Qt's reader go by its suffix too; `suffix` does the same for a
+// device that is not a file, for formats without a signature of their own.
+LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {})
+{
+    MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    QImageReader reader(&device);
-    const QByteArray format = reader.format();
+    const QByteArray hint = suffix.toLower().toLatin1();
+    std::optional<QImageReader> reader;
+    if (QImageReader::supportedImageFormats().contains(hint)) {
+        reader.emplace(&device, hint);
+        // A wrong suffix: as with a file, the content decides.
+        if (!reader->canRead()) {
+            reader.reset();
+            device.seek(0);
+        }
+    }
+    if (!reader)
+        reader.emplace(&device);
+    const QByteArray format = reader->format();
     if (format.isEmpty())
         return {{}, QStringLiteral("%1 is not a picture in any format this program can read.").arg(shown)};
 
     const StructureCheck structure = checkStructure(format, bytes);
+    const bool clipped = reader->supportsOption(QImageIOHandler::ClipRect);
+    const qint64 mostPixels = clipped && bytes.size() > kLargeFile ? kMostPixelsClipped : kMostPixels;
     // A header's own claim to be huge is the clearer message.
-    if (structure.width > 0 && structure.height > 0 && tooLarge(structure.width, structure.height))
+    if (structure.width > 0 && structure.height > 0 && tooLarge(structure.width, structure.height, mostPixels))
         return {{}, tooLargeMessage(shown, structure.width, structure.height)};
     switch (structure.verdict) {
     case StructureCheck::Verdict::Whole:
@@ -112,30 +218,37 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         return {{}, damaged(shown, structure.reason)};
     }
 
-    const QSize claimed = reader.size();
-    if (claimed.isValid()) {
-        if (tooLarge(claimed.width(), claimed.height()))
-            return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
-        // A header that claims more pixels than the file could hold would
-        // have the reader spend time and memory on pixels that are not there.
-        const qint64 most = maxPixelsFor(format, bytes.size());
-        if (most > 0 && qint64(claimed.width()) * claimed.height() > most)
-            return {{}, damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 "
-                                                      "bytes can hold")
-                                           .arg(claimed.width())
-                                           .arg(claimed.height())
-                                           .arg(bytes.size()))};
-        // Only the top-left corner is used; readers that can stop there do.
-        if (reader.supportsOption(QImageIOHandler::ClipRect))
-            reader.setClipRect(QRect(0, 0, kCursorSize, kCursorSize).intersected(QRect(QPoint(0, 0), claimed)));
+    // A header that claims more pixels than the file could hold would have
+    // the reader spend time and memory on pixels that are not there.
+    if (structure.maxPixels > 0 && structure.width * structure.height > structure.maxPixels)
+        return {{}, claimsTooMuch(shown, structure.width, structure.height, bytes.size())};
+
+    // Where the format marks its own end, the reader gets just the picture.
+    QBuffer picture;
+    if (structure.length > 0 && structure.length < bytes.size()) {
+        picture.setData(bytes.first(structure.length).toByteArray());
+        picture.open(QIODevice::ReadOnly);
+        reader.emplace(&picture, format);
     }
 
-    QImage image = reader.read();
+    const QSize claimed = reader->size();
+    if (claimed.isValid()) {
+        if (tooLarge(claimed.width(), claimed.height(), mostPixels))
+            return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
+        if (structure.maxPixels > 0 && qint64(claimed.width()) * claimed.height() > structure.maxPixels)
+            return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
+        // Only the top-left corner is used; readers that can stop there do.
+        if (clipped)
+            reader->setClipRect(QRect(0, 0, kCursorSize, kCursorSize).intersected(QRect(QPoint(0, 0), claimed)));
+    }
+
+    QImage image = reader->read();
     if (const QString damage = capture.damage(); !damage.isEmpty())
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
         const QString said = capture.all();
-        return {{}, damaged(shown, said.isEmpty() ? reader.errorString() : reader.errorString() + QStringLiteral(": ") + said)};
+        return {{}, damaged(shown, said.isEmpty() ? reader->errorString()
+                                                  : reader->errorString() + QStringLiteral(": ") + said)};
     }
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
@@ -181,7 +294,7 @@ LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, bytes, quoted(name));
+    return decode(buffer, bytes, quoted(name), QFileInfo(name).suffix());
 }
 
 QImage composePreview(const QImage &picture, const QColor &background)

@@ -12,21 +12,23 @@ namespace pixelwick {
 struct StructureCheck {
     enum class Verdict { Whole, Incomplete, Damaged };
     Verdict verdict = Verdict::Whole;
-    // Why, in words for a person, when not whole.
+    // Why, in words for a person, when damaged.
     QString reason;
     // The size the header claims, where the check read one; else 0.
     qint64 width = 0;
     qint64 height = 0;
+    // The most pixels a file like this one can describe with its format's
+    // best compression; 0 when the format sets no such bound.
+    qint64 maxPixels = 0;
+    // Where the picture ends when the format says so and extra bytes follow
+    // it; else 0. Some of Qt's readers refuse a picture with a tail.
+    qint64 length = 0;
     bool whole() const { return verdict == Verdict::Whole; }
 };
 
 // `format` is the name Qt's reader gives the format ("bmp", "gif", ...).
-// Formats with no check of their own here pass as whole: their readers fail
+// Formats with no walk of their own here pass as whole: their readers fail
 // on a cut file by themselves.
 StructureCheck checkStructure(const QByteArray &format, QByteArrayView bytes);
-
-// The most pixels that a file of `fileSize` bytes in `format` can describe
-// with that format's best compression; 0 when the format sets no bound.
-qint64 maxPixelsFor(const QByteArray &format, qint64 fileSize);
 
 } // namespace pixelwick

@@ -609,7 +609,7 @@ void MainWindowTest::badPictures_data()
     QTest::newRow("not a picture") << "notes.bmp" << QByteArray("just some words\n") << "not a picture";
     QTest::newRow("truncated bitmap") << "cut.bmp" << bmp.left(bmp.size() / 2) << "incomplete";
     QTest::newRow("truncated GIF") << "cut.gif" << gif.left(gif.size() - 4) << "incomplete";
-    QTest::newRow("truncated PNG") << "cut.png" << png.left(png.size() / 2) << "damaged";
+    QTest::newRow("truncated PNG") << "cut.png" << png.left(png.size() / 2) << "incomplete";
     QTest::newRow("damaged PNG") << "bad.png" << damagedPng << "damaged";
     QTest::newRow("enormous") << "huge.bmp" << enormous << "too large";
     QTest::newRow("folder") << "folder.bmp" << QByteArray() << "folder";
