@@ -57,7 +57,7 @@ int main(int argc, char **argv)
             }
             const QByteArray bytes = file.readAll();
             // Named before it runs, so that a crash shows which file did it.
-            std::printf("%s: ", qPrintable(path));
+            std::printf("%s as \"%s\": ", qPrintable(path), qPrintable(pixelwick::fuzzing::nameFor(bytes)));
             std::fflush(stdout);
             const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(
                 reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <atomic>
 #include <cstdio>
@@ -49,14 +50,27 @@ void mark(int mark)
     markOneOf(mark, std::make_integer_sequence<int, kMarks>{});
 }
 
-void markFileFormat(const QByteArray &bytes)
+const QList<QByteArray> &formats()
 {
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    static const QList<QByteArray> names = QImageReader::supportedImageFormats();
+    return names;
+}
+
+
+// The reader the loader will use: the suffix's if that one can read the
+// bytes, else the one the content names.
+void markFileFormat(const QByteArray &bytes, const QString &name)
+{
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return;
-    const qsizetype index = formats.indexOf(QImageReader::imageFormat(&buffer));
+    QByteArray format = QFileInfo(name).suffix().toLatin1();
+    if (format.isEmpty() || !QImageReader(&buffer, format).canRead()) {
+        buffer.seek(0);
+        format = QImageReader::imageFormat(&buffer);
+    }
+    const qsizetype index = formats().indexOf(format);
     if (index >= 0 && index < kFileFormatMarks)
         mark(int(index));
 }
@@ -68,6 +82,15 @@ void markPixelFormat(QImage::Format format)
 }
 
 } // namespace
+
+QString nameFor(const QByteArray &bytes)
+{
+    const QString plain = QStringLiteral("fuzz input");
+    if (bytes.isEmpty())
+        return plain;
+    const qsizetype choice = qsizetype(std::uint8_t(bytes.back())) % (formats().size() + 1);
+    return choice == formats().size() ? plain : plain + u'.' + QString::fromLatin1(formats()[choice]);
+}
 
 void startQt()
 {
@@ -85,8 +108,9 @@ Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size)
 {
     // Not copied, so that a read past the input's end is caught at its end.
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    markFileFormat(bytes);
-    const LoadedPicture picture = loadPictureData(bytes, QStringLiteral("fuzz input"));
+    const QString name = nameFor(bytes);
+    markFileFormat(bytes, name);
+    const LoadedPicture picture = loadPictureData(bytes, name);
     if (!picture.ok())
         return Outcome::Refused;
     if (picture.image.isNull())
