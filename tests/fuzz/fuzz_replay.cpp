@@ -9,10 +9,22 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
 using pixelwick::fuzzing::Outcome;
+
+// The loader refuses pictures that would take more than about 100 MB, so no
+// input may take the process past this; ./run fuzz uses the same limit.
+constexpr long kMostMegabytes = 512;
+
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
 
 // The files to run for one argument; empty, with a message, when there are none.
 QStringList filesFor(const QString &argument)
@@ -62,11 +74,19 @@ int main(int argc, char **argv)
             const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(
                 reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
             std::printf("%s\n", outcome == Outcome::Converted ? "converted" : "refused");
+            std::fflush(stdout);
+            // The peak only grows, so the first file past the limit is the one.
+            if (const long peak = peakMegabytes(); peak > kMostMegabytes) {
+                std::fprintf(stderr, "fuzz_replay: %s took the process to %ld MB, more than %ld MB\n",
+                             qPrintable(path), peak, kMostMegabytes);
+                return 1;
+            }
             ++ran;
             if (outcome == Outcome::Converted)
                 ++converted;
         }
     }
-    std::printf("fuzz_replay: ran %d files, %d converted, %d refused\n", ran, converted, ran - converted);
+    std::printf("fuzz_replay: ran %d files, %d converted, %d refused, peak memory %ld MB\n", ran, converted,
+                ran - converted, peakMegabytes());
     return 0;
 }
