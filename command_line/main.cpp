@@ -119,7 +119,8 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     return true;
 }
 
-bool convert(const QString &picture, const Options &options, CursorsWritten &written)
+// `batch` is null for a single picture, which is saved as the window saves.
+bool convert(const QString &picture, const Options &options, CursorBatch *batch)
 {
     const LoadedPicture loaded = loadPicture(picture);
     if (!loaded.ok()) {
@@ -132,7 +133,7 @@ bool convert(const QString &picture, const Options &options, CursorsWritten &wri
     if (options.output == kStandardOutput)
         return writeToStandardOutput(picture, options, source);
     const MakeCursorResult result =
-        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output, &written);
+        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output, batch);
     if (!result.ok()) {
         complain(picture + QStringLiteral(": ") + result.message);
         return false;
@@ -219,8 +220,14 @@ int main(int argc, char *argv[])
     }
 
     bool allConverted = true;
-    CursorsWritten written;
+    // Many cursors are synced to disk together rather than one by one.
+    CursorBatch batch;
+    CursorBatch *const batched = options.pictures.size() > 1 ? &batch : nullptr;
     for (const QString &picture : std::as_const(options.pictures))
-        allConverted = convert(picture, options, written) && allConverted;
+        allConverted = convert(picture, options, batched) && allConverted;
+    for (const CursorBatch::Failure &failed : batch.finish()) {
+        complain(failed.picture + QStringLiteral(": ") + failed.result.message);
+        allConverted = false;
+    }
     return allConverted ? kAllConverted : kSomeFailed;
 }

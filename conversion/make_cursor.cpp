@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSet>
 
 #include <cerrno>
 #include <cstring>
@@ -41,26 +43,83 @@ QString cursorPathFor(const QString &picturePath)
 
 namespace {
 
-// The same file under any of its names: links and "./" lead to one key.
+// The same file under any of its names: links and "./" lead to one key,
+// whether or not the file is there yet.
 QString placeKey(const QString &path)
 {
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno)).toLower();
 }
 
 } // namespace
 
-QString CursorsWritten::pictureFor(const QString &cursorPath) const
+struct CursorBatchAccess {
+    static void record(CursorBatch &batch, const QString &output, const QString &picture)
+    {
+        batch.m_pictures.insert(placeKey(output), picture);
+    }
+    static void stage(CursorBatch &batch, CursorBatch::Staged staged) { batch.m_staged.append(std::move(staged)); }
+};
+
+CursorBatch::~CursorBatch()
+{
+    for (const Staged &staged : std::as_const(m_staged))
+        ::unlink(QFile::encodeName(staged.temporary).constData());
+}
+
+QString CursorBatch::pictureFor(const QString &cursorPath) const
 {
     return m_pictures.value(placeKey(cursorPath));
 }
 
-void CursorsWritten::add(const QString &cursorPath, const QString &picturePath)
+QList<CursorBatch::Failure> CursorBatch::finish()
 {
-    // Pipes and devices take any number of cursors; only files are kept.
-    if (QFileInfo(cursorPath).isFile())
-        m_pictures.insert(placeKey(cursorPath), picturePath);
+    // One sync for each file system the cursors are on, rather than one for
+    // each cursor: the batch's time would otherwise go on waiting for disks.
+    QSet<dev_t> synced;
+    QSet<QString> folders;
+    for (const Staged &staged : std::as_const(m_staged)) {
+        const int descriptor = ::open(QFile::encodeName(staged.temporary).constData(), O_RDONLY | O_CLOEXEC);
+        struct stat status {};
+        if (descriptor >= 0 && ::fstat(descriptor, &status) == 0 && !synced.contains(status.st_dev)) {
+            if (::syncfs(descriptor) == 0)
+                synced.insert(status.st_dev);
+        }
+        if (descriptor >= 0)
+            ::close(descriptor);
+        folders.insert(QFileInfo(staged.target).absolutePath());
+    }
+    QList<Failure> failures;
+    for (const Staged &staged : std::as_const(m_staged)) {
+        if (::rename(QFile::encodeName(staged.temporary).constData(), QFile::encodeName(staged.target).constData())
+            == 0)
+            continue;
+        const QString reason = systemError();
+        ::unlink(QFile::encodeName(staged.temporary).constData());
+        failures.append({staged.picture, {CursorError::DeviceOrFile,
+                         QStringLiteral("Writing the cursor file %1 failed: %2. No cursor was written, and any older "
+                                        "file of that name is unchanged.")
+                             .arg(QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(staged.output)), reason),
+                         staged.output}});
+    }
+    m_staged.clear();
+    // The new names themselves reach the disk with their folders.
+    for (const QString &folder : std::as_const(folders)) {
+        const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor >= 0) {
+            ::fsync(descriptor);
+            ::close(descriptor);
+        }
+    }
+    return failures;
 }
 
 namespace {
@@ -223,11 +282,54 @@ MakeCursorResult readHotSpot(const QString &text, const char *axis, std::int16_t
                        .arg(field, quoted(text.trimmed())));
 }
 
+// Writes `bytes` to a new file beside `target`, with the permissions the
+// target has or a new file would get. Returns the new file's path, or an
+// empty text with `problem` set.
+QString writeBeside(const QString &target, const QByteArray &bytes, QString &problem)
+{
+    struct stat existing {};
+    const bool replacing = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    const QFileInfo info(target);
+    QString temporary;
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        temporary = info.absolutePath() + QStringLiteral("/.%1.%2.new")
+                                              .arg(info.fileName())
+                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        descriptor = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (descriptor < 0) {
+        problem = systemError();
+        return {};
+    }
+    bool ok = !replacing || ::fchmod(descriptor, existing.st_mode & 07777) == 0;
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        ok = written > 0;
+        done += qMax<ssize_t>(written, 0);
+    }
+    if (!ok)
+        problem = errno == 0 ? QStringLiteral("the disk took no more") : systemError();
+    if (::close(descriptor) != 0 && ok) {
+        problem = systemError();
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(QFile::encodeName(temporary).constData());
+        return {};
+    }
+    return temporary;
+}
+
 } // namespace
 
 MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
                             const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath, CursorsWritten *written)
+                            const KeyColours &keys, const QString &outputPath, CursorBatch *batch)
 {
     // 1. Where the cursor goes.
     if (dialogFileName.isEmpty())
@@ -244,8 +346,8 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                                       "Give the cursor another name.").arg(shownOutput),
                        output);
 
-    if (written) {
-        if (const QString earlier = written->pictureFor(output); !earlier.isEmpty())
+    if (batch) {
+        if (const QString earlier = batch->pictureFor(output); !earlier.isEmpty())
             return failure(CursorError::InvalidArgument,
                            QStringLiteral("The cursor %1 was already made from the picture %2 in this run, so it was "
                                           "not replaced. Give one of the pictures another name.")
@@ -265,15 +367,29 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
     if (!target.reason.isEmpty())
         return failure(CursorError::FileAccess,
                        QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, target.reason), output);
-    if (target.kind == Target::Kind::Stream) {
+    if (target.kind == Target::Kind::Stream || batch) {
         // Made whole in memory first, so that a failure sends nothing half-made.
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         writeCursor(buffer, hotSpot, source, keys);
-        if (const QString problem = writeToStream(output, bytes); !problem.isEmpty())
-            return failure(CursorError::FileAccess,
-                           QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, problem), output);
+        if (target.kind == Target::Kind::Stream) {
+            if (const QString problem = writeToStream(output, bytes); !problem.isEmpty())
+                return failure(CursorError::FileAccess,
+                               QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, problem),
+                               output);
+            return {CursorError::None, {}, output};
+        }
+        QString problem;
+        const QString temporary = writeBeside(target.path, bytes, problem);
+        if (temporary.isEmpty())
+            return failure(CursorError::DeviceOrFile,
+                           QStringLiteral("Writing the cursor file %1 failed: %2. No cursor was written, and any "
+                                          "older file of that name is unchanged.")
+                               .arg(shownOutput, problem),
+                           output);
+        CursorBatchAccess::stage(*batch, {temporary, target.path, output, dialogFileName});
+        CursorBatchAccess::record(*batch, output, dialogFileName);
         return {CursorError::None, {}, output};
     }
     // QSaveFile writes beside the target and replaces it only once every
@@ -297,8 +413,6 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                                       "file of that name is unchanged.").arg(shownOutput, reason),
                        output);
     }
-    if (written)
-        written->add(output, dialogFileName);
     return {CursorError::None, {}, output};
 }
 

@@ -172,6 +172,23 @@ QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
     return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
+// The formats that Qt reads itself, known by their first bytes. Named, they
+// spare Qt's detection, which loads every image plugin to ask each of them.
+QByteArray builtInFormat(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    // Netpbm: "P1" to "P6" and white space; the digit says which kind.
+    if (bytes.size() >= 3 && bytes[0] == 'P' && bytes[1] >= '1' && bytes[1] <= '6'
+        && QByteArrayView(" \t\r\n").contains(bytes[2])) {
+        static const char *const kinds[] = {"pbm", "pgm", "ppm"};
+        return kinds[(bytes[1] - '1') % 3];
+    }
+    return {};
+}
+
 QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 fileSize)
 {
     return damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
@@ -187,16 +204,23 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 {
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    const QByteArray hint = suffix.toLower().toLatin1();
+    // Named formats are tried first; a wrong name leaves it to the content,
+    // as Qt does with a file's suffix.
     std::optional<QImageReader> reader;
-    if (QImageReader::supportedImageFormats().contains(hint)) {
-        reader.emplace(&device, hint);
-        // A wrong suffix: as with a file, the content decides.
+    const auto tryNamed = [&](const QByteArray &format) {
+        reader.emplace(&device, format);
+        // Otherwise Qt asks every plugin, loading each, before its own reader.
+        reader->setAutoDetectImageFormat(false);
         if (!reader->canRead()) {
             reader.reset();
             device.seek(0);
         }
-    }
+    };
+    if (const QByteArray format = builtInFormat(bytes); !format.isEmpty())
+        tryNamed(format);
+    const QByteArray hint = suffix.toLower().toLatin1();
+    if (!reader && !hint.isEmpty() && QImageReader::supportedImageFormats().contains(hint))
+        tryNamed(hint);
     if (!reader)
         reader.emplace(&device);
     const QByteArray format = reader->format();
@@ -209,6 +233,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     // A header's own claim to be huge is the clearer message.
     if (structure.width > 0 && structure.height > 0 && tooLarge(structure.width, structure.height, mostPixels))
         return {{}, tooLargeMessage(shown, structure.width, structure.height)};
+    if (structure.decoderBytes > kMostPixels * 4)
+        return {{}, tooLargeMessage(shown, structure.width, structure.height)};
     switch (structure.verdict) {
     case StructureCheck::Verdict::Whole:
         break;
@@ -220,7 +246,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 
     // A header that claims more pixels than the file could hold would have
     // the reader spend time and memory on pixels that are not there.
-    if (structure.maxPixels > 0 && structure.width * structure.height > structure.maxPixels)
+    if (structure.maxPixels > 0 && tooLarge(structure.width, structure.height, structure.maxPixels))
         return {{}, claimsTooMuch(shown, structure.width, structure.height, bytes.size())};
 
     // Where the format marks its own end, the reader gets just the picture.
@@ -235,7 +261,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (claimed.isValid()) {
         if (tooLarge(claimed.width(), claimed.height(), mostPixels))
             return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
-        if (structure.maxPixels > 0 && qint64(claimed.width()) * claimed.height() > structure.maxPixels)
+        if (structure.maxPixels > 0 && tooLarge(claimed.width(), claimed.height(), structure.maxPixels))
             return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
         // Only the top-left corner is used; readers that can stop there do.
         if (clipped)

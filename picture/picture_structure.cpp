@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <QtNumeric>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <limits>
@@ -242,17 +243,45 @@ constexpr quint8 kSoi = 0xD8, kEoi = 0xD9, kSos = 0xDA, kTem = 0x01;
 constexpr quint8 kRst0 = 0xD0, kRst7 = 0xD7;
 constexpr quint8 kSof0 = 0xC0, kSof15 = 0xCF, kDht = 0xC4, kJpg = 0xC8, kDac = 0xCC;
 constexpr quint8 kFirstArithmeticSof = 0xC9;
+constexpr quint8 kProgressiveSofs[] = {0xC2, 0xC6, 0xCA, 0xCE};
+constexpr qint64 kBytesPerBlock = 64 * 2;
 // Huffman coding spends at least one bit on each 8 x 8 block of a scan;
 // a component sampled at a sixteenth covers 16 blocks' worth of pixels.
 constexpr qint64 kMostPixelsPerByte = 8 * 64 * 16 * 2;
 } // namespace jpeg
+
+// A progressive decoder holds every 8 x 8 block of coefficients of every
+// component until the last scan. `frame` is the frame header's position.
+qint64 coefficientBytes(const FileBytes &file, qint64 frame, qint64 width, qint64 height)
+{
+    constexpr qint64 kComponentCount = 9, kComponents = 10, kComponentSize = 3;
+    if (!file.holds(frame, kComponents))
+        return 0;
+    const qint64 count = file.u8(frame + kComponentCount);
+    if (!file.holds(frame + kComponents, count * kComponentSize))
+        return 0;
+    qint64 hMax = 1, vMax = 1;
+    for (qint64 i = 0; i < count; ++i) {
+        const quint8 sampling = file.u8(frame + kComponents + i * kComponentSize + 1);
+        hMax = qMax<qint64>(hMax, sampling >> 4);
+        vMax = qMax<qint64>(vMax, sampling & 15);
+    }
+    qint64 total = 0;
+    for (qint64 i = 0; i < count; ++i) {
+        const quint8 sampling = file.u8(frame + kComponents + i * kComponentSize + 1);
+        const qint64 columns = ((width * (sampling >> 4) + hMax - 1) / hMax + 7) / 8;
+        const qint64 rows = ((height * (sampling & 15) + vMax - 1) / vMax + 7) / 8;
+        total += columns * rows * jpeg::kBytesPerBlock;
+    }
+    return total;
+}
 
 // Follows the markers and the entropy-coded data between them to the
 // end-of-image marker, which a cut file lacks.
 StructureCheck checkJpeg(const FileBytes &file)
 {
     const QByteArrayView bytes = file.view();
-    qint64 width = 0, height = 0;
+    qint64 width = 0, height = 0, decoderBytes = 0;
     bool arithmetic = false;
     qint64 position = 2; // past the start-of-image marker
     bool inScan = false;
@@ -290,6 +319,7 @@ StructureCheck checkJpeg(const FileBytes &file)
             StructureCheck result = whole(width, height);
             if (!arithmetic)
                 result.maxPixels = pixelBound(file.size(), jpeg::kMostPixelsPerByte);
+            result.decoderBytes = decoderBytes;
             return result;
         }
         if (marker == jpeg::kSoi || marker == jpeg::kTem || (marker >= jpeg::kRst0 && marker <= jpeg::kRst7)) {
@@ -308,6 +338,9 @@ StructureCheck checkJpeg(const FileBytes &file)
             height = file.be16(position + 5);
             width = file.be16(position + 7);
             arithmetic = marker >= jpeg::kFirstArithmeticSof;
+            if (std::find(std::begin(jpeg::kProgressiveSofs), std::end(jpeg::kProgressiveSofs), marker)
+                != std::end(jpeg::kProgressiveSofs))
+                decoderBytes = coefficientBytes(file, position, width, height);
         }
         inScan = marker == jpeg::kSos;
         position += 2 + length;

@@ -20,6 +20,9 @@ struct StructureCheck {
     // The most pixels a file like this one can describe with its format's
     // best compression; 0 when the format sets no such bound.
     qint64 maxPixels = 0;
+    // Memory the format's decoder needs beside the picture itself, where
+    // that can be large (a progressive JPEG keeps every coefficient); else 0.
+    qint64 decoderBytes = 0;
     // Where the picture ends when the format says so and extra bytes follow
     // it; else 0. Some of Qt's readers refuse a picture with a tail.
     qint64 length = 0;

@@ -101,6 +101,7 @@ private slots:
     void output();
     void batchWithOneBadPicture_data();
     void batchWithOneBadPicture();
+    void batchMatchesOnePictureAtATime();
     void badOptions_data();
     void badOptions();
     void helpAndVersion_data();
@@ -196,6 +197,9 @@ void CommandLineTest::output_data()
     QTest::addColumn<QString>("target");
     QTest::newRow("file in another folder") << "out/pointer.cur";
     QTest::newRow("standard output") << "-";
+    // Written into as other tools do, never replaced.
+    QTest::newRow("standard output by name") << "/dev/stdout";
+    QTest::newRow("null device") << "/dev/null";
 }
 
 void CommandLineTest::output()
@@ -208,12 +212,16 @@ void CommandLineTest::output()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(listing(dir.path()), QStringList({"out", "p.png"}));
-    const QByteArray written = target == u"-" ? run.out : readAll(dir.filePath(target));
-    QCOMPARE(written, windowCursor(picture));
-    QCOMPARE(listing(dir.filePath(QStringLiteral("out"))).size(), target == u"-" ? 0 : 1);
+    const bool toFile = !target.startsWith(u'-') && !target.startsWith(u'/');
+    if (target != QLatin1String("/dev/null")) {
+        const QByteArray written = toFile ? readAll(dir.filePath(target)) : run.out;
+        QCOMPARE(written, windowCursor(picture));
+    }
+    QCOMPARE(listing(dir.filePath(QStringLiteral("out"))).size(), toFile ? 1 : 0);
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
 }
 
-enum class Bad { Missing, NotAPicture, FolderInTheWay, ReadOnlyCursor, CursorItself };
+enum class Bad { Missing, NotAPicture, FolderInTheWay, ReadOnlyCursor, CursorItself, SameCursorName };
 
 void CommandLineTest::batchWithOneBadPicture_data()
 {
@@ -225,6 +233,8 @@ void CommandLineTest::batchWithOneBadPicture_data()
     QTest::newRow("folder in the way") << Bad::FolderInTheWay << "b.png" << "folder of that name";
     QTest::newRow("read-only older cursor") << Bad::ReadOnlyCursor << "b.png" << "read-only";
     QTest::newRow("a cursor as the picture") << Bad::CursorItself << "b.cur" << "replace the picture itself";
+    // a.bmp's cursor would be a.cur, which a.png's made just before.
+    QTest::newRow("same cursor name") << Bad::SameCursorName << "a.bmp" << "already made from the picture “a.png”";
 }
 
 void CommandLineTest::batchWithOneBadPicture()
@@ -249,6 +259,9 @@ void CommandLineTest::batchWithOneBadPicture()
         QVERIFY(writeAll(olderCursor, "older"));
         QVERIFY(QFile::setPermissions(olderCursor, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         break;
+    case Bad::SameCursorName:
+        QVERIFY(!savedPicture(dir, name).isEmpty());
+        break;
     case Bad::CursorItself:
         QVERIFY(writeAll(badPath, windowCursor(dir.filePath(QStringLiteral("a.png")))));
         QVERIFY(!loadPicture(badPath).image.isNull()); // Qt does read cursors
@@ -271,6 +284,56 @@ void CommandLineTest::batchWithOneBadPicture()
     QCOMPARE(readAll(olderCursor), olderBytes);
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("a.cur"))).size(), kCursorFileSize);
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("c.cur"))).size(), kCursorFileSize);
+}
+
+// A batch syncs its cursors together; one picture is saved on its own. Both
+// give the same files and the same lines, but that a batch keeps the first
+// of two cursors of one name where separate runs replace it.
+void CommandLineTest::batchMatchesOnePictureAtATime()
+{
+    const QStringList pictures{"a.png", "bad.png", "a.bmp", "locked.png", "c.jpg", "e.ppm"};
+    QTemporaryDir together, apart;
+    for (const QTemporaryDir *dir : {&together, &apart}) {
+        for (const QString &name : pictures) {
+            if (name == QLatin1String("bad.png")) {
+                QVERIFY(writeAll(dir->filePath(name), "not a picture"));
+            } else if (name == QLatin1String("a.bmp")) {
+                QImage black(40, 40, QImage::Format_RGB32);
+                black.fill(Qt::black);
+                QVERIFY(black.save(dir->filePath(name)));
+            } else {
+                QVERIFY(!savedPicture(*dir, name).isEmpty());
+            }
+        }
+        const QString locked = dir->filePath(QStringLiteral("locked.cur"));
+        QVERIFY(writeAll(locked, "older"));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner));
+    }
+    const Run batch = convert(together, pictures);
+    QCOMPARE(batch.exitCode, 1);
+    QStringList linesApart;
+    for (const QString &name : pictures) {
+        const Run single = convert(apart, {name});
+        QCOMPARE(single.exitCode, name == QLatin1String("bad.png") || name == QLatin1String("locked.png") ? 1 : 0);
+        linesApart += QString::fromUtf8(single.err).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QStringList linesTogether = QString::fromUtf8(batch.err).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(linesTogether.size(), 3);
+    QVERIFY2(linesTogether.takeAt(1).startsWith(QStringLiteral("pixelwick-convert: a.bmp: The cursor “a.cur” was "
+                                                               "already made")),
+             qPrintable(batch.err));
+    QCOMPARE(linesTogether, linesApart);
+
+    QCOMPARE(listing(together.path()), listing(apart.path()));
+    for (const QString &name : listing(together.path())) {
+        if (name == QLatin1String("a.cur"))
+            continue;
+        QCOMPARE(readAll(together.filePath(name)), readAll(apart.filePath(name)));
+    }
+    QVERIFY(windowCursor(together.filePath(QStringLiteral("a.png")))
+            != windowCursor(together.filePath(QStringLiteral("a.bmp"))));
+    QCOMPARE(readAll(together.filePath(QStringLiteral("a.cur"))), windowCursor(together.filePath(QStringLiteral("a.png"))));
+    QCOMPARE(readAll(apart.filePath(QStringLiteral("a.cur"))), windowCursor(apart.filePath(QStringLiteral("a.bmp"))));
 }
 
 void CommandLineTest::badOptions_data()

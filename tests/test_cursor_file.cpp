@@ -6,7 +6,15 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace pixelwick;
 using namespace testing;
@@ -52,6 +60,10 @@ private slots:
     void failuresBeforeWritingTouchNoFile();
     void unwritableTarget_data();
     void unwritableTarget();
+    void specialTargets_data();
+    void specialTargets();
+    void batchNeverReplacesItsOwnCursor();
+    void unfinishedBatchLeavesNothing();
     void olderFileReplacedWhole();
     void failedWriteKeepsOlderFile();
     void neverOverwritesThePicture();
@@ -371,6 +383,161 @@ void CursorFileTest::unwritableTarget()
         QVERIFY(QFileInfo(cursor).isDir());
     else
         QCOMPARE(readAll(cursor), older);
+}
+
+enum class Target { FifoWithoutReader, FifoWithReader, NullDevice, BlockDevice, Socket, DanglingLink, LinkToFile };
+Q_DECLARE_METATYPE(Target)
+
+void CursorFileTest::specialTargets_data()
+{
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QString>("refusal"); // empty when the cursor is written
+    QTest::newRow("pipe nobody reads") << Target::FifoWithoutReader << "no program is reading";
+    QTest::newRow("pipe with a reader") << Target::FifoWithReader << "";
+    QTest::newRow("character device") << Target::NullDevice << "";
+    QTest::newRow("block device") << Target::BlockDevice << "block device";
+    QTest::newRow("socket") << Target::Socket << "socket";
+    QTest::newRow("dangling link") << Target::DanglingLink << "does not exist";
+    QTest::newRow("link to a file") << Target::LinkToFile << "";
+}
+
+// Only regular files are ever replaced: whatever else stands where the
+// cursor goes is written into, or refused at once, and stays what it was.
+void CursorFileTest::specialTargets()
+{
+    QFETCH(Target, target);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
+    const QByteArray path = QFile::encodeName(cursor);
+    const QString linked = dir.filePath(QStringLiteral("elsewhere.cur"));
+    int reader = -1;
+    int socketHandle = -1;
+    switch (target) {
+    case Target::FifoWithReader:
+    case Target::FifoWithoutReader:
+        QCOMPARE(mkfifo(path.constData(), 0644), 0);
+        if (target == Target::FifoWithReader)
+            QVERIFY((reader = open(path.constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+        break;
+    case Target::NullDevice:
+    case Target::BlockDevice:
+        if (geteuid() != 0)
+            QSKIP("making a device node needs root");
+        QCOMPARE(mknod(path.constData(), (target == Target::NullDevice ? S_IFCHR : S_IFBLK) | 0666,
+                       target == Target::NullDevice ? makedev(1, 3) : makedev(7, 0)),
+                 0);
+        break;
+    case Target::Socket: {
+        socketHandle = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QCOMPARE(bind(socketHandle, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        break;
+    }
+    case Target::DanglingLink:
+        QVERIFY(QFile::link(linked, cursor));
+        break;
+    case Target::LinkToFile:
+        QVERIFY(writeAll(linked, "older"));
+        QVERIFY(QFile::link(linked, cursor));
+        break;
+    }
+    struct stat before {};
+    QCOMPARE(lstat(path.constData(), &before), 0);
+
+    const MakeCursorResult result = makeCursor(dir.filePath(QStringLiteral("arrow.png")), QStringLiteral("3"),
+                                               QStringLiteral("4"), GridSource(kBlack), kDefaultKeys);
+    const QByteArray expected = encodedCursor(GridSource(kBlack), kDefaultKeys, HotSpot{3, 4});
+    QByteArray received;
+    if (reader >= 0) {
+        received.resize(1000);
+        received.resize(qMax<ssize_t>(0, read(reader, received.data(), size_t(received.size()))));
+        close(reader);
+    }
+    if (socketHandle >= 0)
+        close(socketHandle);
+
+    if (refusal.isEmpty()) {
+        QVERIFY2(result.ok(), qPrintable(result.message));
+    } else {
+        QCOMPARE(errorKindName(result.error), errorKindName(CursorError::FileAccess));
+        QVERIFY2(result.message.contains(refusal), qPrintable(result.message));
+        QVERIFY2(result.message.contains(QStringLiteral("arrow.cur")), qPrintable(result.message));
+    }
+    // The same thing still stands there, and nothing was left beside it.
+    struct stat after {};
+    QCOMPARE(lstat(path.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    if (target == Target::FifoWithReader)
+        QCOMPARE(received, expected);
+    if (target == Target::LinkToFile)
+        QCOMPARE(readAll(linked), expected);
+    if (target == Target::DanglingLink)
+        QVERIFY(!QFileInfo::exists(linked));
+    QStringList expectedNames{QStringLiteral("arrow.cur")};
+    if (target == Target::LinkToFile)
+        expectedNames << QStringLiteral("elsewhere.cur");
+    QCOMPARE(listing(dir.path()), expectedNames);
+}
+
+void CursorFileTest::batchNeverReplacesItsOwnCursor()
+{
+    QTemporaryDir dir;
+    const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
+    const QByteArray older("an older cursor");
+    QVERIFY(writeAll(cursor, older));
+    QVERIFY(QFile::setPermissions(cursor, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QByteArray firstCursor;
+    {
+        CursorBatch batch;
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        // The same cursor again under another name of the same place.
+        const MakeCursorResult again = makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"),
+                                                  QStringLiteral("2"), GridSource(kWhite), kDefaultKeys,
+                                                  dir.filePath(QStringLiteral("./arrow.cur")), &batch);
+        QCOMPARE(errorKindName(again.error), errorKindName(CursorError::InvalidArgument));
+        QVERIFY2(again.message.contains(QStringLiteral("arrow.png")), qPrintable(again.message));
+        // Until the batch is finished the older cursor stays.
+        QCOMPARE(readAll(cursor), older);
+        QVERIFY(batch.finish().isEmpty());
+        firstCursor = readAll(cursor);
+        QCOMPARE(firstCursor, encodedCursor(GridSource(kBlack), kDefaultKeys, HotSpot{1, 1}));
+        // Its permissions are the older file's, as when replaced alone.
+        QCOMPARE(QFile::permissions(cursor), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                 | QFile::ReadUser | QFile::WriteUser);
+    }
+    QCOMPARE(listing(dir.path()), QStringList{QStringLiteral("arrow.cur")});
+    // Without a batch, a second make replaces the first as ever.
+    QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"), QStringLiteral("2"),
+                       GridSource(kWhite), kDefaultKeys).ok());
+    QVERIFY(readAll(cursor) != firstCursor);
+}
+
+// A batch given up before it is finished leaves the older files and
+// nothing else.
+void CursorFileTest::unfinishedBatchLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
+    QVERIFY(writeAll(cursor, "older"));
+    {
+        CursorBatch batch;
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        QVERIFY(makeCursor(dir.filePath(QStringLiteral("new.png")), QStringLiteral("1"), QStringLiteral("1"),
+                           GridSource(kBlack), kDefaultKeys, {}, &batch)
+                    .ok());
+        QCOMPARE(listing(dir.path()).size(), 3);
+    }
+    QCOMPARE(listing(dir.path()), QStringList{QStringLiteral("arrow.cur")});
+    QCOMPARE(readAll(cursor), QByteArray("older"));
 }
 
 void CursorFileTest::olderFileReplacedWhole()

@@ -146,6 +146,7 @@ private slots:
 
     void makeFailures_data();
     void makeFailures();
+    void makeIntoPipeNeverWaits();
     void badPictures_data();
     void badPictures();
 
@@ -582,6 +583,23 @@ void MainWindowTest::makeFailures()
     QCOMPARE(readAll(m_dir->filePath(QStringLiteral("pic.cur"))).size(), kCursorFileSize);
 }
 
+// A pipe where the cursor goes is refused at once when nobody reads it,
+// and stays a pipe.
+void MainWindowTest::makeIntoPipeNeverWaits()
+{
+    load(savePicture(QStringLiteral("pic.png"), filled(32, 32, Qt::black)));
+    const QByteArray pipe = QFile::encodeName(m_dir->filePath(QStringLiteral("pic.cur")));
+    QCOMPARE(mkfifo(pipe.constData(), 0644), 0);
+    const MessageCatcher &catcher = expectMessages();
+    click("cmdMakeCUR");
+    QCOMPARE(catcher.kinds, QStringList{QStringLiteral("File access error")});
+    QVERIFY2(catcher.messages.constFirst().contains(QStringLiteral("no program is reading")),
+             qPrintable(catcher.messages.constFirst()));
+    struct stat after {};
+    QCOMPARE(stat(pipe.constData(), &after), 0);
+    QVERIFY(S_ISFIFO(after.st_mode));
+}
+
 void MainWindowTest::badPictures_data()
 {
     QTest::addColumn<QString>("name");
@@ -612,6 +630,13 @@ void MainWindowTest::badPictures_data()
     QTest::newRow("truncated PNG") << "cut.png" << png.left(png.size() / 2) << "incomplete";
     QTest::newRow("damaged PNG") << "bad.png" << damagedPng << "damaged";
     QTest::newRow("enormous") << "huge.bmp" << enormous << "too large";
+    // Cut, with the end marker put back: the decoder's own warning is the reason.
+    QImage busy(40, 40, QImage::Format_RGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            busy.setPixel(x, y, qRgb(x * 97 % 256, y * 53 % 256, (x * y) % 256));
+    const QByteArray jpeg = encoded(busy, "JPEG");
+    QTest::newRow("JPEG data cut") << "cut.jpg" << jpeg.left(jpeg.size() * 3 / 5) + "\xFF\xD9" << "premature end";
     QTest::newRow("folder") << "folder.bmp" << QByteArray() << "folder";
     QTest::newRow("pipe") << "pipe.bmp" << QByteArray() << "not an ordinary file";
     // The same GIF whole loads, which shows the checks above are not blanket refusals.

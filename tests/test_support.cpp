@@ -55,7 +55,7 @@ QByteArray readAll(const QString &path)
 
 QStringList listing(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,

@@ -29,7 +29,7 @@ const char *lookName(Look look);
 Look lookAt(const QByteArray &cursor, int x, int y);
 
 QByteArray readAll(const QString &path);
-// Every name in `folder`, hidden ones too, sorted.
+// Every name in `folder`, hidden ones, pipes, devices and broken links too, sorted.
 QStringList listing(const QString &folder);
 // The whole cursor file the encoder makes of `source`.
 QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,
