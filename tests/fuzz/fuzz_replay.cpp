@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -71,10 +72,24 @@ int main(int argc, char **argv)
             // Named before it runs, so that a crash shows which file did it.
             std::printf("%s as \"%s\": ", qPrintable(path), qPrintable(pixelwick::fuzzing::nameFor(bytes)));
             std::fflush(stdout);
-            const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(
-                reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+            // Twice, with new memory filled with different bytes each time
+            // (glibc only; the sanitizers fill it their own way): a cursor
+            // that comes out different took pixels the file never set.
+            const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
+            QByteArray first;
+            QByteArray second;
+            mallopt(M_PERTURB, 0x0f);
+            const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(data, std::size_t(bytes.size()), &first);
+            mallopt(M_PERTURB, 0xf0);
+            const Outcome again = pixelwick::fuzzing::convertPictureBytes(data, std::size_t(bytes.size()), &second);
+            mallopt(M_PERTURB, 0);
             std::printf("%s\n", outcome == Outcome::Converted ? "converted" : "refused");
             std::fflush(stdout);
+            if (again != outcome || first != second) {
+                std::fprintf(stderr, "fuzz_replay: %s gives a different cursor each time: some of its pixels "
+                             "are not read from the file\n", qPrintable(path));
+                return 1;
+            }
             // The peak only grows, so the first file past the limit is the one.
             if (const long peak = peakMegabytes(); peak > kMostMegabytes) {
                 std::fprintf(stderr, "fuzz_replay: %s took the process to %ld MB, more than %ld MB\n",

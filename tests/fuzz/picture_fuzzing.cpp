@@ -81,6 +81,42 @@ void markPixelFormat(QImage::Format format)
         mark(kFileFormatMarks + format);
 }
 
+// The first pixel in the part of `image` that the preview draws whose colour
+// index has no entry in the colour table; Qt's painter reads the table at
+// that index unchecked, past its end. An empty text when there is none.
+QString pixelOutsideColourTable(const QImage &image)
+{
+    const int width = qMin(image.width(), kCursorSize);
+    const int height = qMin(image.height(), kCursorSize);
+    const int colours = int(image.colorCount());
+    for (int y = 0; y < height; ++y) {
+        const uchar *line = image.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            int index = 0;
+            switch (image.format()) {
+            case QImage::Format_Indexed8:
+                index = line[x];
+                break;
+            case QImage::Format_Mono:
+                index = (line[x / 8] >> (7 - x % 8)) & 1;
+                break;
+            case QImage::Format_MonoLSB:
+                index = (line[x / 8] >> (x % 8)) & 1;
+                break;
+            default:
+                return {};
+            }
+            if (index >= colours)
+                return QStringLiteral("pixel (%1, %2) has colour index %3 of a table of %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(index)
+                    .arg(colours);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QString nameFor(const QByteArray &bytes)
@@ -104,7 +140,7 @@ void startQt()
     (void)application;
 }
 
-Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size)
+Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size, QByteArray *made)
 {
     // Not copied, so that a read past the input's end is caught at its end.
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -116,6 +152,10 @@ Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size)
     if (picture.image.isNull())
         broken("a picture was accepted but holds no pixels");
     markPixelFormat(picture.image.format());
+    // Checked before the preview is drawn: the painter's read past the table
+    // crashes only where that memory happens not to be mapped.
+    if (const QString outside = pixelOutsideColourTable(picture.image); !outside.isEmpty())
+        broken(qPrintable(QStringLiteral("an accepted picture's ") + outside));
 
     const ImagePixelSource source(composePreview(picture.image, Qt::white));
     QByteArray cursor;
@@ -126,6 +166,8 @@ Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size)
         broken("writing the cursor failed");
     if (cursor.size() != kCursorFileSize)
         broken("the cursor is not 326 bytes long");
+    if (made)
+        *made = cursor;
     return Outcome::Converted;
 }
 

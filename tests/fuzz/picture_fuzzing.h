@@ -23,7 +23,8 @@ enum class Outcome { Refused, Converted };
 // Loads `data` as a picture under the name nameFor() gives it and, if it is
 // accepted, composes its preview and writes its cursor. Aborts with a
 // message when the result breaks a promise: an accepted picture without
-// pixels, a failed write or a cursor that is not exactly 326 bytes.
-Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size);
+// pixels, a failed write or a cursor that is not exactly 326 bytes. The
+// cursor's bytes go to `cursor` when it is given.
+Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size, QByteArray *cursor = nullptr);
 
 } // namespace pixelwick::fuzzing
