@@ -1,4 +1,6 @@
+#include "language.h"
 #include "main_window.h"
+#include "pixelwick_version.h"
 
 #include <QApplication>
 
@@ -24,14 +26,21 @@ bool haveDisplay()
 int main(int argc, char *argv[])
 {
     if (!haveDisplay()) {
-        std::fputs("Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).\n"
-                   "Start it from a desktop session, or use pixelwick-convert to make cursors without a window.\n",
+        // Without a display there is no window, but the user's language still holds.
+        QCoreApplication app(argc, argv);
+        pixelwick::installTranslations();
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "Startup", "Pixelwick needs a display to open its window, and none was found (DISPLAY is not "
+                                  "set).\nStart it from a desktop session, or use pixelwick-convert to make cursors "
+                                  "without a window.\n")),
                    stderr);
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pixelwick"));
-    QApplication::setApplicationVersion(QStringLiteral(PIXELWICK_VERSION));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pixelwick"));
+    QApplication::setApplicationVersion(QLatin1String(pixelwick::kVersion));
+    pixelwick::installTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("pixelwick"));
 
     pixelwick::FrmConverter window;

@@ -1,6 +1,9 @@
 // Prints how many pictures a second pixelwick-convert turns into cursors
 // when one process is given a whole batch, half PNG and half BMP.
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,7 +36,8 @@ int main(int argc, char **argv)
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, (x * 7 + y * 3 + i) % 5 == 0 ? 0xff00ff00 : qRgb(x * 5, y * 5, i % 256));
-        const QString name = QStringLiteral("picture%1.%2").arg(i, 4, 10, QLatin1Char('0'))
+        const QString name = QStringLiteral("picture%1.%2")
+                                 .arg(i, 4, 10, QLatin1Char('0'))
                                  .arg(i % 2 ? QStringLiteral("bmp") : QStringLiteral("png"));
         if (!image.save(dir.filePath(name))) {
             std::fprintf(stderr, "pixelwick_bench_convert: cannot write %s\n", qPrintable(name));
@@ -54,7 +58,8 @@ int main(int argc, char **argv)
         const QList<QByteArray> lines = process.readAllStandardError().split('\n');
         for (qsizetype i = 0; i < qMin<qsizetype>(lines.size(), 3); ++i)
             std::fprintf(stderr, "%s\n", lines[i].constData());
-        std::fprintf(stderr, "pixelwick_bench_convert: the converter failed (exit code %d, %lld lines on standard error)\n",
+        std::fprintf(stderr,
+                     "pixelwick_bench_convert: the converter failed (exit code %d, %lld lines on standard error)\n",
                      process.exitCode(), static_cast<long long>(lines.size() - 1));
         return 1;
     }

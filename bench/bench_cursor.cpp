@@ -1,6 +1,9 @@
 // Prints how long one cursor takes: encoding both planes, and the whole
 // make-cursor command including the atomic file write.
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,8 +33,7 @@ public:
     }
 };
 
-template <typename Step>
-double microsecondsPerRun(int runs, Step step)
+template <typename Step> double microsecondsPerRun(int runs, Step step)
 {
     QElapsedTimer timer;
     timer.start();

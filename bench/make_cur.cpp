@@ -2,6 +2,9 @@
 // is loaded: the preview's pixels as the source, the hot-spot fields' texts,
 // the swatches' colours, and the cursor written beside the picture.
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 #include "picture_loading.h"
 
 #include <QCoreApplication>
@@ -37,7 +40,7 @@ int main(int argc, char **argv)
     const QImage corner = loaded.image.copy(
         QRect(0, 0, qMin(loaded.image.width(), kCursorSize), qMin(loaded.image.height(), kCursorSize)));
     const QImage shown = composePreview(corner, Qt::white);
-    const QString hotSpotText = QLatin1String(kDefaultHotSpotText);
+    const QString hotSpotText = defaultHotSpotText();
 
     std::vector<double> milliseconds;
     milliseconds.reserve(runs);

@@ -31,9 +31,10 @@ int main(int argc, char **argv)
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x) {
                 const int kind = (x * 7 + y * 3 + i) % 7;
-                image.setPixel(x, y, kind == 0   ? qRgb(0, 255, 0)
-                                     : kind == 1 ? qRgb(255, 0, 255)
-                                                 : qRgb((x * 8 + i / 256) & 0xff, (y * 8) & 0xff, i % 256));
+                image.setPixel(x, y,
+                               kind == 0   ? qRgb(0, 255, 0)
+                               : kind == 1 ? qRgb(255, 0, 255)
+                                           : qRgb((x * 8 + i / 256) & 0xff, (y * 8) & 0xff, i % 256));
             }
         const QString name = QStringLiteral("picture%1.png").arg(i, 4, 10, QLatin1Char('0'));
         if (!image.save(folder.filePath(name), "png")) {

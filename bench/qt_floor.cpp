@@ -3,6 +3,7 @@
 // cursor and writes it through QSaveFile, and checks nothing else, so that
 // what pixelwick-convert spends beyond it shows up in bench/one_picture.sh.
 #include "cursor_file.h"
+#include "make_cursor.h"
 
 #include <QCoreApplication>
 #include <QImage>

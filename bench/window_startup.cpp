@@ -2,6 +2,7 @@
 // window, and quits at the same point as pixelwick_minimal_window.
 #include "first_paint.h"
 #include "main_window.h"
+#include "pixelwick_version.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pixelwick"));
-    QApplication::setApplicationVersion(QStringLiteral(PIXELWICK_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(pixelwick::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("pixelwick"));
 
     pixelwick::FrmConverter window;

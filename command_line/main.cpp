@@ -2,15 +2,20 @@
 // the window's Make CUR does with the window's defaults, for scripts and
 // batches. Needs no display.
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "language.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 #include "picture_loading.h"
+#include "pixelwick_version.h"
 
 #include <QBuffer>
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 
+#include <cctype>
 #include <cstdio>
 
 using namespace pixelwick;
@@ -29,6 +34,16 @@ void complain(QString text)
     std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(text));
 }
 
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// "PICTURE: what is wrong", the line a script finds a failed picture by.
+QString pictureProblem(const QString &picture, const QString &problem)
+{
+    return CommandLine::tr("%1: %2").arg(picture, problem);
+}
+
 struct Options {
     QString hotSpotXText;
     QString hotSpotYText;
@@ -38,38 +53,42 @@ struct Options {
     QStringList pictures;
 };
 
+// The hot spot is read as Make CUR reads its fields, and worded the same.
 QString hotSpotProblem(const QString &text, char axis, std::int16_t &value)
 {
-    const HotSpotValue parsed = parseHotSpot(text);
-    value = parsed.value;
-    switch (parsed.status) {
-    case HotSpotStatus::Ok:
-        return {};
-    case HotSpotStatus::OutOfRange:
-        return QStringLiteral("the hot spot %1 value \"%2\" is out of range; it must lie between -32768 and 32767")
-            .arg(QLatin1Char(axis))
-            .arg(text);
-    case HotSpotStatus::NotANumber:
-        break;
-    }
-    return QStringLiteral("the hot spot %1 value \"%2\" is not a number; give one such as 15")
-        .arg(QLatin1Char(axis))
-        .arg(text);
+    return readHotSpotField(text, axis, value).message;
 }
 
-QString colourProblem(const QString &text, const char *which, ColourValue &value)
+// "#" and six hexadecimal digits; QColor alone would take #RGB and more.
+bool isSixDigitHex(const QString &text)
 {
-    static const QRegularExpression sixHexDigits(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-    const bool wellFormed = text.startsWith(u'#') ? sixHexDigits.match(text).hasMatch()
-                                                  : QColor::isValidColorName(text);
+    if (text.size() != 7 || !text.startsWith(u'#'))
+        return false;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (!isxdigit(text[i].unicode()) || text[i].unicode() > 0x7F)
+            return false;
+    }
+    return true;
+}
+
+enum class KeyColour { Background, Invert };
+
+QString colourProblem(const QString &text, KeyColour which, ColourValue &value)
+{
+    const bool wellFormed = text.startsWith(u'#') ? isSixDigitHex(text) : QColor::isValidColorName(text);
     const QColor colour = wellFormed ? QColor::fromString(text) : QColor();
     if (!colour.isValid())
-        return QStringLiteral("the %1 colour \"%2\" is neither #RRGGBB nor a colour name such as white")
-            .arg(QLatin1String(which), text);
+        return (which == KeyColour::Background
+                    ? CommandLine::tr("the background colour \"%1\" is neither #RRGGBB nor a colour name such as white")
+                    : CommandLine::tr("the invert colour \"%1\" is neither #RRGGBB nor a colour name such as white"))
+            .arg(text);
     // "transparent" is a name QColor knows, but as a key it would quietly
     // mean black: the composed preview has no transparent pixels.
     if (colour.alpha() != 255)
-        return QStringLiteral("the %1 colour \"%2\" is transparent; give an opaque colour").arg(QLatin1String(which), text);
+        return (which == KeyColour::Background
+                    ? CommandLine::tr("the background colour \"%1\" is transparent; give an opaque colour")
+                    : CommandLine::tr("the invert colour \"%1\" is transparent; give an opaque colour"))
+            .arg(text);
     value = colourValueOf(colour);
     return {};
 }
@@ -88,16 +107,17 @@ QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOptio
     if (problem.isEmpty())
         problem = hotSpotProblem(options.hotSpotYText, 'y', options.hotSpot.y);
     if (problem.isEmpty())
-        problem = colourProblem(parser.value(background), "background", options.keys.background);
+        problem = colourProblem(parser.value(background), KeyColour::Background, options.keys.background);
     if (problem.isEmpty())
-        problem = colourProblem(parser.value(invert), "invert", options.keys.invert);
+        problem = colourProblem(parser.value(invert), KeyColour::Invert, options.keys.invert);
     if (!problem.isEmpty())
         return problem;
     // makeCursor reads an empty output name as "beside the picture".
     if (parser.isSet(output) && options.output.isEmpty())
-        return QStringLiteral("the output file name is empty");
+        return CommandLine::tr("the output file name is empty");
     if (parser.isSet(output) && options.pictures.size() > 1)
-        return QStringLiteral("--output names one cursor file, but %1 pictures were given").arg(options.pictures.size());
+        return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
+                               int(options.pictures.size()));
     return {};
 }
 
@@ -107,13 +127,13 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !writeCursor(buffer, options.hotSpot, source, options.keys)) {
-        complain(picture + QStringLiteral(": the cursor could not be encoded"));
+        complain(CommandLine::tr("%1: the cursor could not be encoded").arg(picture));
         return false;
     }
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) || out.write(bytes) != bytes.size()
         || !out.flush()) {
-        complain(picture + QStringLiteral(": writing to standard output failed: ") + out.errorString());
+        complain(CommandLine::tr("%1: writing to standard output failed: %2").arg(picture, out.errorString()));
         return false;
     }
     return true;
@@ -124,7 +144,7 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
 {
     const LoadedPicture loaded = loadPicture(picture);
     if (!loaded.ok()) {
-        complain(picture + QStringLiteral(": ") + loaded.error);
+        complain(pictureProblem(picture, loaded.error));
         return false;
     }
     // Over white, as the window's preview shows the picture on the usual
@@ -135,7 +155,7 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
     const MakeCursorResult result =
         makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output, batch);
     if (!result.ok()) {
-        complain(picture + QStringLiteral(": ") + result.message);
+        complain(pictureProblem(picture, result.message));
         return false;
     }
     return true;
@@ -156,52 +176,55 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quiet);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kProgram));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PIXELWICK_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
+    installTranslations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
-        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
-        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
-        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
-        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
-        "2: bad options."));
+    parser.setApplicationDescription(
+        CommandLine::tr("Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
+                        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
+                        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
+                        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
+                        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
+                        "2: bad options."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QString defaultHotSpot = QLatin1String(kDefaultHotSpotText);
+    const QString defaultHotSpot = defaultHotSpotText();
     const QString defaultBackground = colourOf(kDefaultKeyColours.background).name();
     const QString defaultInvert = colourOf(kDefaultKeyColours.invert).name();
     const QCommandLineOption hotSpotX({QStringLiteral("x"), QStringLiteral("hotspot-x")},
-                                      QStringLiteral("Hot spot column from the left, 0 to 31 (default %1). "
-                                                     "A fraction is rounded, a half to the even number.")
+                                      CommandLine::tr("Hot spot column from the left, 0 to 31 (default %1). "
+                                                      "A fraction is rounded, a half to the even number.")
                                           .arg(defaultHotSpot),
-                                      QStringLiteral("TEXT"), defaultHotSpot);
-    const QCommandLineOption hotSpotY({QStringLiteral("y"), QStringLiteral("hotspot-y")},
-                                      QStringLiteral("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
-                                      QStringLiteral("TEXT"), defaultHotSpot);
+                                      CommandLine::tr("TEXT"), defaultHotSpot);
+    const QCommandLineOption hotSpotY(
+        {QStringLiteral("y"), QStringLiteral("hotspot-y")},
+        CommandLine::tr("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
+        CommandLine::tr("TEXT"), defaultHotSpot);
     const QCommandLineOption background(QStringLiteral("background"),
-                                        QStringLiteral("Colour that becomes transparent, #RRGGBB or a name "
-                                                       "(default %1).")
+                                        CommandLine::tr("Colour that becomes transparent, #RRGGBB or a name "
+                                                        "(default %1).")
                                             .arg(defaultBackground),
-                                        QStringLiteral("COLOUR"), defaultBackground);
+                                        CommandLine::tr("COLOUR"), defaultBackground);
     const QCommandLineOption invert(QStringLiteral("invert"),
-                                    QStringLiteral("Colour that inverts the screen, #RRGGBB or a name "
-                                                   "(default %1).")
+                                    CommandLine::tr("Colour that inverts the screen, #RRGGBB or a name "
+                                                    "(default %1).")
                                         .arg(defaultInvert),
-                                    QStringLiteral("COLOUR"), defaultInvert);
+                                    CommandLine::tr("COLOUR"), defaultInvert);
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write the cursor of the one picture to FILE instead; "
-                                                   "\"-\" writes it to standard output."),
-                                    QStringLiteral("FILE"));
+                                    CommandLine::tr("Write the cursor of the one picture to FILE instead; "
+                                                    "\"-\" writes it to standard output."),
+                                    CommandLine::tr("FILE"));
     for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output})
         parser.addOption(option);
-    parser.addPositionalArgument(QStringLiteral("PICTURE"), QStringLiteral("Pictures to convert."),
-                                 QStringLiteral("PICTURE..."));
+    parser.addPositionalArgument(CommandLine::tr("PICTURE"), CommandLine::tr("Pictures to convert."),
+                                 CommandLine::tr("PICTURE..."));
 
     const QString usageLine = parser.helpText().section(u'\n', 0, 0);
     const auto badOptions = [&](const QString &problem) {
         complain(problem);
-        std::fprintf(stderr, "%s\nRun \"%s --help\" for the options.\n", qPrintable(usageLine), kProgram);
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(usageLine),
+                     qPrintable(CommandLine::tr("Run \"%1 --help\" for the options.").arg(QLatin1String(kProgram))));
         return kBadOptions;
     };
     if (!parser.parse(QCoreApplication::arguments()))
@@ -214,7 +237,7 @@ int main(int argc, char *argv[])
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {
-        complain(QStringLiteral("no picture given"));
+        complain(CommandLine::tr("no picture given"));
         std::fputs(qPrintable(parser.helpText()), stderr);
         return kBadOptions;
     }
@@ -226,7 +249,7 @@ int main(int argc, char *argv[])
     for (const QString &picture : std::as_const(options.pictures))
         allConverted = convert(picture, options, batched) && allConverted;
     for (const CursorBatch::Failure &failed : batch.finish()) {
-        complain(failed.picture + QStringLiteral(": ") + failed.result.message);
+        complain(pictureProblem(failed.picture, failed.result.message));
         allConverted = false;
     }
     return allConverted ? kAllConverted : kSomeFailed;

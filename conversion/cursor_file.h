@@ -1,29 +1,64 @@
 #pragma once
 
-// The conversion as a whole: the cursor file's fixed blocks, the mask
-// encoder, the hot-spot reading and the make-cursor command.
+// The cursor file Pixelwick writes: one 32 x 32 image, two colours, with a
+// transparency mask and a hot spot. All numbers are little-endian.
+//
+// offset size value            meaning
+// ------ ---- ---------------- ------------------------------------------
+// File header (6 bytes)
+//      0    2 0                reserved
+//      2    2 2                resource type: cursor (an icon is 1)
+//      4    2 1                number of images
+// Directory entry (16 bytes)
+//      6    1 32               width in pixels
+//      7    1 32               height in pixels
+//      8    1 2                colours in the colour table
+//      9    1 0                reserved
+//     10    2 hot spot x       signed; 15 unless the user says otherwise
+//     12    2 hot spot y       signed
+//     14    4 304              bytes of image data: from offset 22 to the end
+//     18    4 22               where the image data starts
+// Bitmap header (40 bytes)
+//     22    4 40               size of this header
+//     26    4 32               width
+//     30    4 64               height: the two planes stacked
+//     34    2 1                colour planes
+//     36    2 1                bits per pixel
+//     38    4 0                no compression
+//     42    4 0                image size (may be 0 when not compressed)
+//     46   16 0                resolutions, colours used, colours important
+// Colour table (8 bytes)
+//     62    4 00 00 00 00      index 0: black (blue, green, red, unused)
+//     66    4 FF FF FF 00      index 1: white
+// XOR plane (128 bytes)
+//     70  128 pixels           32 rows of 4 bytes, bottom row first, the
+//                              leftmost pixel in the highest bit
+// AND plane (128 bytes)
+//    198  128 mask             the same layout; 1 lets the screen through
+// ------ ---- ---------------- ------------------------------------------
+// 326 bytes in all. A pixel's look, from its AND and XOR bits:
+//   0 0 black, 0 1 white, 1 0 transparent, 1 1 the screen inverted.
 
 #include "hot_spot.h"
-#include "make_cursor.h"
 #include "mask_encoder.h"
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
-#include <cstdint>
 
 namespace pixelwick {
 
-inline constexpr int kFixedBlocksSize = 70;
-inline constexpr int kPlaneSize = 128;
-inline constexpr int kCursorFileSize = kFixedBlocksSize + 2 * kPlaneSize; // 326
-inline constexpr int kHotSpotXOffset = 10;
-inline constexpr int kHotSpotYOffset = 12;
-
-struct HotSpot {
-    std::int16_t x = 15;
-    std::int16_t y = 15;
-};
+inline constexpr int kFileHeaderSize = 6;
+inline constexpr int kDirectoryEntrySize = 16;
+inline constexpr int kBitmapHeaderSize = 40;
+inline constexpr int kColourTableSize = 2 * 4;
+inline constexpr int kImageDataOffset = kFileHeaderSize + kDirectoryEntrySize;                   // 22
+inline constexpr int kFixedBlocksSize = kImageDataOffset + kBitmapHeaderSize + kColourTableSize; // 70
+inline constexpr int kPlaneSize = kCursorSize * kCursorSize / 8;                                 // 128
+inline constexpr int kCursorFileSize = kFixedBlocksSize + 2 * kPlaneSize;                        // 326
+inline constexpr int kImageDataSize = kCursorFileSize - kImageDataOffset;                        // 304
+inline constexpr int kHotSpotXOffset = kFileHeaderSize + 4;                                      // 10
+inline constexpr int kHotSpotYOffset = kHotSpotXOffset + 2;                                      // 12
 
 // The 70 bytes before the planes, as the separate writes that make them:
 // three 2-byte values of the file header, the directory entry, the bitmap

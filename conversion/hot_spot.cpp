@@ -8,8 +8,7 @@ namespace pixelwick {
 
 HotSpotValue parseHotSpot(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*([+-]?)([0-9]*)(?:\\.([0-9]*))?\\s*$"));
+    static const QRegularExpression number(QStringLiteral("^\\s*([+-]?)([0-9]*)(?:\\.([0-9]*))?\\s*$"));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return {};

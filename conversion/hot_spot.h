@@ -17,7 +17,20 @@ struct HotSpotValue {
 // one), that must fit a signed 16-bit value.
 HotSpotValue parseHotSpot(const QString &text);
 
-// The middle of the cursor, where a new window's fields start.
-inline constexpr char kDefaultHotSpotText[] = "15";
+// The middle of the cursor: where a new window's fields start, and what the
+// converter uses unless told.
+inline constexpr std::int16_t kDefaultHotSpotCoordinate = 15;
+
+// The point of the cursor, in cursor pixels from the top-left corner.
+struct HotSpot {
+    std::int16_t x = kDefaultHotSpotCoordinate;
+    std::int16_t y = kDefaultHotSpotCoordinate;
+};
+
+// The default as the hot-spot fields show it.
+inline QString defaultHotSpotText()
+{
+    return QString::number(kDefaultHotSpotCoordinate);
+}
 
 } // namespace pixelwick

@@ -1,8 +1,10 @@
+#include "make_cursor.h"
+
 #include "cursor_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSet>
@@ -16,19 +18,6 @@
 #include <unistd.h>
 
 namespace pixelwick {
-
-QString errorKindName(CursorError error)
-{
-    switch (error) {
-    case CursorError::None: return QStringLiteral("No error");
-    case CursorError::InvalidArgument: return QStringLiteral("Invalid argument");
-    case CursorError::TypeMismatch: return QStringLiteral("Type mismatch");
-    case CursorError::Overflow: return QStringLiteral("Overflow");
-    case CursorError::FileAccess: return QStringLiteral("File access error");
-    case CursorError::DeviceOrFile: return QStringLiteral("Device or file error");
-    }
-    return {};
-}
 
 QString cursorPathFor(const QString &picturePath)
 {
@@ -54,9 +43,15 @@ QString placeKey(const QString &path)
     return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
 }
 
+MakeCursorResult failure(CursorError error, Problem problem, const QStringList &arguments = {},
+                         const QString &outputPath = {})
+{
+    return {error, problem, arguments, describe(problem, arguments), outputPath};
+}
+
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -104,11 +99,8 @@ QList<CursorBatch::Failure> CursorBatch::finish()
             continue;
         const QString reason = systemError();
         ::unlink(QFile::encodeName(staged.temporary).constData());
-        failures.append({staged.picture, {CursorError::DeviceOrFile,
-                         QStringLiteral("Writing the cursor file %1 failed: %2. No cursor was written, and any older "
-                                        "file of that name is unchanged.")
-                             .arg(QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(staged.output)), reason),
-                         staged.output}});
+        failures.append({staged.picture, failure(CursorError::DeviceOrFile, Problem::WritingFailed,
+                                                 {staged.output, reason}, staged.output)});
     }
     m_staged.clear();
     // The new names themselves reach the disk with their folders.
@@ -123,16 +115,6 @@ QList<CursorBatch::Failure> CursorBatch::finish()
 }
 
 namespace {
-
-MakeCursorResult failure(CursorError error, const QString &message, const QString &outputPath = {})
-{
-    return {error, message, outputPath};
-}
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(text);
-}
 
 // Marked read-only for everybody: refused even where the user (root) could
 // write regardless, so that a protected file or folder stays protected.
@@ -158,23 +140,18 @@ struct Target {
     QString reason; // why it is refused
 };
 
-QString shownPath(const QString &path)
-{
-    return quoted(QDir::toNativeSeparators(path));
-}
-
 // Why a regular file at `path` (present or not) cannot take the cursor, or
 // an empty text when it can.
 QString unwritableReason(const QString &path)
 {
     const QFileInfo target(path);
     if (target.exists() && markedReadOnly(target))
-        return QStringLiteral("the file is read-only");
+        return describe(Reason::FileReadOnly);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(shownPath(folder.filePath()));
+        return describe(Reason::FolderMissing, folder.filePath());
     if (markedReadOnly(folder))
-        return QStringLiteral("the folder %1 is read-only").arg(shownPath(folder.filePath()));
+        return describe(Reason::FolderReadOnly, folder.filePath());
     return {};
 }
 
@@ -188,15 +165,13 @@ Target targetFor(const QString &path)
     if (::lstat(native.constData(), &link) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {Target::Kind::File, path, unwritableReason(path)};
-        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
+        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
     }
     struct stat target {};
     if (::stat(native.constData(), &target) != 0) {
         if (errno != ENOENT)
-            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno)).toLower()};
-        return {Target::Kind::Refused, path,
-                QStringLiteral("it is a link to %1, which does not exist")
-                    .arg(shownPath(QFileInfo(path).symLinkTarget()))};
+            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
+        return {Target::Kind::Refused, path, describe(Reason::LinkToNothing, QFileInfo(path).symLinkTarget())};
     }
     switch (target.st_mode & S_IFMT) {
     case S_IFREG: {
@@ -204,16 +179,11 @@ Target targetFor(const QString &path)
         return {Target::Kind::File, file, unwritableReason(file)};
     }
     case S_IFIFO:
-    case S_IFCHR:
-        return {Target::Kind::Stream, path, {}};
-    case S_IFDIR:
-        return {Target::Kind::Refused, path, QStringLiteral("a folder of that name is in the way")};
-    case S_IFBLK:
-        return {Target::Kind::Refused, path, QStringLiteral("it is a block device, which is never written to")};
-    case S_IFSOCK:
-        return {Target::Kind::Refused, path, QStringLiteral("it is a socket, not a file")};
-    default:
-        return {Target::Kind::Refused, path, QStringLiteral("it is not a file")};
+    case S_IFCHR: return {Target::Kind::Stream, path, {}};
+    case S_IFDIR: return {Target::Kind::Refused, path, describe(Reason::FolderInTheWay)};
+    case S_IFBLK: return {Target::Kind::Refused, path, describe(Reason::BlockDevice)};
+    case S_IFSOCK: return {Target::Kind::Refused, path, describe(Reason::Socket)};
+    default: return {Target::Kind::Refused, path, describe(Reason::NotAFile)};
     }
 }
 
@@ -228,14 +198,14 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
         if (errno == ENXIO)
-            return QStringLiteral("it is a pipe that no program is reading from");
-        return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+            return describe(Reason::PipeWithoutReader);
+        return QString::fromLocal8Bit(std::strerror(errno));
     }
     QString problem;
     struct stat opened {};
     // The path may have changed since it was looked at.
     if (::fstat(descriptor, &opened) != 0 || !(S_ISFIFO(opened.st_mode) || S_ISCHR(opened.st_mode)))
-        problem = QStringLiteral("it changed while it was being opened");
+        problem = describe(Reason::ChangedWhileOpening);
     qsizetype done = 0;
     while (problem.isEmpty() && done < bytes.size()) {
         const ssize_t written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
@@ -249,37 +219,13 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
             pollfd ready{descriptor, POLLOUT, 0};
             if (::poll(&ready, 1, kStreamPatienceMilliseconds) > 0 && !(ready.revents & (POLLERR | POLLHUP)))
                 continue;
-            problem = QStringLiteral("the program reading from it takes no more data");
+            problem = describe(Reason::ReaderTakesNoMore);
             break;
         }
-        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)).toLower()
-                              : QStringLiteral("it took no data");
+        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : describe(Reason::TookNoData);
     }
     ::close(descriptor);
     return problem;
-}
-
-MakeCursorResult readHotSpot(const QString &text, const char *axis, std::int16_t &value)
-{
-    const HotSpotValue parsed = parseHotSpot(text);
-    const QString field = QStringLiteral("hot spot %1").arg(QLatin1String(axis));
-    switch (parsed.status) {
-    case HotSpotStatus::Ok:
-        value = parsed.value;
-        return {};
-    case HotSpotStatus::OutOfRange:
-        return failure(CursorError::Overflow,
-                       QStringLiteral("The %1 value %2 is out of range. It must lie between -32768 and 32767.")
-                           .arg(field, quoted(text.trimmed())));
-    case HotSpotStatus::NotANumber:
-        break;
-    }
-    if (text.trimmed().isEmpty())
-        return failure(CursorError::TypeMismatch,
-                       QStringLiteral("The %1 field is empty. Type a whole number such as 15.").arg(field));
-    return failure(CursorError::TypeMismatch,
-                   QStringLiteral("The %1 value %2 is not a number. Type a whole number such as 15.")
-                       .arg(field, quoted(text.trimmed())));
 }
 
 // Writes `bytes` to a new file beside `target`, with the permissions the
@@ -293,9 +239,10 @@ QString writeBeside(const QString &target, const QByteArray &bytes, QString &pro
     QString temporary;
     int descriptor = -1;
     for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
-        temporary = info.absolutePath() + QStringLiteral("/.%1.%2.new")
-                                              .arg(info.fileName())
-                                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        temporary = info.absolutePath()
+                    + QStringLiteral("/.%1.%2.new")
+                          .arg(info.fileName())
+                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         descriptor = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0 && errno != EEXIST)
             break;
@@ -313,7 +260,7 @@ QString writeBeside(const QString &target, const QByteArray &bytes, QString &pro
         done += qMax<ssize_t>(written, 0);
     }
     if (!ok)
-        problem = errno == 0 ? QStringLiteral("the disk took no more") : systemError();
+        problem = errno == 0 ? describe(Reason::DiskTookNoMore) : systemError();
     if (::close(descriptor) != 0 && ok) {
         problem = systemError();
         ok = false;
@@ -327,46 +274,50 @@ QString writeBeside(const QString &target, const QByteArray &bytes, QString &pro
 
 } // namespace
 
-MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
-                            const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath, CursorBatch *batch)
+MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &value)
+{
+    const HotSpotValue parsed = parseHotSpot(text);
+    const QString axisName(QLatin1Char{axis});
+    switch (parsed.status) {
+    case HotSpotStatus::Ok: value = parsed.value; return {};
+    case HotSpotStatus::OutOfRange:
+        return failure(CursorError::Overflow, Problem::HotSpotOutOfRange, {axisName, text.trimmed()});
+    case HotSpotStatus::NotANumber: break;
+    }
+    if (text.trimmed().isEmpty())
+        return failure(CursorError::TypeMismatch, Problem::HotSpotEmpty, {axisName});
+    return failure(CursorError::TypeMismatch, Problem::HotSpotNotANumber, {axisName, text.trimmed()});
+}
+
+MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
+                            const PixelSource &source, const KeyColours &keys, const QString &outputPath,
+                            CursorBatch *batch)
 {
     // 1. Where the cursor goes.
     if (dialogFileName.isEmpty())
-        return failure(CursorError::InvalidArgument,
-                       QStringLiteral("No picture has been chosen yet. Load a picture first, then make the cursor."));
+        return failure(CursorError::InvalidArgument, Problem::NoPictureChosen);
     const QString output = outputPath.isEmpty() ? cursorPathFor(dialogFileName) : outputPath;
-    const QString shownOutput = quoted(QDir::toNativeSeparators(output));
     if (output.isEmpty())
-        return failure(CursorError::InvalidArgument,
-                       QStringLiteral("%1 names no picture file.").arg(quoted(QDir::toNativeSeparators(dialogFileName))));
+        return failure(CursorError::InvalidArgument, Problem::NamesNoPicture, {dialogFileName});
     if (samePlace(output, dialogFileName))
-        return failure(CursorError::InvalidArgument,
-                       QStringLiteral("The cursor %1 would replace the picture itself, so nothing was written. "
-                                      "Give the cursor another name.").arg(shownOutput),
-                       output);
-
+        return failure(CursorError::InvalidArgument, Problem::WouldReplacePicture, {output}, output);
     if (batch) {
         if (const QString earlier = batch->pictureFor(output); !earlier.isEmpty())
-            return failure(CursorError::InvalidArgument,
-                           QStringLiteral("The cursor %1 was already made from the picture %2 in this run, so it was "
-                                          "not replaced. Give one of the pictures another name.")
-                               .arg(shownOutput, quoted(QDir::toNativeSeparators(earlier))),
-                           output);
+            return failure(CursorError::InvalidArgument, Problem::AlreadyMadeInThisRun, {output, earlier}, output);
     }
 
     // 2, 3. The hot spot.
     HotSpot hotSpot;
-    if (MakeCursorResult bad = readHotSpot(hotSpotXText, "x", hotSpot.x); !bad.ok())
+    if (MakeCursorResult bad = readHotSpotField(hotSpotXText, 'x', hotSpot.x); !bad.ok())
         return bad;
-    if (MakeCursorResult bad = readHotSpot(hotSpotYText, "y", hotSpot.y); !bad.ok())
+    if (MakeCursorResult bad = readHotSpotField(hotSpotYText, 'y', hotSpot.y); !bad.ok())
         return bad;
 
     // 4. Open.
     const Target target = targetFor(output);
     if (!target.reason.isEmpty())
-        return failure(CursorError::FileAccess,
-                       QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, target.reason), output);
+        return failure(CursorError::FileAccess, Problem::CannotWrite, {output, target.reason}, output);
+    const MakeCursorResult made{CursorError::None, Problem::None, {}, {}, output};
     if (target.kind == Target::Kind::Stream || batch) {
         // Made whole in memory first, so that a failure sends nothing half-made.
         QByteArray bytes;
@@ -375,45 +326,34 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
         writeCursor(buffer, hotSpot, source, keys);
         if (target.kind == Target::Kind::Stream) {
             if (const QString problem = writeToStream(output, bytes); !problem.isEmpty())
-                return failure(CursorError::FileAccess,
-                               QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, problem),
-                               output);
-            return {CursorError::None, {}, output};
+                return failure(CursorError::FileAccess, Problem::CannotWrite, {output, problem}, output);
+            return made;
         }
         QString problem;
         const QString temporary = writeBeside(target.path, bytes, problem);
         if (temporary.isEmpty())
-            return failure(CursorError::DeviceOrFile,
-                           QStringLiteral("Writing the cursor file %1 failed: %2. No cursor was written, and any "
-                                          "older file of that name is unchanged.")
-                               .arg(shownOutput, problem),
-                           output);
+            return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {output, problem}, output);
         CursorBatchAccess::stage(*batch, {temporary, target.path, output, dialogFileName});
         CursorBatchAccess::record(*batch, output, dialogFileName);
-        return {CursorError::None, {}, output};
+        return made;
     }
     // QSaveFile writes beside the target and replaces it only once every
     // byte is there, so no half-written or mixed file is ever left.
     QSaveFile file(target.path);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(CursorError::FileAccess,
-                       QStringLiteral("Cannot write the cursor file %1: %2.").arg(shownOutput, file.errorString()),
-                       output);
+        return failure(CursorError::FileAccess, Problem::CannotWrite, {output, file.errorString()}, output);
 
     // 5 to 8. Write and close.
     // commit() does not notice a failed last flush (a full disk after the
     // buffer filled), so flush and check the size on disk before committing.
     const bool complete = writeCursor(file, hotSpot, source, keys) && file.flush()
-                         && file.error() == QFileDevice::NoError && file.size() == kCursorFileSize;
+                          && file.error() == QFileDevice::NoError && file.size() == kCursorFileSize;
     if (!complete || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return failure(CursorError::DeviceOrFile,
-                       QStringLiteral("Writing the cursor file %1 failed: %2. No cursor was written, and any older "
-                                      "file of that name is unchanged.").arg(shownOutput, reason),
-                       output);
+        return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {output, reason}, output);
     }
-    return {CursorError::None, {}, output};
+    return made;
 }
 
 } // namespace pixelwick

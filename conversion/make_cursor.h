@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mask_encoder.h"
+#include "messages.h"
 
 #include <QHash>
 #include <QList>
@@ -8,23 +9,12 @@
 
 namespace pixelwick {
 
-enum class CursorError {
-    None,
-    InvalidArgument, // no picture chosen, or the cursor would replace the picture or
-                     // a cursor made earlier in the same run
-    TypeMismatch,    // a hot-spot text that is not a number
-    Overflow,        // a hot-spot value outside -32768..32767
-    FileAccess,      // the cursor file cannot be opened for writing
-    DeviceOrFile,    // writing or finishing the file failed
-};
-
-// The kind of error in words for a person ("Type mismatch").
-QString errorKindName(CursorError error);
-
 struct MakeCursorResult {
     CursorError error = CursorError::None;
-    QString message;    // one or two sentences naming the file or field
-    QString outputPath; // where the cursor goes (or went)
+    Problem problem = Problem::None;
+    QStringList arguments; // the problem's details, as messages.h lists them
+    QString message;       // the problem in words: one or two sentences naming the file or field
+    QString outputPath;    // where the cursor goes (or went)
     bool ok() const { return error == CursorError::None; }
 };
 
@@ -66,15 +56,18 @@ private:
 // appended when it has none. Empty when the path names no file.
 QString cursorPathFor(const QString &picturePath);
 
+// Reads one hot-spot field's text ('x' or 'y') into `value`, as Make CUR
+// does; on failure says why, as Make CUR would.
+MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &value);
+
 // Writes the cursor for the picture last chosen. `outputPath` overrides the
 // cursor's place beside the picture. Steps that fail before the write touch
 // no file; a failed write leaves any older cursor file as it was. Only
 // regular files are replaced; a pipe or character device is written into,
 // anything else refused. With `batch`, a cursor file is only put in place
 // by the batch's finish(), and one that this run already made is refused.
-MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText,
-                            const QString &hotSpotYText, const PixelSource &source,
-                            const KeyColours &keys, const QString &outputPath = {},
+MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
+                            const PixelSource &source, const KeyColours &keys, const QString &outputPath = {},
                             CursorBatch *batch = nullptr);
 
 } // namespace pixelwick

@@ -52,8 +52,8 @@ char andCharacter(ColourValue c, const KeyColours &keys)
 
 namespace {
 
-bool encodePlane(const PixelSource &source, const KeyColours &keys,
-                 char (*classify)(ColourValue, const KeyColours &), const ByteSink &sink)
+bool encodePlane(const PixelSource &source, const KeyColours &keys, char (*classify)(ColourValue, const KeyColours &),
+                 const ByteSink &sink)
 {
     std::string byteText;
     for (int y = kCursorSize - 1; y >= 0; --y) {
@@ -72,8 +72,7 @@ bool encodePlane(const PixelSource &source, const KeyColours &keys,
 
 bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink)
 {
-    return encodePlane(source, keys, xorCharacter, sink)
-        && encodePlane(source, keys, andCharacter, sink);
+    return encodePlane(source, keys, xorCharacter, sink) && encodePlane(source, keys, andCharacter, sink);
 }
 
 } // namespace pixelwick

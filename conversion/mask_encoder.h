@@ -19,9 +19,18 @@ constexpr ColourValue colourValue(int red, int green, int blue)
     return ColourValue((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
 }
 
-constexpr int redOf(ColourValue c) { return c & 0xFF; }
-constexpr int greenOf(ColourValue c) { return (c >> 8) & 0xFF; }
-constexpr int blueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+constexpr int redOf(ColourValue c)
+{
+    return c & 0xFF;
+}
+constexpr int greenOf(ColourValue c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int blueOf(ColourValue c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 inline constexpr int kCursorSize = 32;
 

@@ -1,5 +1,6 @@
 #include "picture_loading.h"
 
+#include "messages.h"
 #include "picture_structure.h"
 
 #include <QBuffer>
@@ -42,9 +43,13 @@ constexpr qint64 kMostPixelsClipped = qint64(64) << 20;
 constexpr qint64 kLargeFile = qint64(1) << 20;
 constexpr int kAllocationLimitMegabytes = int(kMostPixels * 4 >> 20);
 
+class Picture {
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
+
 QString quoted(const QString &path)
 {
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
+    return quotedPath(path);
 }
 
 // Collects what Qt and the image libraries under it say while a picture is
@@ -153,12 +158,12 @@ private:
 
 QString incomplete(const QString &shown)
 {
-    return QStringLiteral("The picture %1 is incomplete: the file ends before the picture does.").arg(shown);
+    return Picture::tr("The picture %1 is incomplete: the file ends before the picture does.").arg(shown);
 }
 
 QString damaged(const QString &shown, const QString &reason)
 {
-    return QStringLiteral("The picture %1 is damaged or cannot be read (%2).").arg(shown, reason);
+    return Picture::tr("The picture %1 is damaged or cannot be read (%2).").arg(shown, reason);
 }
 
 bool tooLarge(qint64 width, qint64 height, qint64 mostPixels = kMostPixels)
@@ -169,7 +174,7 @@ bool tooLarge(qint64 width, qint64 height, qint64 mostPixels = kMostPixels)
 
 QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
 {
-    return QStringLiteral("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
+    return Picture::tr("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
 // The formats that Qt reads itself, known by their first bytes. Named, they
@@ -191,7 +196,7 @@ QByteArray builtInFormat(QByteArrayView bytes)
 
 QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 fileSize)
 {
-    return damaged(shown, QStringLiteral("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
+    return damaged(shown, Picture::tr("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
                               .arg(width)
                               .arg(height)
                               .arg(fileSize));
@@ -225,7 +230,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         reader.emplace(&device);
     const QByteArray format = reader->format();
     if (format.isEmpty())
-        return {{}, QStringLiteral("%1 is not a picture in any format this program can read.").arg(shown)};
+        return {{}, Picture::tr("%1 is not a picture in any format this program can read.").arg(shown)};
 
     const StructureCheck structure = checkStructure(format, bytes);
     const bool clipped = reader->supportsOption(QImageIOHandler::ClipRect);
@@ -236,12 +241,9 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (structure.decoderBytes > kMostPixels * 4)
         return {{}, tooLargeMessage(shown, structure.width, structure.height)};
     switch (structure.verdict) {
-    case StructureCheck::Verdict::Whole:
-        break;
-    case StructureCheck::Verdict::Incomplete:
-        return {{}, incomplete(shown)};
-    case StructureCheck::Verdict::Damaged:
-        return {{}, damaged(shown, structure.reason)};
+    case StructureCheck::Verdict::Whole: break;
+    case StructureCheck::Verdict::Incomplete: return {{}, incomplete(shown)};
+    case StructureCheck::Verdict::Damaged: return {{}, damaged(shown, structure.reason)};
     }
 
     // A header that claims more pixels than the file could hold would have
@@ -273,8 +275,20 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
         const QString said = capture.all();
-        return {{}, damaged(shown, said.isEmpty() ? reader->errorString()
-                                                  : reader->errorString() + QStringLiteral(": ") + said)};
+        return {{},
+                damaged(shown,
+                        said.isEmpty() ? reader->errorString() : reader->errorString() + QStringLiteral(": ") + said)};
+    }
+    // A palette picture may use more colours than its palette holds, and
+    // Qt would look them up past its end: they are black, as elsewhere.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
+        || image.format() == QImage::Format_MonoLSB) {
+        const qsizetype colours = image.format() == QImage::Format_Indexed8 ? 256 : 2;
+        QList<QRgb> table = image.colorTable();
+        if (table.size() < colours) {
+            table.resize(colours, qRgb(0, 0, 0));
+            image.setColorTable(table);
+        }
     }
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
@@ -287,27 +301,27 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 LoadedPicture loadPicture(const QString &path)
 {
     if (path.isEmpty())
-        return {{}, QStringLiteral("No picture file was named.")};
+        return {{}, Picture::tr("No picture file was named.")};
     const QFileInfo info(path);
     const QString shown = quoted(path);
     if (!info.exists())
-        return {{}, QStringLiteral("The picture %1 does not exist.").arg(shown)};
+        return {{}, Picture::tr("The picture %1 does not exist.").arg(shown)};
     if (info.isDir())
-        return {{}, QStringLiteral("%1 is a folder, not a picture.").arg(shown)};
+        return {{}, Picture::tr("%1 is a folder, not a picture.").arg(shown)};
     // Pipes and devices could block or never end.
     if (!info.isFile())
-        return {{}, QStringLiteral("%1 is not an ordinary file, so it cannot be a picture.").arg(shown)};
+        return {{}, Picture::tr("%1 is not an ordinary file, so it cannot be a picture.").arg(shown)};
     if (info.size() == 0)
-        return {{}, QStringLiteral("The picture %1 is empty.").arg(shown)};
+        return {{}, Picture::tr("The picture %1 is empty.").arg(shown)};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("The picture %1 cannot be opened: %2.").arg(shown, file.errorString())};
+        return {{}, Picture::tr("The picture %1 cannot be opened: %2.").arg(shown, file.errorString())};
     // Mapped, the structure checks look at the whole file without copying it.
     const qint64 size = file.size();
     const uchar *mapped = file.map(0, size);
     if (!mapped)
-        return {{}, QStringLiteral("The picture %1 cannot be read: %2.").arg(shown, file.errorString())};
+        return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, file.errorString())};
     // The reader is given the file itself so that it can also go by the
     // file's suffix, as it always has.
     return decode(file, QByteArrayView(mapped, size), shown);
@@ -316,7 +330,7 @@ LoadedPicture loadPicture(const QString &path)
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
 {
     if (bytes.isEmpty())
-        return {{}, QStringLiteral("The picture %1 is empty.").arg(quoted(name))};
+        return {{}, Picture::tr("The picture %1 is empty.").arg(quoted(name))};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -1,5 +1,6 @@
 #include "picture_structure.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <QtNumeric>
 
@@ -13,6 +14,10 @@ namespace pixelwick {
 namespace {
 
 using Verdict = StructureCheck::Verdict;
+
+class Picture {
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
 
 // Reads numbers at offsets of a file held in memory; every offset and size
 // comes from the file, so each access is checked against its end first.
@@ -104,7 +109,7 @@ bool runLengthStreamIsWhole(const FileBytes &file, qint64 position, qint64 heigh
         const quint8 code = file.u8(position + 1);
         position += 2;
         if (count > 0)
-            continue; // a run of `count` pixels
+            continue;    // a run of `count` pixels
         if (code == 0) { // end of line
             ++row;
         } else if (code == 1) { // end of bitmap
@@ -227,7 +232,7 @@ StructureCheck checkGif(const FileBytes &file)
         } else if (block == 0 && sawImage) {
             return result; // padding after the last frame, from some writers
         } else {
-            return damaged(QStringLiteral("an unknown block in the GIF data"));
+            return damaged(Picture::tr("an unknown block in the GIF data"));
         }
         if (position < 0)
             return incomplete(width, height);
@@ -330,7 +335,7 @@ StructureCheck checkJpeg(const FileBytes &file)
             break;
         const qint64 length = file.be16(position + 2);
         if (length < 2)
-            return damaged(QStringLiteral("a JPEG segment of impossible length"));
+            return damaged(Picture::tr("a JPEG segment of impossible length"));
         if (!file.holds(position + 2, length))
             break;
         if (marker >= jpeg::kSof0 && marker <= jpeg::kSof15 && marker != jpeg::kDht && marker != jpeg::kJpg
@@ -365,6 +370,15 @@ StructureCheck checkChunks(const FileBytes &file, const char *endChunk, qint64 p
         const qint64 length = file.be32(position);
         if (!file.holds(position, length + kChunkOverhead))
             break;
+        // An MNG holds whole PNG and JNG pictures, each with a size of its own.
+        if ((file.startsWith(position + 4, "IHDR") || file.startsWith(position + 4, "JHDR")) && length >= 8
+            && position > kSignatureSize) {
+            const qint64 innerWidth = file.be32(position + 8), innerHeight = file.be32(position + 12);
+            if (innerWidth > width || innerHeight > height) {
+                width = qMax(width, innerWidth);
+                height = qMax(height, innerHeight);
+            }
+        }
         if (file.startsWith(position + 4, endChunk)) {
             StructureCheck result = whole(width, height);
             if (pixelsPerByte > 0)
@@ -496,13 +510,13 @@ StructureCheck checkIcns(const FileBytes &file)
         return incomplete();
     const qint64 length = file.be32(4);
     if (length < kHeader)
-        return damaged(QStringLiteral("an icon file shorter than its own header"));
+        return damaged(Picture::tr("an icon file shorter than its own header"));
     if (!file.holds(0, length))
         return incomplete();
     for (qint64 position = kHeader; position < length;) {
         const qint64 element = file.holds(position, kHeader) ? file.be32(position + 4) : 0;
         if (element < kHeader || position + element > length)
-            return damaged(QStringLiteral("an icon element that does not fit its file"));
+            return damaged(Picture::tr("an icon element that does not fit its file"));
         position += element;
     }
     StructureCheck result = whole();

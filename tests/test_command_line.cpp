@@ -1,5 +1,6 @@
 // Runs the real pixelwick-convert on pictures written to a temporary folder.
 #include "picture_loading.h"
+#include "pixelwick_version.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ const KeyColours kDefaultKeys{colourValue(0, 255, 0), colourValue(255, 0, 255)};
 
 // Stripes four pixels wide, in this order; the clear one shows the white
 // the picture is composed over.
-const QList<QColor> kStripes = {QColor(0, 255, 0), QColor(255, 0, 255), Qt::white, Qt::black,
+const QList<QColor> kStripes = {QColor(0, 255, 0), QColor(255, 0, 255), Qt::white,       Qt::black,
                                 QColor(255, 0, 0), QColor(0, 0, 255),   Qt::transparent, QColor(128, 128, 128)};
 
 QImage stripedPicture(int size)
@@ -228,13 +229,19 @@ void CommandLineTest::batchWithOneBadPicture_data()
     QTest::addColumn<Bad>("bad");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << Bad::Missing << "b.png" << "does not exist";
-    QTest::newRow("not a picture") << Bad::NotAPicture << "b.png" << "not a picture";
-    QTest::newRow("folder in the way") << Bad::FolderInTheWay << "b.png" << "folder of that name";
-    QTest::newRow("read-only older cursor") << Bad::ReadOnlyCursor << "b.png" << "read-only";
-    QTest::newRow("a cursor as the picture") << Bad::CursorItself << "b.cur" << "replace the picture itself";
+    QTest::newRow("missing") << Bad::Missing << "b.png"
+                             << "does not exist";
+    QTest::newRow("not a picture") << Bad::NotAPicture << "b.png"
+                                   << "not a picture";
+    QTest::newRow("folder in the way") << Bad::FolderInTheWay << "b.png"
+                                       << "folder of that name";
+    QTest::newRow("read-only older cursor") << Bad::ReadOnlyCursor << "b.png"
+                                            << "read-only";
+    QTest::newRow("a cursor as the picture") << Bad::CursorItself << "b.cur"
+                                             << "replace the picture itself";
     // a.bmp's cursor would be a.cur, which a.png's made just before.
-    QTest::newRow("same cursor name") << Bad::SameCursorName << "a.bmp" << "already made from the picture “a.png”";
+    QTest::newRow("same cursor name") << Bad::SameCursorName << "a.bmp"
+                                      << "already made from the picture “a.png”";
 }
 
 void CommandLineTest::batchWithOneBadPicture()
@@ -259,9 +266,7 @@ void CommandLineTest::batchWithOneBadPicture()
         QVERIFY(writeAll(olderCursor, "older"));
         QVERIFY(QFile::setPermissions(olderCursor, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         break;
-    case Bad::SameCursorName:
-        QVERIFY(!savedPicture(dir, name).isEmpty());
-        break;
+    case Bad::SameCursorName: QVERIFY(!savedPicture(dir, name).isEmpty()); break;
     case Bad::CursorItself:
         QVERIFY(writeAll(badPath, windowCursor(dir.filePath(QStringLiteral("a.png")))));
         QVERIFY(!loadPicture(badPath).image.isNull()); // Qt does read cursors
@@ -332,7 +337,8 @@ void CommandLineTest::batchMatchesOnePictureAtATime()
     }
     QVERIFY(windowCursor(together.filePath(QStringLiteral("a.png")))
             != windowCursor(together.filePath(QStringLiteral("a.bmp"))));
-    QCOMPARE(readAll(together.filePath(QStringLiteral("a.cur"))), windowCursor(together.filePath(QStringLiteral("a.png"))));
+    QCOMPARE(readAll(together.filePath(QStringLiteral("a.cur"))),
+             windowCursor(together.filePath(QStringLiteral("a.png"))));
     QCOMPARE(readAll(apart.filePath(QStringLiteral("a.cur"))), windowCursor(apart.filePath(QStringLiteral("a.bmp"))));
 }
 
@@ -342,11 +348,14 @@ void CommandLineTest::badOptions_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.png"} << "Unknown option 'frobnicate'";
     QTest::newRow("missing value") << QStringList{"a.png", "-x"} << "Missing value after '-x'";
-    QTest::newRow("colour name") << QStringList{"--background", "greenish", "a.png"} << "background colour \"greenish\"";
+    QTest::newRow("colour name") << QStringList{"--background", "greenish", "a.png"}
+                                 << "background colour \"greenish\"";
     QTest::newRow("short #RGB") << QStringList{"--invert", "#f0f", "a.png"} << "invert colour \"#f0f\"";
     QTest::newRow("transparent") << QStringList{"--background=transparent", "a.png"} << "is transparent";
-    QTest::newRow("hot spot text") << QStringList{"a.png", "-x", "1O", "b.png"} << "hot spot x value \"1O\" is not a number";
-    QTest::newRow("hot spot range") << QStringList{"-y", "32767.5", "a.png"} << "hot spot y value \"32767.5\" is out of range";
+    QTest::newRow("hot spot text") << QStringList{"a.png", "-x", "1O", "b.png"}
+                                   << "hot spot x value “1O” is not a number";
+    QTest::newRow("hot spot range") << QStringList{"-y", "32767.5", "a.png"}
+                                    << "hot spot y value “32767.5” is out of range";
     QTest::newRow("-o with two") << QStringList{"-o", "x.cur", "a.png", "b.png"} << "2 pictures were given";
     QTest::newRow("empty -o") << QStringList{"--output=", "a.png"} << "output file name is empty";
     QTest::newRow("no pictures") << QStringList{"-x", "3"} << "no picture given";
@@ -372,8 +381,9 @@ void CommandLineTest::helpAndVersion_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("--help") << "--help" << "--hotspot-x <TEXT>";
-    QTest::newRow("--version") << "--version" << "pixelwick-convert " PIXELWICK_VERSION "\n";
+    QTest::newRow("--help") << "--help"
+                            << "--hotspot-x <TEXT>";
+    QTest::newRow("--version") << "--version" << QStringLiteral("pixelwick-convert %1\n").arg(QLatin1String(kVersion));
 }
 
 void CommandLineTest::helpAndVersion()

@@ -28,12 +28,12 @@ const ColourValue kMagenta = colourValue(255, 0, 255);
 // The 70 fixed bytes written out by hand, the hot spot left as %1 %2.
 QByteArray fixedBytes(const char *hotSpot)
 {
-    const QString hex = QStringLiteral(
-        "000002000100"                             // reserved, cursor, one image
-        "20200200 %1 30010000 16000000"            // 32 x 32, 2 colours, hot spot, 304 bytes at 22
-        "28000000 20000000 40000000 0100 0100"     // header size, 32 x 64, 1 plane, 1 bpp
-        "000000000000000000000000000000000000000000000000"
-        "00000000 FFFFFF00").arg(QLatin1String(hotSpot));
+    const QString hex = QStringLiteral("000002000100"                  // reserved, cursor, one image
+                                       "20200200 %1 30010000 16000000" // 32 x 32, 2 colours, hot spot, 304 bytes at 22
+                                       "28000000 20000000 40000000 0100 0100" // header size, 32 x 64, 1 plane, 1 bpp
+                                       "000000000000000000000000000000000000000000000000"
+                                       "00000000 FFFFFF00")
+                            .arg(QLatin1String(hotSpot));
     return QByteArray::fromHex(hex.toLatin1().replace(' ', ""));
 }
 
@@ -99,12 +99,18 @@ void CursorFileTest::wholeFile_data()
     QTest::addColumn<QByteArray>("fixed");
     QTest::addColumn<int>("xorByte");
     QTest::addColumn<int>("andByte");
-    QTest::newRow("background, defaults") << kGreen << "15" << "15" << fixedBytes("0F000F00") << 0x00 << 0xFF;
-    QTest::newRow("white") << kWhite << "15" << "15" << fixedBytes("0F000F00") << 0xFF << 0x00;
-    QTest::newRow("black") << kBlack << "15" << "15" << fixedBytes("0F000F00") << 0x00 << 0x00;
-    QTest::newRow("invert colour") << kMagenta << "15" << "15" << fixedBytes("0F000F00") << 0xFF << 0xFF;
-    QTest::newRow("hot spot -1, 40") << kGreen << "-1" << " 40 " << fixedBytes("FFFF2800") << 0x00 << 0xFF;
-    QTest::newRow("hot spot extremes") << kGreen << "-32768" << "32767" << fixedBytes("0080FF7F") << 0x00 << 0xFF;
+    QTest::newRow("background, defaults") << kGreen << "15"
+                                          << "15" << fixedBytes("0F000F00") << 0x00 << 0xFF;
+    QTest::newRow("white") << kWhite << "15"
+                           << "15" << fixedBytes("0F000F00") << 0xFF << 0x00;
+    QTest::newRow("black") << kBlack << "15"
+                           << "15" << fixedBytes("0F000F00") << 0x00 << 0x00;
+    QTest::newRow("invert colour") << kMagenta << "15"
+                                   << "15" << fixedBytes("0F000F00") << 0xFF << 0xFF;
+    QTest::newRow("hot spot -1, 40") << kGreen << "-1"
+                                     << " 40 " << fixedBytes("FFFF2800") << 0x00 << 0xFF;
+    QTest::newRow("hot spot extremes") << kGreen << "-32768"
+                                       << "32767" << fixedBytes("0080FF7F") << 0x00 << 0xFF;
 }
 
 void CursorFileTest::wholeFile()
@@ -144,16 +150,19 @@ void CursorFileTest::bytePositions()
     alternating.set(31, 0, kMagenta);
 
     QByteArray bytes;
-    QVERIFY(encodePlanes(alternating, kDefaultKeys, [&](std::uint8_t b) { bytes.append(char(b)); return true; }));
+    QVERIFY(encodePlanes(alternating, kDefaultKeys, [&](std::uint8_t b) {
+        bytes.append(char(b));
+        return true;
+    }));
     QCOMPARE(bytes.size(), 256);
     const int rowOf5 = (31 - 5) * 4;
     QCOMPARE(std::uint8_t(bytes[rowOf5]), std::uint8_t(0xAA));
     QCOMPARE(std::uint8_t(bytes[128 + rowOf5]), std::uint8_t(0x00));
-    QCOMPARE(std::uint8_t(bytes[0]), std::uint8_t(0x80));       // XOR: white at x = 0
-    QCOMPARE(std::uint8_t(bytes[128]), std::uint8_t(0x7F));     // AND: opaque at x = 0 only
-    QCOMPARE(std::uint8_t(bytes[127]), std::uint8_t(0x01));     // XOR: magenta at x = 31
-    QCOMPARE(std::uint8_t(bytes[255]), std::uint8_t(0xFF));     // AND: all see-through
-    QCOMPARE(std::uint8_t(bytes[1]), std::uint8_t(0x00));       // x = 8..15 of the bottom row untouched
+    QCOMPARE(std::uint8_t(bytes[0]), std::uint8_t(0x80));   // XOR: white at x = 0
+    QCOMPARE(std::uint8_t(bytes[128]), std::uint8_t(0x7F)); // AND: opaque at x = 0 only
+    QCOMPARE(std::uint8_t(bytes[127]), std::uint8_t(0x01)); // XOR: magenta at x = 31
+    QCOMPARE(std::uint8_t(bytes[255]), std::uint8_t(0xFF)); // AND: all see-through
+    QCOMPARE(std::uint8_t(bytes[1]), std::uint8_t(0x00));   // x = 8..15 of the bottom row untouched
 
     // A sink that refuses stops the encoding at once.
     int taken = 0;
@@ -187,9 +196,8 @@ void CursorFileTest::keyPrecedence()
     // misplaced bit shows too.
     GridSource source([&](int x, int y) { return (x + y) % 3 == 0 ? pixel : ((x + y) % 3 == 1 ? kWhite : kBlack); });
     QTemporaryDir dir;
-    const MakeCursorResult result =
-        makeCursor(dir.filePath(QStringLiteral("p.png")), QStringLiteral("0"), QStringLiteral("0"), source,
-                   KeyColours{background, invert});
+    const MakeCursorResult result = makeCursor(dir.filePath(QStringLiteral("p.png")), QStringLiteral("0"),
+                                               QStringLiteral("0"), source, KeyColours{background, invert});
     QVERIFY2(result.ok(), qPrintable(result.message));
     const QByteArray cursor = readAll(result.outputPath);
     for (int y = 0; y < 32; ++y) {
@@ -200,7 +208,9 @@ void CursorFileTest::keyPrecedence()
                 want = c == kWhite ? Look::White : Look::Black;
             if (lookAt(cursor, x, y) != want)
                 QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, expected %4")
-                                     .arg(x).arg(y).arg(lookName(lookAt(cursor, x, y)), lookName(want))));
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(lookName(lookAt(cursor, x, y)), lookName(want))));
         }
     }
 }
@@ -230,8 +240,8 @@ void CursorFileTest::otherColoursByLuminance()
     source.set(3, 9, colour);
     source.set(4, 9, kMagenta);
     QTemporaryDir dir;
-    const MakeCursorResult result =
-        makeCursor(dir.filePath(QStringLiteral("p.png")), QStringLiteral("15"), QStringLiteral("15"), source, kDefaultKeys);
+    const MakeCursorResult result = makeCursor(dir.filePath(QStringLiteral("p.png")), QStringLiteral("15"),
+                                               QStringLiteral("15"), source, kDefaultKeys);
     QVERIFY2(result.ok(), qPrintable(result.message));
     const QByteArray cursor = readAll(result.outputPath);
     QCOMPARE(lookName(lookAt(cursor, 3, 9)), lookName(Look(look)));
@@ -292,17 +302,28 @@ void CursorFileTest::outputName_data()
 {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("cursor");
-    QTest::newRow("bmp") << "/pics/arrow.bmp" << "/pics/arrow.cur";
-    QTest::newRow("upper case") << "arrow.BMP" << "arrow.cur";
-    QTest::newRow("four letters") << "shot.jpeg" << "shot.cur";
-    QTest::newRow("no extension") << "photo" << "photo.cur";
-    QTest::newRow("dot in folder") << "my.pics/photo" << "my.pics/photo.cur";
-    QTest::newRow("leading dot") << "/home/me/.hidden" << "/home/me/.hidden.cur";
-    QTest::newRow("two dots") << "a.b.png" << "a.b.cur";
-    QTest::newRow("trailing dot") << "odd." << "odd.cur";
-    QTest::newRow("short name") << "ab" << "ab.cur";
-    QTest::newRow("a folder") << "/pics/" << "";
-    QTest::newRow("nothing") << "" << "";
+    QTest::newRow("bmp") << "/pics/arrow.bmp"
+                         << "/pics/arrow.cur";
+    QTest::newRow("upper case") << "arrow.BMP"
+                                << "arrow.cur";
+    QTest::newRow("four letters") << "shot.jpeg"
+                                  << "shot.cur";
+    QTest::newRow("no extension") << "photo"
+                                  << "photo.cur";
+    QTest::newRow("dot in folder") << "my.pics/photo"
+                                   << "my.pics/photo.cur";
+    QTest::newRow("leading dot") << "/home/me/.hidden"
+                                 << "/home/me/.hidden.cur";
+    QTest::newRow("two dots") << "a.b.png"
+                              << "a.b.cur";
+    QTest::newRow("trailing dot") << "odd."
+                                  << "odd.cur";
+    QTest::newRow("short name") << "ab"
+                                << "ab.cur";
+    QTest::newRow("a folder") << "/pics/"
+                              << "";
+    QTest::newRow("nothing") << ""
+                             << "";
 }
 
 void CursorFileTest::outputName()
@@ -319,12 +340,25 @@ void CursorFileTest::failuresBeforeWritingTouchNoFile_data()
     QTest::addColumn<QString>("y");
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("named");
-    QTest::newRow("no picture chosen, bad hot spot too") << "" << "abc" << "40000" << int(CursorError::InvalidArgument) << "No picture";
-    QTest::newRow("x checked before y") << "arrow.bmp" << "abc" << "40000" << int(CursorError::TypeMismatch) << "hot spot x";
-    QTest::newRow("empty x") << "arrow.bmp" << "" << "15" << int(CursorError::TypeMismatch) << "hot spot x field is empty";
-    QTest::newRow("x overflow") << "arrow.bmp" << "40000" << "abc" << int(CursorError::Overflow) << "hot spot x value \u201C40000\u201D";
-    QTest::newRow("y type") << "arrow.bmp" << "15" << "1,5" << int(CursorError::TypeMismatch) << "hot spot y value \u201C1,5\u201D";
-    QTest::newRow("y overflow") << "arrow.bmp" << "15" << "-40000" << int(CursorError::Overflow) << "hot spot y";
+    QTest::newRow("no picture chosen, bad hot spot too")
+        << ""
+        << "abc"
+        << "40000" << int(CursorError::InvalidArgument) << "No picture";
+    QTest::newRow("x checked before y") << "arrow.bmp"
+                                        << "abc"
+                                        << "40000" << int(CursorError::TypeMismatch) << "hot spot x";
+    QTest::newRow("empty x") << "arrow.bmp"
+                             << ""
+                             << "15" << int(CursorError::TypeMismatch) << "hot spot x field is empty";
+    QTest::newRow("x overflow") << "arrow.bmp"
+                                << "40000"
+                                << "abc" << int(CursorError::Overflow) << "hot spot x value \u201C40000\u201D";
+    QTest::newRow("y type") << "arrow.bmp"
+                            << "15"
+                            << "1,5" << int(CursorError::TypeMismatch) << "hot spot y value \u201C1,5\u201D";
+    QTest::newRow("y overflow") << "arrow.bmp"
+                                << "15"
+                                << "-40000" << int(CursorError::Overflow) << "hot spot y";
 }
 
 void CursorFileTest::failuresBeforeWritingTouchNoFile()
@@ -372,8 +406,8 @@ void CursorFileTest::unwritableTarget()
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
     const QStringList before = listing(folder);
 
-    const MakeCursorResult result =
-        makeCursor(folder + QStringLiteral("/arrow.bmp"), QStringLiteral("15"), QStringLiteral("15"), GridSource(), kDefaultKeys);
+    const MakeCursorResult result = makeCursor(folder + QStringLiteral("/arrow.bmp"), QStringLiteral("15"),
+                                               QStringLiteral("15"), GridSource(), kDefaultKeys);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QCOMPARE(errorKindName(result.error), errorKindName(CursorError::FileAccess));
@@ -437,9 +471,7 @@ void CursorFileTest::specialTargets()
         QCOMPARE(bind(socketHandle, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
         break;
     }
-    case Target::DanglingLink:
-        QVERIFY(QFile::link(linked, cursor));
-        break;
+    case Target::DanglingLink: QVERIFY(QFile::link(linked, cursor)); break;
     case Target::LinkToFile:
         QVERIFY(writeAll(linked, "older"));
         QVERIFY(QFile::link(linked, cursor));
@@ -498,9 +530,9 @@ void CursorFileTest::batchNeverReplacesItsOwnCursor()
                            GridSource(kBlack), kDefaultKeys, {}, &batch)
                     .ok());
         // The same cursor again under another name of the same place.
-        const MakeCursorResult again = makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"),
-                                                  QStringLiteral("2"), GridSource(kWhite), kDefaultKeys,
-                                                  dir.filePath(QStringLiteral("./arrow.cur")), &batch);
+        const MakeCursorResult again =
+            makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"), QStringLiteral("2"),
+                       GridSource(kWhite), kDefaultKeys, dir.filePath(QStringLiteral("./arrow.cur")), &batch);
         QCOMPARE(errorKindName(again.error), errorKindName(CursorError::InvalidArgument));
         QVERIFY2(again.message.contains(QStringLiteral("arrow.png")), qPrintable(again.message));
         // Until the batch is finished the older cursor stays.
@@ -509,13 +541,14 @@ void CursorFileTest::batchNeverReplacesItsOwnCursor()
         firstCursor = readAll(cursor);
         QCOMPARE(firstCursor, encodedCursor(GridSource(kBlack), kDefaultKeys, HotSpot{1, 1}));
         // Its permissions are the older file's, as when replaced alone.
-        QCOMPARE(QFile::permissions(cursor), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                                 | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QFile::permissions(cursor),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
     }
     QCOMPARE(listing(dir.path()), QStringList{QStringLiteral("arrow.cur")});
     // Without a batch, a second make replaces the first as ever.
     QVERIFY(makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("2"), QStringLiteral("2"),
-                       GridSource(kWhite), kDefaultKeys).ok());
+                       GridSource(kWhite), kDefaultKeys)
+                .ok());
     QVERIFY(readAll(cursor) != firstCursor);
 }
 
@@ -545,8 +578,8 @@ void CursorFileTest::olderFileReplacedWhole()
     QTemporaryDir dir;
     const QString cursor = dir.filePath(QStringLiteral("arrow.cur"));
     QVERIFY(writeAll(cursor, QByteArray(4096, 'x')));
-    const MakeCursorResult result =
-        makeCursor(dir.filePath(QStringLiteral("arrow.gif")), QStringLiteral("15"), QStringLiteral("15"), GridSource(kBlack), kDefaultKeys);
+    const MakeCursorResult result = makeCursor(dir.filePath(QStringLiteral("arrow.gif")), QStringLiteral("15"),
+                                               QStringLiteral("15"), GridSource(kBlack), kDefaultKeys);
     QVERIFY2(result.ok(), qPrintable(result.message));
     const QByteArray written = readAll(cursor);
     QCOMPARE(written.size(), kCursorFileSize);
@@ -569,8 +602,8 @@ void CursorFileTest::failedWriteKeepsOlderFile()
     rlimit small = previous;
     small.rlim_cur = 100;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const MakeCursorResult result =
-        makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("15"), QStringLiteral("15"), GridSource(), kDefaultKeys);
+    const MakeCursorResult result = makeCursor(dir.filePath(QStringLiteral("arrow.bmp")), QStringLiteral("15"),
+                                               QStringLiteral("15"), GridSource(), kDefaultKeys);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
 
     QCOMPARE(errorKindName(result.error), errorKindName(CursorError::DeviceOrFile));
@@ -585,7 +618,8 @@ void CursorFileTest::neverOverwritesThePicture()
     const QByteArray pictureBytes(326, 'p');
     const QString curPicture = dir.filePath(QStringLiteral("arrow.cur"));
     QVERIFY(writeAll(curPicture, pictureBytes));
-    MakeCursorResult result = makeCursor(curPicture, QStringLiteral("15"), QStringLiteral("15"), GridSource(), kDefaultKeys);
+    MakeCursorResult result =
+        makeCursor(curPicture, QStringLiteral("15"), QStringLiteral("15"), GridSource(), kDefaultKeys);
     QCOMPARE(errorKindName(result.error), errorKindName(CursorError::InvalidArgument));
     QVERIFY2(result.message.contains(QStringLiteral("arrow.cur")), qPrintable(result.message));
     QCOMPARE(readAll(curPicture), pictureBytes);
@@ -613,10 +647,14 @@ void CursorFileTest::readBackByIcotool_data()
     QTest::addColumn<QString>("y");
     QTest::addColumn<int>("storedX");
     QTest::addColumn<int>("storedY");
-    QTest::newRow("defaults") << "15" << "15" << 15 << 15;
-    QTest::newRow("corner") << "0" << "31" << 0 << 31;
-    QTest::newRow("beyond the image") << "40" << "100" << 40 << 100;
-    QTest::newRow("negative") << "-1" << "3" << 65535 << 3;
+    QTest::newRow("defaults") << "15"
+                              << "15" << 15 << 15;
+    QTest::newRow("corner") << "0"
+                            << "31" << 0 << 31;
+    QTest::newRow("beyond the image") << "40"
+                                      << "100" << 40 << 100;
+    QTest::newRow("negative") << "-1"
+                              << "3" << 65535 << 3;
 }
 
 void CursorFileTest::readBackByIcotool()
@@ -643,10 +681,10 @@ void CursorFileTest::readBackByIcotool()
     for (int py = 0; py < 32; ++py) {
         for (int px = 0; px < 32; ++px) {
             const ColourValue c = source.colourAt(px, py);
-            const Look want = c == kGreen ? Look::Transparent
-                : c == kMagenta           ? Look::Inverted
-                : c == kWhite             ? Look::White
-                                          : Look::Black;
+            const Look want = c == kGreen     ? Look::Transparent
+                              : c == kMagenta ? Look::Inverted
+                              : c == kWhite   ? Look::White
+                                              : Look::Black;
             QCOMPARE(lookName(lookAt(cursor, px, py)), lookName(want));
         }
     }

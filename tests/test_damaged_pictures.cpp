@@ -2,10 +2,10 @@
 // short, carry a tail, or claim far more pixels than they hold.
 #include "test_support.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QBuffer>
 #include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>

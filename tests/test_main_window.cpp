@@ -17,8 +17,8 @@
 
 #include <deque>
 #include <optional>
-#include <utility>
 #include <sys/stat.h>
+#include <utility>
 
 using namespace pixelwick;
 using namespace testing;
@@ -37,8 +37,7 @@ struct Script {
 };
 
 // The next scripted answer; a dialog with none left is cancelled.
-template <typename T>
-std::optional<T> nextAnswer(std::deque<std::optional<T>> &answers)
+template <typename T> std::optional<T> nextAnswer(std::deque<std::optional<T>> &answers)
 {
     if (answers.empty())
         return std::nullopt;
@@ -89,8 +88,7 @@ private:
 };
 
 // Runs `step` once the next modal dialog of type T is up.
-template <typename T>
-void whenDialogOpens(const std::function<void(T *)> &step)
+template <typename T> void whenDialogOpens(const std::function<void(T *)> &step)
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
@@ -125,6 +123,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -153,8 +152,7 @@ private slots:
     void realDialogs();
 
 private:
-    template <typename T>
-    T *control(const char *name) const
+    template <typename T> T *control(const char *name) const
     {
         T *found = m_window->findChild<T *>(QLatin1String(name));
         if (!found)
@@ -190,6 +188,12 @@ private:
     std::unique_ptr<MessageCatcher> m_messages;
     bool m_messagesExpected = false;
 };
+
+void MainWindowTest::initTestCase()
+{
+    // As the program names itself at start.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Pixelwick"));
+}
 
 void MainWindowTest::init()
 {
@@ -487,16 +491,16 @@ void MainWindowTest::swatches_data()
     const int T = int(Look::Transparent), I = int(Look::Inverted), W = int(Look::White), B = int(Look::Black);
     QTest::newRow("defaults, cancelled") << "picBG" << std::optional<QColor>() << kGreen << kMagenta
                                          << QList<int>{B, W, B, T, I};
-    QTest::newRow("red becomes transparent") << "picBG" << std::optional<QColor>(Qt::red) << QColor(Qt::red)
-                                             << kMagenta << QList<int>{T, W, B, W, I};
-    QTest::newRow("red becomes inverting") << "picInvert" << std::optional<QColor>(Qt::red) << kGreen
-                                           << QColor(Qt::red) << QList<int>{I, W, B, T, B};
-    QTest::newRow("white background inverts") << "picBG" << std::optional<QColor>(Qt::white) << QColor(Qt::white)
-                                              << kMagenta << QList<int>{B, I, B, W, I};
-    QTest::newRow("black invert is transparent") << "picInvert" << std::optional<QColor>(Qt::black) << kGreen
-                                                 << QColor(Qt::black) << QList<int>{B, W, T, T, B};
-    QTest::newRow("same as the other swatch") << "picInvert" << std::optional<QColor>(kGreen) << kGreen << kGreen
-                                              << QList<int>{B, W, B, T, B};
+    QTest::newRow("red becomes transparent")
+        << "picBG" << std::optional<QColor>(Qt::red) << QColor(Qt::red) << kMagenta << QList<int>{T, W, B, W, I};
+    QTest::newRow("red becomes inverting")
+        << "picInvert" << std::optional<QColor>(Qt::red) << kGreen << QColor(Qt::red) << QList<int>{I, W, B, T, B};
+    QTest::newRow("white background inverts")
+        << "picBG" << std::optional<QColor>(Qt::white) << QColor(Qt::white) << kMagenta << QList<int>{B, I, B, W, I};
+    QTest::newRow("black invert is transparent")
+        << "picInvert" << std::optional<QColor>(Qt::black) << kGreen << QColor(Qt::black) << QList<int>{B, W, T, T, B};
+    QTest::newRow("same as the other swatch")
+        << "picInvert" << std::optional<QColor>(kGreen) << kGreen << kGreen << QList<int>{B, W, B, T, B};
 }
 
 void MainWindowTest::swatches()
@@ -538,11 +542,21 @@ void MainWindowTest::makeFailures_data()
     QTest::addColumn<bool>("lockFolder");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("no picture chosen") << false << "15" << "15" << false << "Invalid argument" << "picture";
-    QTest::newRow("x not a number") << true << "abc" << "15" << false << "Type mismatch" << "hot spot x";
-    QTest::newRow("y empty") << true << "15" << "" << false << "Type mismatch" << "hot spot y";
-    QTest::newRow("y out of range") << true << "15" << "40000" << false << "Overflow" << "40000";
-    QTest::newRow("read-only folder") << true << "15" << "15" << true << "File access error" << "pic.cur";
+    QTest::newRow("no picture chosen") << false << "15"
+                                       << "15" << false << "Invalid argument"
+                                       << "picture";
+    QTest::newRow("x not a number") << true << "abc"
+                                    << "15" << false << "Type mismatch"
+                                    << "hot spot x";
+    QTest::newRow("y empty") << true << "15"
+                             << "" << false << "Type mismatch"
+                             << "hot spot y";
+    QTest::newRow("y out of range") << true << "15"
+                                    << "40000" << false << "Overflow"
+                                    << "40000";
+    QTest::newRow("read-only folder") << true << "15"
+                                      << "15" << true << "File access error"
+                                      << "pic.cur";
 }
 
 void MainWindowTest::makeFailures()
@@ -636,7 +650,8 @@ void MainWindowTest::badPictures_data()
         for (int x = 0; x < 40; ++x)
             busy.setPixel(x, y, qRgb(x * 97 % 256, y * 53 % 256, (x * y) % 256));
     const QByteArray jpeg = encoded(busy, "JPEG");
-    QTest::newRow("JPEG data cut") << "cut.jpg" << jpeg.left(jpeg.size() * 3 / 5) + "\xFF\xD9" << "premature end";
+    QTest::newRow("JPEG data cut") << "cut.jpg" << jpeg.left(jpeg.size() * 3 / 5) + "\xFF\xD9"
+                                   << "premature end";
     QTest::newRow("folder") << "folder.bmp" << QByteArray() << "folder";
     QTest::newRow("pipe") << "pipe.bmp" << QByteArray() << "not an ordinary file";
     // The same GIF whole loads, which shows the checks above are not blanket refusals.

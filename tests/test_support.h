@@ -1,6 +1,9 @@
 #pragma once
 
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QByteArray>
 #include <QString>

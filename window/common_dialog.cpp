@@ -26,7 +26,9 @@ std::optional<QColor> QtDialogBackend::askColour(QWidget *parent, const QColor &
 }
 
 CommonDialog::CommonDialog(QWidget *owner)
-    : QObject(owner), m_owner(owner), m_backend(std::make_unique<QtDialogBackend>())
+    : QObject(owner),
+      m_owner(owner),
+      m_backend(std::make_unique<QtDialogBackend>())
 {
     setObjectName(QStringLiteral("CommonDialog"));
 }

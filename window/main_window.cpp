@@ -1,8 +1,11 @@
 #include "main_window.h"
 
+#include "hot_spot.h"
+#include "make_cursor.h"
 #include "picture_loading.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,7 +45,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
 
 QLineEdit *field(QWidget *parent, const char *name, int left, int top)
 {
-    auto *result = placed(new QLineEdit(QLatin1String(kDefaultHotSpotText), parent), name, left, top, 33, 19);
+    auto *result = placed(new QLineEdit(defaultHotSpotText(), parent), name, left, top, 33, 19);
     result->setTextMargins(0, 0, 0, 0);
     return result;
 }
@@ -89,28 +92,28 @@ QFont fittingFont(QFont font, const QList<QWidget *> &controls)
 FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmConverter"));
-    setWindowTitle(QStringLiteral("Pixelwick"));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
     resize(kClientWidth, kClientHeight);
 
     // Created in tab order.
-    cmdLoadBMP = button(this, "cmdLoadBMP", QStringLiteral("Load BMP"), 8, 8);
-    picBMP = box(this, PictureBox::Role::Preview, "picBMP", QStringLiteral("Preview"), 40, 40);
-    cmdMakeCUR = button(this, "cmdMakeCUR", QStringLiteral("Make CUR"), 208, 96);
-    picBG = box(this, PictureBox::Role::Swatch, "picBG", QStringLiteral("Background colour"), 272, 8);
-    picInvert = box(this, PictureBox::Role::Swatch, "picInvert", QStringLiteral("Invert colour"), 272, 48);
+    cmdLoadBMP = button(this, "cmdLoadBMP", tr("Load BMP"), 8, 8);
+    picBMP = box(this, PictureBox::Role::Preview, "picBMP", tr("Preview"), 40, 40);
+    cmdMakeCUR = button(this, "cmdMakeCUR", tr("Make CUR"), 208, 96);
+    picBG = box(this, PictureBox::Role::Swatch, "picBG", tr("Background colour"), 272, 8);
+    picInvert = box(this, PictureBox::Role::Swatch, "picInvert", tr("Invert colour"), 272, 48);
     txtX = field(this, "txtX", 152, 32);
     txtY = field(this, "txtY", 152, 56);
-    lblBG = label(this, "lblBG", QStringLiteral("background:"), 200, 16, 65, Qt::AlignRight);
-    lblInvert = label(this, "lblInvert", QStringLiteral("invert:"), 200, 56, 65, Qt::AlignRight);
-    lblX = label(this, "lblX", QStringLiteral("x:"), 128, 32, 17);
-    lblY = label(this, "lblY", QStringLiteral("y:"), 128, 56, 17);
-    lblHotSpot = label(this, "lblHotSpot", QStringLiteral("Hot Spot:"), 120, 16, 65);
+    lblBG = label(this, "lblBG", tr("background:"), 200, 16, 65, Qt::AlignRight);
+    lblInvert = label(this, "lblInvert", tr("invert:"), 200, 56, 65, Qt::AlignRight);
+    lblX = label(this, "lblX", tr("x:"), 128, 32, 17);
+    lblY = label(this, "lblY", tr("y:"), 128, 56, 17);
+    lblHotSpot = label(this, "lblHotSpot", tr("Hot Spot:"), 120, 16, 65);
     commonDialog = new CommonDialog(this);
 
     picBG->setBackColour(colourOf(kDefaultKeyColours.background));
     picInvert->setBackColour(colourOf(kDefaultKeyColours.invert));
-    txtX->setAccessibleName(QStringLiteral("Hot spot x"));
-    txtY->setAccessibleName(QStringLiteral("Hot spot y"));
+    txtX->setAccessibleName(tr("Hot spot x"));
+    txtY->setAccessibleName(tr("Hot spot y"));
 
     setFont(fittingFont(font(), {cmdLoadBMP, cmdMakeCUR, lblBG, lblInvert, lblX, lblY, lblHotSpot}));
 
@@ -132,15 +135,14 @@ KeyColours FrmConverter::keyColours() const
 
 // Nothing thrown may reach Qt's event loop: it would end the program and
 // lose what the window holds.
-template <typename Handler>
-void FrmConverter::guarded(Handler handler)
+template <typename Handler> void FrmConverter::guarded(Handler handler)
 {
     try {
         handler();
     } catch (const std::exception &error) {
-        showFailure(QStringLiteral("Unexpected error"), QString::fromLocal8Bit(error.what()));
+        showFailure(tr("Unexpected error"), QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        showFailure(QStringLiteral("Unexpected error"), QStringLiteral("Something went wrong; nothing was changed."));
+        showFailure(tr("Unexpected error"), tr("Something went wrong; nothing was changed."));
     }
 }
 
@@ -155,7 +157,7 @@ void FrmConverter::cmdLoadBMPClick()
         if (!loaded.ok()) {
             // The kept name must stay the name of the picture still shown.
             commonDialog->setFileName(previous);
-            showFailure(QStringLiteral("Cannot load the picture"), loaded.error);
+            showFailure(tr("Cannot load the picture"), loaded.error);
             return;
         }
         picBMP->setPicture(loaded.image);
@@ -193,7 +195,7 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
 
 void FrmConverter::showFailure(const QString &kind, const QString &message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pixelwick"), kind, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), kind, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("failureMessage"));
     box.setInformativeText(message);
     box.exec();

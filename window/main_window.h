@@ -4,6 +4,9 @@
 #include "picture_box.h"
 
 #include "cursor_file.h"
+#include "hot_spot.h"
+#include "make_cursor.h"
+#include "mask_encoder.h"
 
 #include <QWidget>
 
@@ -36,8 +39,7 @@ private slots:
 private:
     void chooseSwatchColour(PictureBox *swatch);
     void showFailure(const QString &kind, const QString &message);
-    template <typename Handler>
-    void guarded(Handler handler);
+    template <typename Handler> void guarded(Handler handler);
 
     QPushButton *cmdLoadBMP;
     PictureBox *picBMP;

@@ -26,8 +26,10 @@ void PictureBox::setBackColour(const QColor &colour)
 void PictureBox::setPicture(const QImage &picture)
 {
     // Only the top-left corner is ever shown or converted.
-    m_picture = picture.isNull() ? QImage() : picture.copy(QRect(0, 0, qMin(picture.width(), kCursorSize),
-                                                                 qMin(picture.height(), kCursorSize)));
+    m_picture =
+        picture.isNull()
+            ? QImage()
+            : picture.copy(QRect(0, 0, qMin(picture.width(), kCursorSize), qMin(picture.height(), kCursorSize)));
     recompose();
 }
 

@@ -1,0 +1,91 @@
+#include "messages.h"
+
+#include <QDir>
+
+namespace pixelwick {
+
+QString errorKindName(CursorError error)
+{
+    switch (error) {
+    case CursorError::None: return Conversion::tr("No error");
+    case CursorError::InvalidArgument: return Conversion::tr("Invalid argument");
+    case CursorError::TypeMismatch: return Conversion::tr("Type mismatch");
+    case CursorError::Overflow: return Conversion::tr("Overflow");
+    case CursorError::FileAccess: return Conversion::tr("File access error");
+    case CursorError::DeviceOrFile: return Conversion::tr("Device or file error");
+    }
+    return {};
+}
+
+QString quotedText(const QString &text)
+{
+    return Conversion::tr("\u201C%1\u201D").arg(text);
+}
+
+QString quotedPath(const QString &path)
+{
+    return quotedText(QDir::toNativeSeparators(path));
+}
+
+QString describe(Problem problem, const QStringList &arguments)
+{
+    const auto argument = [&](qsizetype i) { return i < arguments.size() ? arguments[i] : QString(); };
+    switch (problem) {
+    case Problem::None: return {};
+    case Problem::NoPictureChosen:
+        return Conversion::tr("No picture has been chosen yet. Load a picture first, then make the cursor.");
+    case Problem::NamesNoPicture: return Conversion::tr("%1 names no picture file.").arg(quotedPath(argument(0)));
+    case Problem::WouldReplacePicture:
+        return Conversion::tr("The cursor %1 would replace the picture itself, so nothing was written. "
+                              "Give the cursor another name.")
+            .arg(quotedPath(argument(0)));
+    case Problem::AlreadyMadeInThisRun:
+        return Conversion::tr("The cursor %1 was already made from the picture %2 in this run, so it was not "
+                              "replaced. Give one of the pictures another name.")
+            .arg(quotedPath(argument(0)), quotedPath(argument(1)));
+    case Problem::HotSpotEmpty:
+        return argument(0) == QLatin1String("x")
+                   ? Conversion::tr("The hot spot x field is empty. Type a whole number such as 15.")
+                   : Conversion::tr("The hot spot y field is empty. Type a whole number such as 15.");
+    case Problem::HotSpotNotANumber:
+        return (argument(0) == QLatin1String("x")
+                    ? Conversion::tr("The hot spot x value %1 is not a number. Type a whole number such as 15.")
+                    : Conversion::tr("The hot spot y value %1 is not a number. Type a whole number such as 15."))
+            .arg(quotedText(argument(1)));
+    case Problem::HotSpotOutOfRange:
+        return (argument(0) == QLatin1String("x")
+                    ? Conversion::tr("The hot spot x value %1 is out of range. It must lie between -32768 and 32767.")
+                    : Conversion::tr("The hot spot y value %1 is out of range. It must lie between -32768 and 32767."))
+            .arg(quotedText(argument(1)));
+    case Problem::CannotWrite:
+        return Conversion::tr("Cannot write the cursor file %1: %2.").arg(quotedPath(argument(0)), argument(1));
+    case Problem::WritingFailed:
+        return Conversion::tr("Writing the cursor file %1 failed: %2. No cursor was written, and any older file of "
+                              "that name is unchanged.")
+            .arg(quotedPath(argument(0)), argument(1));
+    }
+    return {};
+}
+
+QString describe(Reason reason, const QString &argument)
+{
+    switch (reason) {
+    case Reason::FolderInTheWay: return Conversion::tr("a folder of that name is in the way");
+    case Reason::FileReadOnly: return Conversion::tr("the file is read-only");
+    case Reason::FolderMissing: return Conversion::tr("the folder %1 does not exist").arg(quotedPath(argument));
+    case Reason::FolderReadOnly: return Conversion::tr("the folder %1 is read-only").arg(quotedPath(argument));
+    case Reason::LinkToNothing:
+        return Conversion::tr("it is a link to %1, which does not exist").arg(quotedPath(argument));
+    case Reason::BlockDevice: return Conversion::tr("it is a block device, which is never written to");
+    case Reason::Socket: return Conversion::tr("it is a socket, not a file");
+    case Reason::NotAFile: return Conversion::tr("it is not a file");
+    case Reason::PipeWithoutReader: return Conversion::tr("it is a pipe that no program is reading from");
+    case Reason::ChangedWhileOpening: return Conversion::tr("it changed while it was being opened");
+    case Reason::ReaderTakesNoMore: return Conversion::tr("the program reading from it takes no more data");
+    case Reason::TookNoData: return Conversion::tr("it took no data");
+    case Reason::DiskTookNoMore: return Conversion::tr("the disk took no more");
+    }
+    return {};
+}
+
+} // namespace pixelwick

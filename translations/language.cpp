@@ -1,0 +1,23 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace pixelwick {
+
+void installTranslations()
+{
+    const QLocale locale;
+    // Owned by the application, which keeps them for its whole life.
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    auto *ours = new QTranslator(QCoreApplication::instance());
+    if (ours->load(locale, QStringLiteral("pixelwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(ours);
+}
+
+} // namespace pixelwick

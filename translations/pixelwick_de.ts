@@ -1,0 +1,386 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the background colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</source>
+        <translation>Die Hintergrundfarbe „%1“ ist weder #RRGGBB noch ein Farbname wie white</translation>
+    </message>
+    <message>
+        <source>the invert colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</source>
+        <translation>Die Invertierfarbe „%1“ ist weder #RRGGBB noch ein Farbname wie white</translation>
+    </message>
+    <message>
+        <source>the background colour &quot;%1&quot; is transparent; give an opaque colour</source>
+        <translation>Die Hintergrundfarbe „%1“ ist transparent; geben Sie eine deckende Farbe an</translation>
+    </message>
+    <message>
+        <source>the invert colour &quot;%1&quot; is transparent; give an opaque colour</source>
+        <translation>Die Invertierfarbe „%1“ ist transparent; geben Sie eine deckende Farbe an</translation>
+    </message>
+    <message>
+        <source>the output file name is empty</source>
+        <translation>Der Name der Ausgabedatei ist leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>--output names one cursor file, but %n pictures were given</source>
+        <translation>
+            <numerusform>--output legt eine einzige Cursordatei fest, es wurde aber %n Bild angegeben</numerusform>
+            <numerusform>--output legt eine einzige Cursordatei fest, es wurden aber %n Bilder angegeben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the cursor could not be encoded</source>
+        <translation>%1: Der Cursor konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>%1: writing to standard output failed: %2</source>
+        <translation>%1: Das Schreiben in die Standardausgabe ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Makes a 32 x 32 monochrome cursor of each picture&apos;s top-left corner and writes it beside the
+picture (arrow.png gives arrow.cur), as Pixelwick&apos;s Make CUR does. Pixels of the background
+colour become transparent, of the invert colour screen-inverting; other colours become white
+or black by brightness. White and black pixels stay, except that a white key colour makes
+them invert and a black one transparent. Exit code 0: all converted, 1: some failed,
+2: bad options.</source>
+        <translation>Erstellt aus der linken oberen Ecke jedes Bildes einen monochromen Cursor mit 32 × 32 Pixeln und
+speichert ihn neben dem Bild (aus arrow.png wird arrow.cur), so wie es „CUR erstellen“ in
+Pixelwick tut. Pixel in der Hintergrundfarbe werden transparent, Pixel in der Invertierfarbe
+invertieren den Bildschirm; alle anderen Farben werden je nach Helligkeit weiß oder schwarz.
+Weiße und schwarze Pixel bleiben, wie sie sind, mit zwei Ausnahmen: Ist Weiß als Hintergrund-
+oder Invertierfarbe gewählt, invertieren weiße Pixel; ist Schwarz gewählt, werden schwarze Pixel
+transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild nicht umgewandelt,
+2: ungültige Optionen.</translation>
+    </message>
+    <message>
+        <source>Hot spot column from the left, 0 to 31 (default %1). A fraction is rounded, a half to the even number.</source>
+        <translation>Spalte des Hotspots von links, 0 bis 31 (Standard: %1). Werte mit Nachkommastellen werden gerundet, genau halbe Werte zur geraden Zahl.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>Hot spot row from the top, 0 to 31 (default %1).</source>
+        <translation>Zeile des Hotspots von oben, 0 bis 31 (Standard: %1).</translation>
+    </message>
+    <message>
+        <source>Colour that becomes transparent, #RRGGBB or a name (default %1).</source>
+        <translation>Farbe, die transparent wird: #RRGGBB oder ein Farbname (Standard: %1).</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>Colour that inverts the screen, #RRGGBB or a name (default %1).</source>
+        <translation>Farbe, die den Bildschirm invertiert: #RRGGBB oder ein Farbname (Standard: %1).</translation>
+    </message>
+    <message>
+        <source>Write the cursor of the one picture to FILE instead; &quot;-&quot; writes it to standard output.</source>
+        <translation>Schreibt den Cursor stattdessen in DATEI (nur bei einem einzigen Bild); mit „-“ wird er in die Standardausgabe geschrieben.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>PICTURE</source>
+        <translation>BILD</translation>
+    </message>
+    <message>
+        <source>Pictures to convert.</source>
+        <translation>Die umzuwandelnden Bilder.</translation>
+    </message>
+    <message>
+        <source>PICTURE...</source>
+        <translation>BILD...</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the options.</source>
+        <translation>Geben Sie „%1 --help“ ein, um die Optionen anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>no picture given</source>
+        <translation>Kein Bild angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>No error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Dateizugriffsfehler</translation>
+    </message>
+    <message>
+        <source>Device or file error</source>
+        <translation>Geräte- oder Dateifehler</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>No picture has been chosen yet. Load a picture first, then make the cursor.</source>
+        <translation>Es wurde noch kein Bild ausgewählt. Laden Sie zuerst ein Bild und erstellen Sie dann den Cursor.</translation>
+    </message>
+    <message>
+        <source>%1 names no picture file.</source>
+        <translation>%1 bezeichnet keine Bilddatei.</translation>
+    </message>
+    <message>
+        <source>The cursor %1 would replace the picture itself, so nothing was written. Give the cursor another name.</source>
+        <translation>Die Cursordatei %1 würde das Bild selbst ersetzen, daher wurde nichts geschrieben. Geben Sie der Cursordatei einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The cursor %1 was already made from the picture %2 in this run, so it was not replaced. Give one of the pictures another name.</source>
+        <translation>Die Cursordatei %1 wurde in diesem Durchgang bereits aus dem Bild %2 erstellt und deshalb nicht ersetzt. Geben Sie einem der Bilder einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The hot spot x field is empty. Type a whole number such as 15.</source>
+        <translation>Das Feld für den x-Wert des Hotspots ist leer. Geben Sie eine ganze Zahl ein, zum Beispiel 15.</translation>
+    </message>
+    <message>
+        <source>The hot spot y field is empty. Type a whole number such as 15.</source>
+        <translation>Das Feld für den y-Wert des Hotspots ist leer. Geben Sie eine ganze Zahl ein, zum Beispiel 15.</translation>
+    </message>
+    <message>
+        <source>The hot spot x value %1 is not a number. Type a whole number such as 15.</source>
+        <translation>Der x-Wert %1 des Hotspots ist keine Zahl. Geben Sie eine ganze Zahl ein, zum Beispiel 15.</translation>
+    </message>
+    <message>
+        <source>The hot spot y value %1 is not a number. Type a whole number such as 15.</source>
+        <translation>Der y-Wert %1 des Hotspots ist keine Zahl. Geben Sie eine ganze Zahl ein, zum Beispiel 15.</translation>
+    </message>
+    <message>
+        <source>The hot spot x value %1 is out of range. It must lie between -32768 and 32767.</source>
+        <translation>Der x-Wert %1 des Hotspots liegt außerhalb des zulässigen Bereichs. Er muss zwischen -32768 und 32767 liegen.</translation>
+    </message>
+    <message>
+        <source>The hot spot y value %1 is out of range. It must lie between -32768 and 32767.</source>
+        <translation>Der y-Wert %1 des Hotspots liegt außerhalb des zulässigen Bereichs. Er muss zwischen -32768 und 32767 liegen.</translation>
+    </message>
+    <message>
+        <source>Cannot write the cursor file %1: %2.</source>
+        <translation>Die Cursordatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Writing the cursor file %1 failed: %2. No cursor was written, and any older file of that name is unchanged.</source>
+        <translation>Das Schreiben der Cursordatei %1 ist fehlgeschlagen: %2. Es wurde kein Cursor geschrieben; eine ältere Datei gleichen Namens bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>Es gibt bereits einen Ordner mit diesem Namen</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>Der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>Der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which does not exist</source>
+        <translation>Es handelt sich um eine Verknüpfung auf das nicht vorhandene Ziel %1</translation>
+    </message>
+    <message>
+        <source>it is a block device, which is never written to</source>
+        <translation>Es handelt sich um ein Blockgerät; auf Blockgeräte wird grundsätzlich nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>Es handelt sich um einen Socket, nicht um eine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>Es handelt sich nicht um eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a pipe that no program is reading from</source>
+        <translation>Es handelt sich um eine Pipe, aus der kein Programm liest</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>Das Ziel hat sich während des Öffnens geändert</translation>
+    </message>
+    <message>
+        <source>the program reading from it takes no more data</source>
+        <translation>Das lesende Programm nimmt keine weiteren Daten an</translation>
+    </message>
+    <message>
+        <source>it took no data</source>
+        <translation>Es wurden keine Daten angenommen</translation>
+    </message>
+    <message>
+        <source>the disk took no more</source>
+        <translation>Der Datenträger hat keine weiteren Daten angenommen</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture %1 is incomplete: the file ends before the picture does.</source>
+        <translation>Das Bild %1 ist unvollständig: Die Datei bricht mitten im Bild ab.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged or cannot be read (%2).</source>
+        <translation>Das Bild %1 ist beschädigt oder kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to load (%2 × %3 pixels).</source>
+        <translation>Das Bild %1 ist zu groß, um geladen zu werden (%2 × %3 Pixel).</translation>
+    </message>
+    <message>
+        <source>its header claims %1 × %2 pixels, more than a file of %3 bytes can hold</source>
+        <translation>der Dateikopf gibt %1 × %2 Pixel an – mehr, als eine Datei mit %3 Byte enthalten kann</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture in any format this program can read.</source>
+        <translation>%1 ist kein Bild in einem Format, das dieses Programm lesen kann.</translation>
+    </message>
+    <message>
+        <source>No picture file was named.</source>
+        <translation>Es wurde keine Bilddatei angegeben.</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>Das Bild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a picture.</source>
+        <translation>%1 ist ein Ordner, kein Bild.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file, so it cannot be a picture.</source>
+        <translation>%1 ist keine gewöhnliche Datei und kann daher kein Bild sein.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is empty.</source>
+        <translation>Das Bild %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be opened: %2.</source>
+        <translation>Das Bild %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>an unknown block in the GIF data</source>
+        <translation>ein unbekannter Block in den GIF-Daten</translation>
+    </message>
+    <message>
+        <source>a JPEG segment of impossible length</source>
+        <translation>ein JPEG-Segment mit ungültiger Länge</translation>
+    </message>
+    <message>
+        <source>an icon file shorter than its own header</source>
+        <translation>eine Symboldatei, die kürzer ist als ihr eigener Dateikopf</translation>
+    </message>
+    <message>
+        <source>an icon element that does not fit its file</source>
+        <translation>ein Symbolelement, das nicht in seine Datei passt</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</source>
+        <translation>Pixelwick kann kein Fenster öffnen, da keine Anzeige gefunden wurde (DISPLAY ist nicht gesetzt).
+Starten Sie es in einer Desktop-Sitzung oder erstellen Sie Cursor ohne Fenster mit pixelwick-convert.
+</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::FrmConverter</name>
+    <message>
+        <source>Load BMP</source>
+        <translation>BMP laden</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Make CUR</source>
+        <translation>CUR erstellen</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Invert colour</source>
+        <translation>Invertierfarbe</translation>
+    </message>
+    <message>
+        <source>background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>invert:</source>
+        <translation>Invertieren:</translation>
+    </message>
+    <message>
+        <source>x:</source>
+        <translation>x:</translation>
+    </message>
+    <message>
+        <source>y:</source>
+        <translation>y:</translation>
+    </message>
+    <message>
+        <source>Hot Spot:</source>
+        <translation>Hotspot:</translation>
+    </message>
+    <message>
+        <source>Hot spot x</source>
+        <translation>Hotspot x</translation>
+    </message>
+    <message>
+        <source>Hot spot y</source>
+        <translation>Hotspot y</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>Something went wrong; nothing was changed.</source>
+        <translation>Es ist ein Fehler aufgetreten; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture</source>
+        <translation>Bild kann nicht geladen werden</translation>
+    </message>
+</context>
+</TS>
