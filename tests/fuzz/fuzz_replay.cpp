@@ -65,7 +65,8 @@ int main(int argc, char **argv)
         for (const QString &path : files) {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "fuzz_replay: cannot read %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+                std::fprintf(stderr, "fuzz_replay: cannot read %s: %s\n", qPrintable(path),
+                             qPrintable(file.errorString()));
                 return 1;
             }
             const QByteArray bytes = file.readAll();
@@ -86,14 +87,16 @@ int main(int argc, char **argv)
             std::printf("%s\n", outcome == Outcome::Converted ? "converted" : "refused");
             std::fflush(stdout);
             if (again != outcome || first != second) {
-                std::fprintf(stderr, "fuzz_replay: %s gives a different cursor each time: some of its pixels "
-                             "are not read from the file\n", qPrintable(path));
+                std::fprintf(stderr,
+                             "fuzz_replay: %s gives a different cursor each time: some of its pixels "
+                             "are not read from the file\n",
+                             qPrintable(path));
                 return 1;
             }
             // The peak only grows, so the first file past the limit is the one.
             if (const long peak = peakMegabytes(); peak > kMostMegabytes) {
-                std::fprintf(stderr, "fuzz_replay: %s took the process to %ld MB, more than %ld MB\n",
-                             qPrintable(path), peak, kMostMegabytes);
+                std::fprintf(stderr, "fuzz_replay: %s took the process to %ld MB, more than %ld MB\n", qPrintable(path),
+                             peak, kMostMegabytes);
                 return 1;
             }
             ++ran;

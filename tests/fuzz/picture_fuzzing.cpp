@@ -29,15 +29,13 @@ namespace {
 // handful of the seeds. A function of its own for each file format and each
 // pixel format that comes out shows it the difference, and it keeps at least
 // one input of each.
-template <int N>
-[[gnu::noinline]] void reached()
+template <int N> [[gnu::noinline]] void reached()
 {
     static std::atomic<int> times;
     times.fetch_add(1, std::memory_order_relaxed);
 }
 
-template <int... N>
-void markOneOf(int mark, std::integer_sequence<int, N...>)
+template <int... N> void markOneOf(int mark, std::integer_sequence<int, N...>)
 {
     ((mark == N ? reached<N>() : void()), ...);
 }
@@ -55,7 +53,6 @@ const QList<QByteArray> &formats()
     static const QList<QByteArray> names = QImageReader::supportedImageFormats();
     return names;
 }
-
 
 // The reader the loader will use: the suffix's if that one can read the
 // bytes, else the one the content names.
@@ -94,17 +91,10 @@ QString pixelOutsideColourTable(const QImage &image)
         for (int x = 0; x < width; ++x) {
             int index = 0;
             switch (image.format()) {
-            case QImage::Format_Indexed8:
-                index = line[x];
-                break;
-            case QImage::Format_Mono:
-                index = (line[x / 8] >> (7 - x % 8)) & 1;
-                break;
-            case QImage::Format_MonoLSB:
-                index = (line[x / 8] >> (x % 8)) & 1;
-                break;
-            default:
-                return {};
+            case QImage::Format_Indexed8: index = line[x]; break;
+            case QImage::Format_Mono: index = (line[x / 8] >> (7 - x % 8)) & 1; break;
+            case QImage::Format_MonoLSB: index = (line[x / 8] >> (x % 8)) & 1; break;
+            default: return {};
             }
             if (index >= colours)
                 return QStringLiteral("pixel (%1, %2) has colour index %3 of a table of %4")
