@@ -2,10 +2,13 @@
 // the window's Make CUR does with the window's defaults, for scripts and
 // batches. Needs no display.
 #include "cursor_file.h"
+#include "cursor_looks.h"
+#include "cursor_reader.h"
 #include "hot_spot.h"
 #include "language.h"
 #include "make_cursor.h"
 #include "mask_encoder.h"
+#include "messages.h"
 #include "picture_loading.h"
 #include "pixelwick_version.h"
 
@@ -14,9 +17,16 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QSaveFile>
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
 
 using namespace pixelwick;
 
@@ -26,6 +36,9 @@ enum ExitCode { kAllConverted = 0, kSomeFailed = 1, kBadOptions = 2 };
 
 constexpr char kProgram[] = "pixelwick-convert";
 const QString kStandardOutput = QStringLiteral("-");
+// A 256 x 256 monochrome cursor takes 16 454 bytes; a larger file is no
+// cursor worth reading whole.
+constexpr qint64 kLargestCursorFileSize = 64 * 1024;
 
 // One line per problem, so that a script can count and search them.
 void complain(QString text)
@@ -50,6 +63,8 @@ struct Options {
     HotSpot hotSpot;
     KeyColours keys{};
     QString output; // empty: beside each picture; "-": standard output
+    bool show = false;   // print each file's looks instead of writing
+    QString preview;     // where to write the looks as a PNG, if anywhere
     QStringList pictures;
 };
 
@@ -97,12 +112,15 @@ QString colourProblem(const QString &text, KeyColour which, ColourValue &value)
 // converts nothing rather than a batch with the wrong settings.
 QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOption &hotSpotX,
                        const QCommandLineOption &hotSpotY, const QCommandLineOption &background,
-                       const QCommandLineOption &invert, const QCommandLineOption &output, Options &options)
+                       const QCommandLineOption &invert, const QCommandLineOption &output,
+                       const QCommandLineOption &show, const QCommandLineOption &preview, Options &options)
 {
     options.hotSpotXText = parser.value(hotSpotX);
     options.hotSpotYText = parser.value(hotSpotY);
     options.output = parser.value(output);
     options.pictures = parser.positionalArguments();
+    options.show = parser.isSet(show);
+    options.preview = parser.value(preview);
     QString problem = hotSpotProblem(options.hotSpotXText, 'x', options.hotSpot.x);
     if (problem.isEmpty())
         problem = hotSpotProblem(options.hotSpotYText, 'y', options.hotSpot.y);
@@ -115,6 +133,13 @@ QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOptio
     // makeCursor reads an empty output name as "beside the picture".
     if (parser.isSet(output) && options.output.isEmpty())
         return CommandLine::tr("the output file name is empty");
+    if (parser.isSet(preview) && options.preview.isEmpty())
+        return CommandLine::tr("the preview file name is empty");
+    if (parser.isSet(preview) && options.pictures.size() > 1)
+        return CommandLine::tr("--preview shows one cursor, but %n pictures were given", nullptr,
+                               int(options.pictures.size()));
+    if (parser.isSet(output) && options.show)
+        return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
     if (parser.isSet(output) && options.pictures.size() > 1)
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
@@ -139,9 +164,64 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     return true;
 }
 
+// The cursor Make CUR would make of `image`, read back for its looks.
+std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeCursor(buffer, options.hotSpot, source, options.keys);
+    return readCursor(bytes).cursor;
+}
+
+bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options)
+{
+    QSaveFile file(options.preview);
+    QImageWriter writer(&file, "png");
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(renderLooks(cursor)) || !file.commit()) {
+        complain(pictureProblem(picture, CommandLine::tr("cannot write the preview %1: %2")
+                                             .arg(quotedPath(options.preview),
+                                                  writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                                               : file.errorString())));
+        return false;
+    }
+    return true;
+}
+
+// A file that is a monochrome cursor is read as one; any other is taken as
+// a picture and made into a cursor in memory. Nothing is written but the
+// looks, to standard output.
+bool show(const QString &file, const Options &options)
+{
+    std::optional<CursorImage> cursor;
+    QFile opened(file);
+    // A cursor file is small; anything larger is a picture, if anything.
+    if (QFileInfo(file).isFile() && QFileInfo(file).size() <= kLargestCursorFileSize
+        && opened.open(QIODevice::ReadOnly))
+        cursor = readCursor(opened.readAll()).cursor;
+    if (!cursor) {
+        const LoadedPicture loaded = loadPicture(file);
+        if (!loaded.ok()) {
+            complain(pictureProblem(file, loaded.error));
+            return false;
+        }
+        cursor = looksOf(ImagePixelSource(composePreview(loaded.image, Qt::white)), options);
+    }
+    if (!cursor) {
+        complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
+        return false;
+    }
+    const QByteArray text = looksAsText(*cursor, file).toUtf8();
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()))
+        return false;
+    return options.preview.isEmpty() || writePreview(file, *cursor, options);
+}
+
 // `batch` is null for a single picture, which is saved as the window saves.
 bool convert(const QString &picture, const Options &options, CursorBatch *batch)
 {
+    if (options.show)
+        return show(picture, options);
     const LoadedPicture loaded = loadPicture(picture);
     if (!loaded.ok()) {
         complain(pictureProblem(picture, loaded.error));
@@ -150,6 +230,11 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
     // Over white, as the window's preview shows the picture on the usual
     // colour scheme; that is what its Make CUR encodes.
     const ImagePixelSource source(composePreview(loaded.image, Qt::white));
+    if (!options.preview.isEmpty()) {
+        const std::optional<CursorImage> cursor = looksOf(source, options);
+        if (!cursor || !writePreview(picture, *cursor, options))
+            return false;
+    }
     if (options.output == kStandardOutput)
         return writeToStandardOutput(picture, options, source);
     const MakeCursorResult result =
@@ -171,10 +256,23 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 
 } // namespace
 
+// Drawing the looks needs fonts, and so a GUI application; it never shows
+// a window, so it needs no display either.
+std::unique_ptr<QCoreApplication> application(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--preview", 9) == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quiet);
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kProgram));
     QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
     installTranslations();
@@ -215,7 +313,17 @@ int main(int argc, char *argv[])
                                     CommandLine::tr("Write the cursor of the one picture to FILE instead; "
                                                     "\"-\" writes it to standard output."),
                                     CommandLine::tr("FILE"));
-    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output})
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  CommandLine::tr("Print the looks of each PICTURE as text instead of writing a "
+                                                  "cursor: a first line \"NAME: W x H cursor, hot spot X, Y\", then "
+                                                  "one line a row, top first, one character a pixel: # black, O "
+                                                  "white, . transparent, ~ inverted. A PICTURE that is a monochrome "
+                                                  "cursor is read as one."));
+    const QCommandLineOption preview(QStringLiteral("preview"),
+                                     CommandLine::tr("Also write how the cursor of the one PICTURE looks, as "
+                                                     "Windows and as browsers and Linux draw it, as a PNG picture."),
+                                     CommandLine::tr("PNG"));
+    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output, show, preview})
         parser.addOption(option);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"), CommandLine::tr("Pictures to convert."),
                                  CommandLine::tr("PICTURE..."));
@@ -233,7 +341,7 @@ int main(int argc, char *argv[])
     parser.process(QCoreApplication::arguments());
 
     Options options;
-    if (const QString problem = optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, options);
+    if (const QString problem = optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, show, preview, options);
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {

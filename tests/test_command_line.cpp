@@ -103,6 +103,9 @@ private slots:
     void batchWithOneBadPicture_data();
     void batchWithOneBadPicture();
     void batchMatchesOnePictureAtATime();
+    void showLooks_data();
+    void showLooks();
+    void previewPicture();
     void badOptions_data();
     void badOptions();
     void helpAndVersion_data();
@@ -342,6 +345,70 @@ void CommandLineTest::batchMatchesOnePictureAtATime()
     QCOMPARE(readAll(apart.filePath(QStringLiteral("a.cur"))), windowCursor(apart.filePath(QStringLiteral("a.bmp"))));
 }
 
+void CommandLineTest::showLooks_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("hotSpot");
+    QTest::newRow("picture, defaults") << "s.png" << QStringList() << "15, 15";
+    QTest::newRow("picture, hot spot") << "s.png" << QStringList{"-x", "0", "-y", "31"} << "0, 31";
+    // A cursor is read as one: its own hot spot counts, not the options'.
+    QTest::newRow("cursor") << "s.cur" << QStringList{"-x", "9"} << "2, 3";
+}
+
+// The stripes' looks, by what each colour becomes with the default keys.
+void CommandLineTest::showLooks()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, options);
+    QFETCH(QString, hotSpot);
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("s.png"), 32).isEmpty());
+    QVERIFY(convert(dir, {QStringLiteral("-x"), QStringLiteral("2"), QStringLiteral("-y"), QStringLiteral("3"),
+                          QStringLiteral("s.png")})
+                .exitCode
+            == 0);
+    const QStringList before = listing(dir.path());
+
+    const Run run = convert(dir, QStringList{QStringLiteral("--show")} + options + QStringList{file});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    // green, magenta, white, black, red, blue, clear (over white), grey
+    const QString row = QStringLiteral("....~~~~OOOO############OOOOOOOO");
+    QString expected = QStringLiteral("%1: 32 x 32 cursor, hot spot %2\n").arg(file, hotSpot);
+    for (int y = 0; y < 32; ++y)
+        expected += row + u'\n';
+    QCOMPARE(QString::fromUtf8(run.out), expected);
+    QCOMPARE(listing(dir.path()), before);
+}
+
+void CommandLineTest::previewPicture()
+{
+    QTemporaryDir dir;
+    QVERIFY(!savedPicture(dir, QStringLiteral("p.png")).isEmpty());
+    // With the cursor made as ever, and with --show alone.
+    const Run made = convert(dir, {QStringLiteral("--preview"), QStringLiteral("looks.png"), QStringLiteral("p.png")});
+    QCOMPARE(made.exitCode, 0);
+    QCOMPARE(made.err, QByteArray());
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("p.cur"))).size(), kCursorFileSize);
+    const QImage looks(dir.filePath(QStringLiteral("looks.png")));
+    QVERIFY(!looks.isNull());
+    QVERIFY(looks.width() > 6 * 32 && looks.height() > 2 * 32);
+
+    const Run shown = convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=again.png"),
+                                    QStringLiteral("p.cur")});
+    QCOMPARE(shown.exitCode, 0);
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("again.png"))), looks);
+
+    // Neither picture nor cursor: one line, nothing written.
+    QVERIFY(writeAll(dir.filePath(QStringLiteral("notes.txt")), "words"));
+    const Run refused = convert(dir, {QStringLiteral("--show"), QStringLiteral("--preview=x.png"),
+                                      QStringLiteral("notes.txt")});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.err.count('\n'), 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.png"))));
+}
+
 void CommandLineTest::badOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -359,6 +426,8 @@ void CommandLineTest::badOptions_data()
     QTest::newRow("-o with two") << QStringList{"-o", "x.cur", "a.png", "b.png"} << "2 pictures were given";
     QTest::newRow("empty -o") << QStringList{"--output=", "a.png"} << "output file name is empty";
     QTest::newRow("no pictures") << QStringList{"-x", "3"} << "no picture given";
+    QTest::newRow("--preview with two") << QStringList{"--preview", "l.png", "a.png", "b.png"} << "2 pictures were given";
+    QTest::newRow("--show with -o") << QStringList{"--show", "-o", "x.cur", "a.png"} << "--show writes no cursor";
 }
 
 void CommandLineTest::badOptions()

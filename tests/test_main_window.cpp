@@ -149,6 +149,8 @@ private slots:
     void badPictures_data();
     void badPictures();
 
+    void looksPopup();
+    void looksPopupByKeyboard();
     void realDialogs();
 
 private:
@@ -694,6 +696,67 @@ void MainWindowTest::badPictures()
     click("cmdMakeCUR");
     QCOMPARE(catcher.kinds.size(), 1);
     QCOMPARE(lookAt(readAll(m_dir->filePath(QStringLiteral("good.cur"))), 5, 5), Look::Black);
+}
+
+// Resting on the preview shows the looks of what Make CUR would write, and
+// they follow the swatches and fields while the popup is open.
+void MainWindowTest::looksPopup()
+{
+    QImage picture(32, 32, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 32; ++y)
+            picture.setPixelColor(x, y, kMagenta);
+    load(savePicture(QStringLiteral("half.png"), picture));
+    auto *popup = m_window->findChild<QLabel *>(QStringLiteral("looksPopup"));
+    QVERIFY(popup);
+    QVERIFY(!popup->isVisible());
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(control<PictureBox>("picBMP"), &enter);
+    QTRY_VERIFY(popup->isVisible());
+    const QImage first = popup->pixmap().toImage();
+    QVERIFY(!first.isNull());
+    QVERIFY2(popup->accessibleDescription().contains(QStringLiteral("512")), qPrintable(popup->accessibleDescription()));
+    QVERIFY(popup->accessibleDescription().contains(QStringLiteral("15, 15")));
+
+    // A new hot spot, then a new invert colour: each changes what is shown.
+    control<QLineEdit>("txtX")->setText(QStringLiteral("3"));
+    QVERIFY(popup->accessibleDescription().contains(QStringLiteral("3, 15")));
+    const QImage moved = popup->pixmap().toImage();
+    QVERIFY(moved != first);
+    m_script.colours.push_back(QColor(Qt::red));
+    click("picInvert");
+    QVERIFY2(!popup->accessibleDescription().contains(QStringLiteral("inverted")),
+             qPrintable(popup->accessibleDescription()));
+    QVERIFY(popup->pixmap().toImage() != moved);
+
+    // A field without a number is named, and the looks stay.
+    control<QLineEdit>("txtY")->setText(QStringLiteral("abc"));
+    QVERIFY2(popup->accessibleDescription().contains(QStringLiteral("hot spot y")),
+             qPrintable(popup->accessibleDescription()));
+    QVERIFY(!popup->pixmap().isNull());
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(control<PictureBox>("picBMP"), &leave);
+    QVERIFY(!popup->isVisible());
+    // Nothing else changed: no cursor was written, and no message shown.
+    QCOMPARE(listing(m_dir->path()), QStringList{QStringLiteral("half.png")});
+}
+
+void MainWindowTest::looksPopupByKeyboard()
+{
+    auto *popup = m_window->findChild<QLabel *>(QStringLiteral("looksPopup"));
+    auto *preview = control<PictureBox>("picBMP");
+    preview->setFocus();
+    QTRY_VERIFY(preview->hasFocus());
+    QTest::keyClick(preview, Qt::Key_Space);
+    QVERIFY(popup->isVisible());
+    // Before a picture is loaded there is nothing to show.
+    QVERIFY2(popup->text().contains(QStringLiteral("Nothing to show")), qPrintable(popup->text()));
+    QTest::keyClick(preview, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+    QVERIFY(m_window->isVisible());
 }
 
 void MainWindowTest::realDialogs()

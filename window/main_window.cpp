@@ -1,10 +1,15 @@
 #include "main_window.h"
 
+#include "cursor_file.h"
+#include "cursor_looks.h"
+#include "cursor_reader.h"
 #include "hot_spot.h"
 #include "make_cursor.h"
 #include "picture_loading.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +21,10 @@
 namespace pixelwick {
 
 namespace {
+
+// How long the pointer rests on the preview before the looks show, as a
+// tooltip would.
+constexpr int kLooksRestMilliseconds = 500;
 
 template <typename Control>
 Control *placed(Control *control, const char *name, int left, int top, int width, int height)
@@ -122,6 +131,16 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     cmdLoadBMP->setFocus();
 
+    // Resting the pointer on the preview, or Space while it has the focus,
+    // shows how the cursor will look; the popup follows every change.
+    m_looks = new LooksPopup(this);
+    m_restTimer.setSingleShot(true);
+    m_restTimer.setInterval(kLooksRestMilliseconds);
+    connect(&m_restTimer, &QTimer::timeout, this, &FrmConverter::showLooks);
+    picBMP->installEventFilter(this);
+    connect(txtX, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
+    connect(txtY, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
+
     connect(cmdLoadBMP, &QPushButton::clicked, this, &FrmConverter::cmdLoadBMPClick);
     connect(cmdMakeCUR, &QPushButton::clicked, this, &FrmConverter::cmdMakeCURClick);
     connect(picBG, &PictureBox::clicked, this, &FrmConverter::picBGClick);
@@ -161,6 +180,7 @@ void FrmConverter::cmdLoadBMPClick()
             return;
         }
         picBMP->setPicture(loaded.image);
+        refreshLooks();
     });
 }
 
@@ -191,6 +211,74 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
     commonDialog->setColor(swatch->backColour());
     commonDialog->ShowColor();
     swatch->setBackColour(commonDialog->Color());
+    refreshLooks();
+}
+
+bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picBMP) {
+        switch (event->type()) {
+        case QEvent::Enter: m_restTimer.start(); break;
+        case QEvent::Leave:
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            m_restTimer.stop();
+            m_looks->hide();
+            break;
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+                showLooks();
+                return true;
+            }
+            if (key->key() == Qt::Key_Escape && m_looks->isVisible()) {
+                m_looks->hide();
+                return true;
+            }
+            break;
+        }
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmConverter::showLooks()
+{
+    guarded([this] {
+        refreshLooks();
+        m_looks->popUpBelow(picBMP);
+    });
+}
+
+void FrmConverter::refreshLooks()
+{
+    if (!m_looks)
+        return;
+    // Make CUR would refuse without a picture, so there is nothing to show.
+    if (commonDialog->FileName().isEmpty() || !picBMP->hasPicture()) {
+        m_looks->showText(tr("Nothing to show yet: load a picture first."));
+        return;
+    }
+    // The bytes Make CUR would write now, made in memory; with a field that
+    // holds no number the looks are shown without a hot spot.
+    HotSpot hotSpot;
+    QStringList unknown;
+    if (const MakeCursorResult bad = readHotSpotField(txtX->text(), 'x', hotSpot.x); !bad.ok())
+        unknown << bad.message;
+    if (const MakeCursorResult bad = readHotSpotField(txtY->text(), 'y', hotSpot.y); !bad.ok())
+        unknown << bad.message;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeCursor(buffer, hotSpot, ImagePixelSource(picBMP->shownImage()), keyColours());
+    const CursorReading reading = readCursor(bytes);
+    if (!reading.cursor) {
+        m_looks->showText(reading.problem);
+        return;
+    }
+    const QString reason = unknown.join(u' ');
+    m_looks->showLooks(renderLooks(*reading.cursor, reason), looksSummary(*reading.cursor, reason));
 }
 
 void FrmConverter::showFailure(const QString &kind, const QString &message)

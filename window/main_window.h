@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common_dialog.h"
+#include "looks_popup.h"
 #include "picture_box.h"
 
 #include "cursor_file.h"
@@ -8,6 +9,7 @@
 #include "make_cursor.h"
 #include "mask_encoder.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QLabel;
@@ -36,7 +38,13 @@ private slots:
     void picBGClick();
     void picInvertClick();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The look popup on the preview: what Make CUR would write now.
+    void showLooks();
+    void refreshLooks();
     void chooseSwatchColour(PictureBox *swatch);
     void showFailure(const QString &kind, const QString &message);
     template <typename Handler> void guarded(Handler handler);
@@ -54,6 +62,8 @@ private:
     QLabel *lblY;
     QLabel *lblHotSpot;
     CommonDialog *commonDialog;
+    LooksPopup *m_looks = nullptr;
+    QTimer m_restTimer;
 };
 
 } // namespace pixelwick

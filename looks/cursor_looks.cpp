@@ -1,0 +1,336 @@
+#include "cursor_looks.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pixelwick {
+
+namespace {
+
+constexpr int kMargin = 14;
+constexpr int kPanelGap = 18;
+constexpr int kCaptionGap = 4;
+// A 32 x 32 cursor gets 6-pixel cells and a 1-pixel grid.
+constexpr int kPanelTarget = 224;
+constexpr int kLargestPitch = 13;
+constexpr int kUngriddedTarget = 256;
+
+constexpr QRgb kPage = qRgb(240, 240, 240);
+constexpr QRgb kText = qRgb(25, 25, 25);
+constexpr QRgb kGridGrey = qRgb(128, 128, 128);
+// Two mid tones whose inverses are plainly other colours (blue, salmon),
+// unlike a mid grey, which inverting hardly changes.
+constexpr QRgb kStripeA = qRgb(200, 170, 70);
+constexpr QRgb kStripeB = qRgb(64, 150, 160);
+constexpr int kStripeWidth = 4;
+// Dark outline, red core: one of the two shows on any background.
+constexpr QRgb kMarkOutline = qRgb(0, 0, 0);
+constexpr QRgb kMarkCore = qRgb(235, 20, 20);
+constexpr qreal kMarkOutlineWidth = 4;
+
+constexpr int kRows = 2;
+constexpr int kColumns = 3;
+
+int rowIndex(LooksRow row) { return row == LooksRow::Windows ? 0 : 1; }
+
+int columnIndex(LooksBackground background)
+{
+    switch (background) {
+    case LooksBackground::White: return 0;
+    case LooksBackground::Black: return 1;
+    case LooksBackground::Stripes: return 2;
+    }
+    return 0;
+}
+
+constexpr LooksRow kRowOrder[kRows] = {LooksRow::Windows, LooksRow::BrowsersAndLinux};
+constexpr LooksBackground kColumnOrder[kColumns] = {LooksBackground::White, LooksBackground::Black,
+                                                    LooksBackground::Stripes};
+
+QString rowCaption(LooksRow row)
+{
+    return row == LooksRow::Windows ? QCoreApplication::translate("CursorLooks", "As Windows draws it")
+                                    : QCoreApplication::translate("CursorLooks", "As browsers and Linux draw it");
+}
+
+QString backgroundCaption(LooksBackground background)
+{
+    switch (background) {
+    case LooksBackground::White: return QCoreApplication::translate("CursorLooks", "On white");
+    case LooksBackground::Black: return QCoreApplication::translate("CursorLooks", "On black");
+    case LooksBackground::Stripes: return QCoreApplication::translate("CursorLooks", "On mid-tone stripes");
+    }
+    return {};
+}
+
+QFont captionFont()
+{
+    return QGuiApplication::font();
+}
+
+QFont headingFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    return font;
+}
+
+bool hotSpotInside(const CursorImage &cursor)
+{
+    return cursor.hotSpotX >= 0 && cursor.hotSpotY >= 0 && cursor.hotSpotX < cursor.width
+        && cursor.hotSpotY < cursor.height;
+}
+
+bool marked(const CursorImage &cursor, const QString &noMarkReason)
+{
+    return noMarkReason.isEmpty() && hotSpotInside(cursor);
+}
+
+QRgb backgroundColour(LooksBackground background, int x, int y)
+{
+    switch (background) {
+    case LooksBackground::White: return qRgb(255, 255, 255);
+    case LooksBackground::Black: return qRgb(0, 0, 0);
+    case LooksBackground::Stripes: return ((x + y) / kStripeWidth) % 2 ? kStripeB : kStripeA;
+    }
+    return kPage;
+}
+
+// Halfway to mid grey: a grid line that shows on white, black and stripes alike.
+QRgb gridColour(QRgb under)
+{
+    return qRgb((qRed(under) + qRed(kGridGrey)) / 2, (qGreen(under) + qGreen(kGridGrey)) / 2,
+                (qBlue(under) + qBlue(kGridGrey)) / 2);
+}
+
+QRgb lookColour(Look look, LooksRow row, QRgb under)
+{
+    switch (look) {
+    case Look::Black: return qRgb(0, 0, 0);
+    case Look::White: return qRgb(255, 255, 255);
+    case Look::Transparent: return under;
+    case Look::Inverted: return row == LooksRow::Windows ? under ^ 0x00FFFFFFu : under;
+    }
+    return under;
+}
+
+void paintPanel(QImage &image, const LooksLayout &layout, const CursorImage &cursor, LooksRow row,
+                LooksBackground background)
+{
+    const QRect panel = layout.panel(row, background);
+    for (int py = 0; py < panel.height(); ++py) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(panel.top() + py)) + panel.left();
+        for (int px = 0; px < panel.width(); ++px) {
+            const QRgb under = backgroundColour(background, px, py);
+            const bool frame = px == 0 || py == 0 || px == panel.width() - 1 || py == panel.height() - 1;
+            const bool gridLine = layout.grid && (px % layout.pitch == 0 || py % layout.pitch == 0);
+            if (frame || gridLine) {
+                line[px] = gridColour(under);
+                continue;
+            }
+            const Look look = cursor.lookAt((px - 1) / layout.pitch, (py - 1) / layout.pitch);
+            line[px] = lookColour(look, row, under);
+        }
+    }
+}
+
+void paintMark(QPainter &painter, const LooksLayout &layout, const CursorImage &cursor, LooksRow row,
+               LooksBackground background)
+{
+    const QPointF centre = QRectF(layout.cell(row, background, cursor.hotSpotX, cursor.hotSpotY)).center();
+    const qreal r = layout.markRadius;
+    const qreal tick = layout.markTick;
+    QPainterPath path;
+    path.addEllipse(centre, r, r);
+    for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)}) {
+        path.moveTo(centre + direction * r);
+        path.lineTo(centre + direction * (r + tick));
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(kMarkOutline), kMarkOutlineWidth));
+    painter.drawPath(path);
+    painter.setPen(QPen(QColor(kMarkCore), 2));
+    painter.drawPath(path);
+    painter.restore();
+}
+
+} // namespace
+
+QRect LooksLayout::panel(LooksRow row, LooksBackground background) const
+{
+    return panels[std::size_t(rowIndex(row))][std::size_t(columnIndex(background))];
+}
+
+QRect LooksLayout::cell(LooksRow row, LooksBackground background, int x, int y) const
+{
+    const QRect p = panel(row, background);
+    return QRect(p.left() + 1 + x * pitch, p.top() + 1 + y * pitch, cellSize, cellSize);
+}
+
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason)
+{
+    LooksLayout layout;
+    const int side = std::max({cursor.width, cursor.height, 1});
+    layout.pitch = kPanelTarget / side;
+    layout.grid = layout.pitch >= 3;
+    if (layout.grid) {
+        layout.pitch = std::min(layout.pitch, kLargestPitch);
+        layout.cellSize = layout.pitch - 1;
+    } else {
+        // Too small for a grid to leave anything of the cells.
+        layout.cellSize = std::max(1, kUngriddedTarget / side);
+        layout.pitch = layout.cellSize;
+    }
+    // Half the cell's diagonal, the outline's half width and a little more:
+    // the ring clears the hot-spot pixel, whose look must stay visible.
+    layout.markRadius = std::max<qreal>(6, layout.cellSize * M_SQRT1_2 + kMarkOutlineWidth / 2 + 1.5);
+    layout.markTick = std::max<qreal>(4, layout.markRadius * 0.6);
+    layout.markReach = int(std::ceil(layout.markRadius + layout.markTick + kMarkOutlineWidth / 2));
+    // Room around each panel for a whole mark, so that a hot spot on the
+    // edge, as an arrow's usually is, is marked as plainly as any other.
+    const int margin = std::max(kMargin, layout.markReach + 2);
+    const int columnGap = std::max(kPanelGap, 2 * layout.markReach + 2);
+    const int captionGap = std::max(kCaptionGap, layout.markReach + 2);
+    const int rowGap = std::max(kPanelGap, layout.markReach + 6);
+    const int frame = layout.grid ? 1 : 2;
+    const QSize panelSize(cursor.width * layout.pitch + frame, cursor.height * layout.pitch + frame);
+
+    // Measured on an image, as the text is drawn on one.
+    const QImage probe(1, 1, QImage::Format_RGB32);
+    const QFontMetrics captionMetrics(captionFont(), &probe);
+    const QFontMetrics headingMetrics(headingFont(), &probe);
+
+    int columnWidth = panelSize.width();
+    for (LooksBackground background : kColumnOrder)
+        columnWidth = std::max(columnWidth, captionMetrics.horizontalAdvance(backgroundCaption(background)));
+    int contentWidth = kColumns * columnWidth + (kColumns - 1) * columnGap;
+    for (LooksRow row : kRowOrder)
+        contentWidth = std::max(contentWidth, headingMetrics.horizontalAdvance(rowCaption(row)));
+
+    int y = margin;
+    const QRect summaryBounds = captionMetrics.boundingRect(QRect(0, 0, contentWidth, 100000), Qt::TextWordWrap,
+                                                            looksSummary(cursor, noMarkReason));
+    layout.summary = QRect(margin, y, contentWidth, summaryBounds.height());
+    y += layout.summary.height() + kPanelGap;
+
+    for (int r = 0; r < kRows; ++r) {
+        layout.rowCaptions[std::size_t(r)] = QRect(margin, y, contentWidth, headingMetrics.height());
+        y += headingMetrics.height() + kCaptionGap;
+        for (int c = 0; c < kColumns; ++c) {
+            const int left = margin + c * (columnWidth + columnGap);
+            layout.backgroundCaptions[std::size_t(r)][std::size_t(c)] =
+                QRect(left, y, columnWidth, captionMetrics.height());
+            layout.panels[std::size_t(r)][std::size_t(c)] =
+                QRect(QPoint(left + (columnWidth - panelSize.width()) / 2,
+                             y + captionMetrics.height() + captionGap),
+                      panelSize);
+        }
+        y += captionMetrics.height() + captionGap + panelSize.height() + rowGap;
+    }
+    layout.imageSize = QSize(contentWidth + 2 * margin, y - rowGap + margin);
+    return layout;
+}
+
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason)
+{
+    const LooksLayout layout = looksLayout(cursor, noMarkReason);
+    QImage image(layout.imageSize, QImage::Format_RGB32);
+    image.fill(kPage);
+    for (LooksRow row : kRowOrder) {
+        for (LooksBackground background : kColumnOrder)
+            paintPanel(image, layout, cursor, row, background);
+    }
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QColor(kText));
+    painter.setFont(captionFont());
+    painter.drawText(layout.summary, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                     looksSummary(cursor, noMarkReason));
+    for (int r = 0; r < kRows; ++r) {
+        painter.setFont(headingFont());
+        painter.drawText(layout.rowCaptions[std::size_t(r)], Qt::AlignLeft | Qt::AlignVCenter,
+                         rowCaption(kRowOrder[r]));
+        painter.setFont(captionFont());
+        for (int c = 0; c < kColumns; ++c)
+            painter.drawText(layout.backgroundCaptions[std::size_t(r)][std::size_t(c)],
+                             Qt::AlignHCenter | Qt::AlignVCenter, backgroundCaption(kColumnOrder[c]));
+    }
+    if (marked(cursor, noMarkReason)) {
+        for (LooksRow row : kRowOrder) {
+            for (LooksBackground background : kColumnOrder)
+                paintMark(painter, layout, cursor, row, background);
+        }
+    }
+    painter.end();
+    return image;
+}
+
+QString looksSummary(const CursorImage &cursor, const QString &noMarkReason)
+{
+    QString size;
+    if (!noMarkReason.isEmpty())
+        size = QCoreApplication::translate("CursorLooks", "%1 × %2 cursor; hot spot not marked: %3")
+                   .arg(cursor.width)
+                   .arg(cursor.height)
+                   .arg(noMarkReason);
+    else if (!hotSpotInside(cursor))
+        size = QCoreApplication::translate(
+                   "CursorLooks", "%1 × %2 cursor, hot spot %3, %4, which lies outside the cursor and is not marked.")
+                   .arg(cursor.width)
+                   .arg(cursor.height)
+                   .arg(cursor.hotSpotX)
+                   .arg(cursor.hotSpotY);
+    else
+        size = QCoreApplication::translate("CursorLooks", "%1 × %2 cursor, hot spot %3, %4.")
+                   .arg(cursor.width)
+                   .arg(cursor.height)
+                   .arg(cursor.hotSpotX)
+                   .arg(cursor.hotSpotY);
+
+    const int inverted = cursor.count(Look::Inverted);
+    if (inverted == 0)
+        return size;
+    const QString invertedText = QCoreApplication::translate(
+        "CursorLooks",
+        "%n inverted pixel(s): they invert the screen only on Windows; browsers and Linux show them transparent.",
+        nullptr, inverted);
+    return QCoreApplication::translate("CursorLooks", "%1 %2", "the size sentence, then the inverted pixels' sentence")
+        .arg(size, invertedText);
+}
+
+QString looksAsText(const CursorImage &cursor, const QString &name)
+{
+    // Read by scripts, so never translated; the name goes in last so that a
+    // "%1" in it stays as it is.
+    QString text = QStringLiteral("%5: %1 x %2 cursor, hot spot %3, %4\n")
+                       .arg(cursor.width)
+                       .arg(cursor.height)
+                       .arg(cursor.hotSpotX)
+                       .arg(cursor.hotSpotY)
+                       .arg(name);
+    text.reserve(text.size() + qsizetype(cursor.width + 1) * cursor.height);
+    for (int y = 0; y < cursor.height; ++y) {
+        for (int x = 0; x < cursor.width; ++x) {
+            switch (cursor.lookAt(x, y)) {
+            case Look::Black: text += u'#'; break;
+            case Look::White: text += u'O'; break;
+            case Look::Transparent: text += u'.'; break;
+            case Look::Inverted: text += u'~'; break;
+            }
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+} // namespace pixelwick

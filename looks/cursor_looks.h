@@ -1,0 +1,58 @@
+#pragma once
+
+// Shows what a cursor will look like on screen before anyone installs it.
+// Windows inverts the screen under an inverted pixel; browsers and Linux
+// show such a pixel transparent, so both are drawn, each over white, black
+// and a striped mid-tone background on which inverting can be seen.
+
+#include "cursor_reader.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+namespace pixelwick {
+
+enum class LooksRow { Windows, BrowsersAndLinux };
+enum class LooksBackground { White, Black, Stripes };
+
+// Where renderLooks puts everything. The same cursor, reason and
+// application font always give the same layout.
+struct LooksLayout {
+    QSize imageSize;
+    int cellSize = 0;      // picture pixels per cursor pixel, grid not counted
+    int pitch = 0;         // from one cursor pixel to the next
+    bool grid = false;     // lines between cursor pixels, when cells are large enough
+    qreal markRadius = 0;  // of the hot-spot ring, around the hot-spot pixel's middle
+    qreal markTick = 0;    // length of the ticks pointing out of the ring
+    int markReach = 0;     // how far the mark goes past the middle, outline and all
+    QRect summary;
+    std::array<QRect, 2> rowCaptions;
+    std::array<std::array<QRect, 3>, 2> backgroundCaptions;
+    std::array<std::array<QRect, 3>, 2> panels;
+
+    QRect panel(LooksRow row, LooksBackground background) const;
+    // The square showing cursor pixel (x, y) in one panel, grid lines excluded.
+    QRect cell(LooksRow row, LooksBackground background, int x, int y) const;
+};
+
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason = {});
+
+// The cursor enlarged on a pixel grid, two rows (Windows; browsers and Linux)
+// of three backgrounds, the hot spot marked on each panel, with captions and
+// the summary line. A non-empty noMarkReason leaves the mark out and is
+// given in the summary instead, for a hot spot that is not known.
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {});
+
+// Size, hot spot and, when there are any, the inverted pixels and where
+// they stop inverting; translated.
+QString looksSummary(const CursorImage &cursor, const QString &noMarkReason = {});
+
+// For scripts: "NAME: W x H cursor, hot spot X, Y", then one line a row,
+// top first: '#' black, 'O' white, '.' transparent, '~' inverted.
+QString looksAsText(const CursorImage &cursor, const QString &name);
+
+} // namespace pixelwick
