@@ -290,6 +290,14 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
             image.setColorTable(table);
         }
     }
+    // Pixels a run-length bitmap skips are left as they were in memory by
+    // Qt's reader; they are the first palette colour, as in a new bitmap.
+    if (image.format() == QImage::Format_Indexed8) {
+        for (const QPoint &point : structure.unsetPixels) {
+            if (image.valid(point))
+                image.setPixel(point, 0);
+        }
+    }
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
     image.setDevicePixelRatio(1.0);

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 namespace pixelwick {
@@ -26,6 +28,10 @@ struct StructureCheck {
     // Where the picture ends when the format says so and extra bytes follow
     // it; else 0. Some of Qt's readers refuse a picture with a tail.
     qint64 length = 0;
+    // Pixels of the top-left 32 x 32 corner that the file leaves unset (a
+    // run-length bitmap may skip some), from the top-left; the reader leaves
+    // whatever was in memory there.
+    QList<QPoint> unsetPixels;
     bool whole() const { return verdict == Verdict::Whole; }
 };
 

@@ -112,38 +112,38 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     </message>
     <message>
         <source>the preview file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Vorschaudatei ist leer</translation>
     </message>
     <message numerus="yes">
         <source>--preview shows one cursor, but %n pictures were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>--preview zeigt einen einzigen Cursor, es wurde aber %n Bild angegeben</numerusform>
+            <numerusform>--preview zeigt einen einzigen Cursor, es wurden aber %n Bilder angegeben</numerusform>
         </translation>
     </message>
     <message>
         <source>--show writes no cursor, so --output has nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>--show schreibt keinen Cursor, daher hat --output keine Wirkung</translation>
     </message>
     <message>
         <source>cannot write the preview %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorschaudatei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the cursor could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cursor konnte nicht kodiert werden</translation>
     </message>
     <message>
         <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt für jedes BILD als Text aus, wie sein Cursor aussieht, statt einen Cursor zu schreiben: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann eine Zeile je Pixelreihe, von oben beginnend, mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Ein BILD, das selbst ein monochromer Cursor ist, wird als Cursor gelesen.</translation>
     </message>
     <message>
         <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert zusätzlich ein PNG-Bild, das zeigt, wie Windows und wie Browser und Linux den Cursor zeichnen (nur bei einem einzigen BILD).</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
 </context>
 <context>
@@ -281,163 +281,163 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <name>CursorLooks</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message numerus="yes">
         <source>The file is only %n byte(s) long, too short for a cursor.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei ist nur %n Byte lang und damit zu kurz für eine Cursordatei.</numerusform>
+            <numerusform>Die Datei ist nur %n Byte lang und damit zu kurz für eine Cursordatei.</numerusform>
         </translation>
     </message>
     <message>
         <source>This is not a cursor file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Cursordatei.</translation>
     </message>
     <message>
         <source>This is an icon, not a cursor: an icon has no hot spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Symboldatei, keine Cursordatei: Ein Symbol hat keinen Hotspot.</translation>
     </message>
     <message>
         <source>The cursor file holds no image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cursordatei enthält kein Bild.</translation>
     </message>
     <message numerus="yes">
         <source>The cursor file holds %n images; only a cursor with exactly one image can be read.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Cursordatei enthält %n Bild; gelesen werden können nur Cursor mit genau einem Bild.</numerusform>
+            <numerusform>Die Cursordatei enthält %n Bilder; gelesen werden können nur Cursor mit genau einem Bild.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: it ends after %n byte(s), inside its directory entry.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei ist abgeschnitten: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
+            <numerusform>Die Datei ist abgeschnitten: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
         </translation>
     </message>
     <message>
         <source>The image is said to start at byte %1, inside the file&apos;s own header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Datei beginnt das Bild bei Byte %1, also noch innerhalb des Dateikopfs.</translation>
     </message>
     <message numerus="yes">
         <source>The image is said to start at byte %1, past the end of the file (%n byte(s)).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Laut Datei beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
+            <numerusform>Laut Datei beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei ist abgeschnitten: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
+            <numerusform>Die Datei ist abgeschnitten: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
         </translation>
     </message>
     <message>
         <source>The image is stored as PNG; only cursors stored as 1-bit bitmaps can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist als PNG gespeichert; gelesen werden können nur Cursor, die als 1-Bit-Bitmap gespeichert sind.</translation>
     </message>
     <message numerus="yes">
         <source>The image is only %n byte(s) long, too short for its bitmap header.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Bild ist nur %n Byte lang und damit zu kurz für seinen Bitmap-Kopf.</numerusform>
+            <numerusform>Das Bild ist nur %n Byte lang und damit zu kurz für seinen Bitmap-Kopf.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bitmap header is %1 bytes long; only the usual 40-byte header can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bitmap-Kopf ist %1 Byte lang; gelesen werden kann nur der übliche Bitmap-Kopf mit 40 Byte.</translation>
     </message>
     <message numerus="yes">
         <source>The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Bild hat %n Bit pro Pixel; gelesen werden können nur Schwarz-Weiß-Cursor mit 1 Bit pro Pixel.</numerusform>
+            <numerusform>Das Bild hat %n Bit pro Pixel; gelesen werden können nur Schwarz-Weiß-Cursor mit 1 Bit pro Pixel.</numerusform>
         </translation>
     </message>
     <message>
         <source>The image is compressed (method %1); only uncompressed cursors can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist komprimiert (Verfahren %1); gelesen werden können nur unkomprimierte Cursor.</translation>
     </message>
     <message numerus="yes">
         <source>The bitmap has %n colour plane(s) where a cursor has 1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Bitmap hat %n Farbebene, ein Cursor hat aber genau eine.</numerusform>
+            <numerusform>Die Bitmap hat %n Farbebenen, ein Cursor hat aber genau eine.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bitmap is %1 pixels wide, but the directory entry says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitmap ist %1 Pixel breit, laut Verzeichniseintrag aber %2.</translation>
     </message>
     <message>
         <source>The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitmap ist %1 Pixel hoch; ein Cursor mit %2 Pixeln Höhe braucht für seine beiden Ebenen die doppelte Höhe, also %3.</translation>
     </message>
     <message>
         <source>The directory entry gives %1 colours where a black and white cursor has 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verzeichniseintrag gibt %1 Farben an, ein Schwarz-Weiß-Cursor hat aber 2.</translation>
     </message>
     <message>
         <source>The colour table has %1 entries where a black and white cursor has 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbtabelle hat %1 Einträge, bei einem Schwarz-Weiß-Cursor sind es aber 2.</translation>
     </message>
     <message>
         <source>The image&apos;s planes are too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ebenen des Bildes sind zu groß.</translation>
     </message>
     <message>
         <source>The image needs %1 bytes for its header, colours and two planes, but has only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild braucht %1 Byte für Bitmap-Kopf, Farben und beide Ebenen, ist aber nur %2 Byte lang.</translation>
     </message>
     <message>
         <source>The cursor&apos;s two colours are not black and white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Farben des Cursors sind nicht Schwarz und Weiß.</translation>
     </message>
     <message>
         <source>As Windows draws it</source>
-        <translation type="unfinished"></translation>
+        <translation>So zeichnet Windows ihn</translation>
     </message>
     <message>
         <source>As browsers and Linux draw it</source>
-        <translation type="unfinished"></translation>
+        <translation>So zeichnen Browser und Linux ihn</translation>
     </message>
     <message>
         <source>On white</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Weiß</translation>
     </message>
     <message>
         <source>On black</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Schwarz</translation>
     </message>
     <message>
         <source>On mid-tone stripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf mittelhellen Streifen</translation>
     </message>
     <message>
         <source>%1 × %2 cursor; hot spot not marked: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor mit %1 × %2 Pixeln; Hotspot nicht markiert: %3</translation>
     </message>
     <message>
         <source>%1 × %2 cursor, hot spot %3, %4, which lies outside the cursor and is not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor mit %1 × %2 Pixeln, Hotspot bei %3, %4 – außerhalb des Cursors und daher nicht markiert.</translation>
     </message>
     <message>
         <source>%1 × %2 cursor, hot spot %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor mit %1 × %2 Pixeln, Hotspot bei %3, %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n inverted pixel(s): they invert the screen only on Windows; browsers and Linux show them transparent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n invertierendes Pixel: Es invertiert den Bildschirm nur unter Windows; Browser und Linux stellen es transparent dar.</numerusform>
+            <numerusform>%n invertierende Pixel: Sie invertieren den Bildschirm nur unter Windows; Browser und Linux stellen sie transparent dar.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>the size sentence, then the inverted pixels&apos; sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ Starten Sie es in einer Desktop-Sitzung oder erstellen Sie Cursor ohne Fenster m
     </message>
     <message>
         <source>Nothing to show yet: load a picture first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch nichts anzuzeigen: Laden Sie zuerst ein Bild.</translation>
     </message>
 </context>
 </TS>

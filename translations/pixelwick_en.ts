@@ -109,9 +109,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>--preview shows one cursor, but %n pictures were given</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>--preview shows one cursor, but %n picture was given</numerusform>
+            <numerusform>--preview shows one cursor, but %n pictures were given</numerusform>
         </translation>
     </message>
     <message>
@@ -278,9 +278,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The file is only %n byte(s) long, too short for a cursor.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The file is only %n byte long, too short for a cursor.</numerusform>
+            <numerusform>The file is only %n bytes long, too short for a cursor.</numerusform>
         </translation>
     </message>
     <message>
@@ -297,16 +297,16 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The cursor file holds %n images; only a cursor with exactly one image can be read.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The cursor file holds %n image; only a cursor with exactly one image can be read.</numerusform>
+            <numerusform>The cursor file holds %n images; only a cursor with exactly one image can be read.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: it ends after %n byte(s), inside its directory entry.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The file is cut short: it ends after %n byte, inside its directory entry.</numerusform>
+            <numerusform>The file is cut short: it ends after %n bytes, inside its directory entry.</numerusform>
         </translation>
     </message>
     <message>
@@ -315,16 +315,16 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The image is said to start at byte %1, past the end of the file (%n byte(s)).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The image is said to start at byte %1, past the end of the file (%n byte).</numerusform>
+            <numerusform>The image is said to start at byte %1, past the end of the file (%n bytes).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte.</numerusform>
+            <numerusform>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n bytes.</numerusform>
         </translation>
     </message>
     <message>
@@ -333,9 +333,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The image is only %n byte(s) long, too short for its bitmap header.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The image is only %n byte long, too short for its bitmap header.</numerusform>
+            <numerusform>The image is only %n bytes long, too short for its bitmap header.</numerusform>
         </translation>
     </message>
     <message>
@@ -344,9 +344,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The image has %n bit per pixel; only black and white cursors, 1 bit per pixel, can be read.</numerusform>
+            <numerusform>The image has %n bits per pixel; only black and white cursors, 1 bit per pixel, can be read.</numerusform>
         </translation>
     </message>
     <message>
@@ -355,9 +355,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>The bitmap has %n colour plane(s) where a cursor has 1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The bitmap has %n colour plane where a cursor has 1.</numerusform>
+            <numerusform>The bitmap has %n colour planes where a cursor has 1.</numerusform>
         </translation>
     </message>
     <message>
@@ -422,9 +422,9 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message numerus="yes">
         <source>%n inverted pixel(s): they invert the screen only on Windows; browsers and Linux show them transparent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n inverted pixel: it inverts the screen only on Windows; browsers and Linux show it transparent.</numerusform>
+            <numerusform>%n inverted pixels: they invert the screen only on Windows; browsers and Linux show them transparent.</numerusform>
         </translation>
     </message>
     <message>
