@@ -15,9 +15,17 @@ void installTranslations()
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
-    auto *ours = new QTranslator(QCoreApplication::instance());
-    if (ours->load(locale, QStringLiteral("pixelwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(ours);
+    else
+        delete qt;
+    // English first, for its plural forms, which the source texts lack; the
+    // user's language, installed later, takes precedence.
+    for (const QLocale &language : {QLocale(QLocale::English), locale}) {
+        auto *ours = new QTranslator(QCoreApplication::instance());
+        if (ours->load(language, QStringLiteral("pixelwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+            QCoreApplication::installTranslator(ours);
+        else
+            delete ours;
+    }
 }
 
 } // namespace pixelwick

@@ -135,11 +135,11 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     </message>
     <message>
         <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
-        <translation>Gibt für jedes BILD als Text aus, wie sein Cursor aussieht, statt einen Cursor zu schreiben: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann eine Zeile je Pixelreihe, von oben beginnend, mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Ein BILD, das selbst ein monochromer Cursor ist, wird als Cursor gelesen.</translation>
+        <translation>Gibt statt einer Cursordatei für jedes BILD als Text aus, wie sein Cursor aussieht: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann je Pixelreihe eine Zeile (von oben nach unten) mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Ein BILD, das selbst ein monochromer Cursor ist, wird als Cursor gelesen.</translation>
     </message>
     <message>
         <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
-        <translation>Speichert zusätzlich ein PNG-Bild, das zeigt, wie Windows und wie Browser und Linux den Cursor zeichnen (nur bei einem einzigen BILD).</translation>
+        <translation>Speichert zusätzlich ein PNG-Bild, das zeigt, wie Windows den Cursor zeichnet und wie Browser und Linux ihn zeichnen (nur bei einem einzigen BILD).</translation>
     </message>
     <message>
         <source>PNG</source>
@@ -312,26 +312,26 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message numerus="yes">
         <source>The file is cut short: it ends after %n byte(s), inside its directory entry.</source>
         <translation>
-            <numerusform>Die Datei ist abgeschnitten: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
-            <numerusform>Die Datei ist abgeschnitten: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
+            <numerusform>Die Datei ist unvollständig: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
+            <numerusform>Die Datei ist unvollständig: Sie endet nach %n Byte, mitten im Verzeichniseintrag.</numerusform>
         </translation>
     </message>
     <message>
         <source>The image is said to start at byte %1, inside the file&apos;s own header.</source>
-        <translation>Laut Datei beginnt das Bild bei Byte %1, also noch innerhalb des Dateikopfs.</translation>
+        <translation>Laut Verzeichniseintrag beginnt das Bild bei Byte %1, also noch innerhalb des Dateikopfs.</translation>
     </message>
     <message numerus="yes">
         <source>The image is said to start at byte %1, past the end of the file (%n byte(s)).</source>
         <translation>
-            <numerusform>Laut Datei beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
-            <numerusform>Laut Datei beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
+            <numerusform>Laut Verzeichniseintrag beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
+            <numerusform>Laut Verzeichniseintrag beginnt das Bild bei Byte %1, also erst hinter dem Dateiende (die Datei ist %n Byte lang).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file is cut short: its image should be %1 bytes from byte %2, but the file has only %n byte(s).</source>
         <translation>
-            <numerusform>Die Datei ist abgeschnitten: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
-            <numerusform>Die Datei ist abgeschnitten: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
+            <numerusform>Die Datei ist unvollständig: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
+            <numerusform>Die Datei ist unvollständig: Ihr Bild sollte bei Byte %2 beginnen und %1 Byte lang sein, die Datei ist aber nur %n Byte lang.</numerusform>
         </translation>
     </message>
     <message>
