@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Times a batch of small distinct pictures, side by side in one run:
 # one pixelwick-convert call on all of them, against icotool -c run once
 # per picture in a shell loop. Every round writes fresh files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints how many pictures a second pixelwick-convert turns into cursors
 // when one process is given a whole batch, half PNG and half BMP.
 #include "cursor_file.h"

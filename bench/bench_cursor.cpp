@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints how long one cursor takes: encoding both planes, and the whole
 // make-cursor command including the atomic file write.
 #include "cursor_file.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Times whole programs alternately in one run and prints them side by side.
 
 usage: interleave.py [--runs N] [--warmup N] [--before SHELL] [--after SHELL]

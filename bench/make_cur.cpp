@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pixelwick_make_cur: times Make CUR as the window runs it once a picture
 // is loaded: the preview's pixels as the source, the hot-spot fields' texts,
 // the swatches' colours, and the cursor written beside the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes COUNT distinct PNG pictures for the benchmark scripts, so that
 // they need no image tool of their own.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pixelwick_minimal_window: the least a Qt Widgets window of Pixelwick's
 // size costs to start and show, timed against the real window by
 // bench/window.sh.

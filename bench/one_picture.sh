@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Times one picture's conversion as whole processes: the Qt floor
 # (pixelwick_floor) and pixelwick-convert, alternately on the same 32 x 32
 # PNG, and prints both and their ratio.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Where pixelwick-convert spends instructions on one 32 x 32 PNG (callgrind):
 # the top functions by inclusive count, what main() calls, the libraries
 # loaded while running (image plugins), and, with strace, the file sync.

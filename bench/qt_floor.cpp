@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pixelwick_floor: the least any Qt converter pays for one picture. It
 // starts Qt, reads a PNG named as such (no format detection), encodes the
 // cursor and writes it through QSaveFile, and checks nothing else, so that

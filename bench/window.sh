@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Times window start-up to the first paint, alternately: a bare Qt window
 # of Pixelwick's size (pixelwick_minimal_window) and the real window
 # (pixelwick_window_startup); then Make CUR on a loaded picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pixelwick_window_startup: starts like pixelwick itself, shows the real
 // window, and quits at the same point as pixelwick_minimal_window.
 #include "first_paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pixelwick-convert: makes each picture's cursor beside it, byte for byte as
 // the window's Make CUR does with the window's defaults, for scripts and
 // batches. Needs no display.

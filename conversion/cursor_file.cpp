@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cursor_file.h"
 
 #include <QIODevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The cursor file Pixelwick writes: one 32 x 32 image, two colours, with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reads a monochrome cursor back: the 326-byte file Pixelwick writes and any

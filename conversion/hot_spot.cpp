@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hot_spot.h"
 
 #include <QRegularExpression>

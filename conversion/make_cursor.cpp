@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "make_cursor.h"
 
 #include "cursor_file.h"

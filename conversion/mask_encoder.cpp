@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mask_encoder.h"
 
 #include <string>

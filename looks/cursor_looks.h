@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shows what a cursor will look like on screen before anyone installs it.

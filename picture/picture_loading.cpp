@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture_loading.h"
 
 #include "messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture_structure.h"
 
 #include <QCoreApplication>

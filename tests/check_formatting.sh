@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Fails when a C++ source file differs from what .clang-format makes of it.
 # usage: check_formatting.sh SOURCE_TREE
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Fails when a text of the program is missing from the German translation,
 # or the translation holds an unfinished or outdated entry.
 # usage: check_translations.sh LUPDATE TS_FILE SOURCE...

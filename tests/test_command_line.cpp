@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the real pixelwick-convert on pictures written to a temporary folder.
 #include "picture_loading.h"
 #include "pixelwick_version.h"

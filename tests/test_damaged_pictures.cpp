@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the real pixelwick-convert on pictures of every format that are cut
 // short, carry a tail, or claim far more pixels than they hold.
 #include "test_support.h"

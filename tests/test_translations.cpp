@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the window and the converter under a German locale (the test is
 // started with LANG=de_DE.UTF-8): both speak German, Qt's own texts too.
 #include "language.h"

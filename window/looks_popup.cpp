@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "looks_popup.h"
 
 #include <QGuiApplication>

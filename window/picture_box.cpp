@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture_box.h"
 
 #include "picture_loading.h"

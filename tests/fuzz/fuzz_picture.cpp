@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer's entry points; built by ./run fuzz into build-fuzz/.
 #include "picture_fuzzing.h"
 

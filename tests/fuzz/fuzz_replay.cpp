@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs every file of the given folders (or the given files) through the same
 // path as the fuzz target, so that the seed pictures and past findings are
 // checked by every build, the sanitizer build included.

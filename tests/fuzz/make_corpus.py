@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the fuzzing seed pictures into tests/fuzz/corpus/.
 
 Each seed is a small picture in one of the formats Qt's readers handle here,

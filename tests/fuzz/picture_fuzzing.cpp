@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture_fuzzing.h"
 
 #include "cursor_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The whole path from a file's bytes to a cursor, shared by the libFuzzer
