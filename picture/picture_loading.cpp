@@ -42,7 +42,9 @@ namespace {
 constexpr qint64 kMostPixels = qint64(16) << 20;
 constexpr qint64 kMostPixelsClipped = qint64(64) << 20;
 constexpr qint64 kLargeFile = qint64(1) << 20;
-constexpr int kAllocationLimitMegabytes = int(kMostPixels * 4 >> 20);
+// Qt refuses an image of exactly its limit, so it gets a megabyte more: the
+// size check above is the one that decides.
+constexpr int kAllocationLimitMegabytes = int(kMostPixels * 4 >> 20) + 1;
 
 class Picture {
     Q_DECLARE_TR_FUNCTIONS(Picture)
@@ -276,6 +278,10 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
         const QString said = capture.all();
+        // Deep pictures (16 bits a channel) take twice the memory per pixel,
+        // so Qt's own limit can be what refuses them.
+        if (said.contains(QLatin1String("allocation limit")) && claimed.isValid())
+            return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
         return {{},
                 damaged(shown,
                         said.isEmpty() ? reader->errorString() : reader->errorString() + QStringLiteral(": ") + said)};
