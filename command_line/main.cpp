@@ -13,7 +13,6 @@
 #include "picture_loading.h"
 #include "pixelwick_version.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -150,9 +149,8 @@ QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOptio
 bool writeToStandardOutput(const QString &picture, const Options &options, const PixelSource &source)
 {
     // The whole cursor first, so that a failure sends nothing half-made.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !writeCursor(buffer, options.hotSpot, source, options.keys)) {
+    const QByteArray bytes = cursorBytes(options.hotSpot, source, options.keys);
+    if (bytes.size() != kCursorFileSize) {
         complain(CommandLine::tr("%1: the cursor could not be encoded").arg(picture));
         return false;
     }
@@ -165,14 +163,10 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     return true;
 }
 
-// The cursor Make CUR would make of `image`, read back for its looks.
+// The cursor Make CUR would make of `source`, read back for its looks.
 std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeCursor(buffer, options.hotSpot, source, options.keys);
-    return readCursor(bytes).cursor;
+    return readCursor(cursorBytes(options.hotSpot, source, options.keys)).cursor;
 }
 
 bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options)

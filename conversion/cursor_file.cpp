@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cursor_file.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -82,6 +83,15 @@ bool writeCursor(QIODevice &device, HotSpot hotSpot, const PixelSource &source, 
             return false;
     }
     return encodePlanes(source, keys, [&device](std::uint8_t byte) { return device.putChar(char(byte)); });
+}
+
+QByteArray cursorBytes(HotSpot hotSpot, const PixelSource &source, const KeyColours &keys)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeCursor(buffer, hotSpot, source, keys);
+    return bytes;
 }
 
 } // namespace pixelwick

@@ -70,4 +70,7 @@ QList<QByteArray> cursorFixedBlocks(HotSpot hotSpot);
 // the planes a byte at a time. Returns false at the first failed write.
 bool writeCursor(QIODevice &device, HotSpot hotSpot, const PixelSource &source, const KeyColours &keys);
 
+// The whole cursor's 326 bytes, made in memory.
+QByteArray cursorBytes(HotSpot hotSpot, const PixelSource &source, const KeyColours &keys);
+
 } // namespace pixelwick

@@ -3,7 +3,6 @@
 
 #include "cursor_file.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -166,12 +165,12 @@ Target targetFor(const QString &path)
     if (::lstat(native.constData(), &link) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {Target::Kind::File, path, unwritableReason(path)};
-        return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
+        return {Target::Kind::Refused, path, systemError()};
     }
     struct stat target {};
     if (::stat(native.constData(), &target) != 0) {
         if (errno != ENOENT)
-            return {Target::Kind::Refused, path, QString::fromLocal8Bit(std::strerror(errno))};
+            return {Target::Kind::Refused, path, systemError()};
         return {Target::Kind::Refused, path, describe(Reason::LinkToNothing, QFileInfo(path).symLinkTarget())};
     }
     switch (target.st_mode & S_IFMT) {
@@ -200,7 +199,7 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
     if (descriptor < 0) {
         if (errno == ENXIO)
             return describe(Reason::PipeWithoutReader);
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemError();
     }
     QString problem;
     struct stat opened {};
@@ -223,7 +222,7 @@ QString writeToStream(const QString &path, const QByteArray &bytes)
             problem = describe(Reason::ReaderTakesNoMore);
             break;
         }
-        problem = written < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : describe(Reason::TookNoData);
+        problem = written < 0 ? systemError() : describe(Reason::TookNoData);
     }
     ::close(descriptor);
     return problem;
@@ -321,10 +320,7 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
     const MakeCursorResult made{CursorError::None, Problem::None, {}, {}, output};
     if (target.kind == Target::Kind::Stream || batch) {
         // Made whole in memory first, so that a failure sends nothing half-made.
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        writeCursor(buffer, hotSpot, source, keys);
+        const QByteArray bytes = cursorBytes(hotSpot, source, keys);
         if (target.kind == Target::Kind::Stream) {
             if (const QString problem = writeToStream(output, bytes); !problem.isEmpty())
                 return failure(CursorError::FileAccess, Problem::CannotWrite, {output, problem}, output);

@@ -50,11 +50,6 @@ class Picture {
     Q_DECLARE_TR_FUNCTIONS(Picture)
 };
 
-QString quoted(const QString &path)
-{
-    return quotedPath(path);
-}
-
 // Collects what Qt and the image libraries under it say while a picture is
 // read, so that nothing reaches the terminal and a warning that tells of
 // damage can become the reason for refusing the picture. Qt's messages come
@@ -318,7 +313,7 @@ LoadedPicture loadPicture(const QString &path)
     if (path.isEmpty())
         return {{}, Picture::tr("No picture file was named.")};
     const QFileInfo info(path);
-    const QString shown = quoted(path);
+    const QString shown = quotedPath(path);
     if (!info.exists())
         return {{}, Picture::tr("The picture %1 does not exist.").arg(shown)};
     if (info.isDir())
@@ -345,11 +340,11 @@ LoadedPicture loadPicture(const QString &path)
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
 {
     if (bytes.isEmpty())
-        return {{}, Picture::tr("The picture %1 is empty.").arg(quoted(name))};
+        return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, bytes, quoted(name), QFileInfo(name).suffix());
+    return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix());
 }
 
 QImage composePreview(const QImage &picture, const QColor &background)

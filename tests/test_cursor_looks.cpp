@@ -3,7 +3,6 @@
 
 #include "cursor_looks.h"
 
-#include <QBuffer>
 #include <QtTest>
 
 using namespace pixelwick;
@@ -181,10 +180,9 @@ void CursorLooksTest::roundTrip()
     QFETCH(int, hotSpotX);
     QFETCH(int, hotSpotY);
     const testing::GridSource source([&](int x, int y) { return painting(picture, x, y, keys); });
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::WriteOnly));
-    QVERIFY(writeCursor(buffer, HotSpot{std::int16_t(hotSpotX), std::int16_t(hotSpotY)}, source, keys));
+    const QByteArray bytes =
+        testing::encodedCursor(source, keys, HotSpot{std::int16_t(hotSpotX), std::int16_t(hotSpotY)});
+    QCOMPARE(bytes.size(), kCursorFileSize);
 
     const CursorReading reading = readCursor(bytes);
     QVERIFY2(reading.cursor && reading.problem.isEmpty(), qPrintable(reading.problem));

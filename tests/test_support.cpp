@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "test_support.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -62,11 +61,7 @@ QStringList listing(const QString &folder)
 QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,
                          pixelwick::HotSpot hotSpot)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !pixelwick::writeCursor(buffer, hotSpot, source, keys))
-        return {};
-    return bytes;
+    return pixelwick::cursorBytes(hotSpot, source, keys);
 }
 
 bool writeAll(const QString &path, const QByteArray &bytes)

@@ -8,7 +8,6 @@
 #include "make_cursor.h"
 #include "picture_loading.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -269,11 +268,8 @@ void FrmConverter::refreshLooks()
         unknown << bad.message;
     if (const MakeCursorResult bad = readHotSpotField(txtY->text(), 'y', hotSpot.y); !bad.ok())
         unknown << bad.message;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeCursor(buffer, hotSpot, ImagePixelSource(picBMP->shownImage()), keyColours());
-    const CursorReading reading = readCursor(bytes);
+    const CursorReading reading =
+        readCursor(cursorBytes(hotSpot, ImagePixelSource(picBMP->shownImage()), keyColours()));
     if (!reading.cursor) {
         m_looks->showText(reading.problem);
         return;
