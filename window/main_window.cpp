@@ -246,15 +246,20 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
 void FrmConverter::showLooks()
 {
     guarded([this] {
-        refreshLooks();
+        updateLooks();
         m_looks->popUpBelow(picBMP);
     });
 }
 
 void FrmConverter::refreshLooks()
 {
-    if (!m_looks)
-        return;
+    // Drawing the looks takes a while; a hidden popup is drawn when shown.
+    if (m_looks->isVisible())
+        updateLooks();
+}
+
+void FrmConverter::updateLooks()
+{
     // Make CUR would refuse without a picture, so there is nothing to show.
     if (commonDialog->FileName().isEmpty() || !picBMP->hasPicture()) {
         m_looks->showText(tr("Nothing to show yet: load a picture first."));

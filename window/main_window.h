@@ -45,7 +45,9 @@ protected:
 private:
     // The look popup on the preview: what Make CUR would write now.
     void showLooks();
+    // Follows a change while the popup is open.
     void refreshLooks();
+    void updateLooks();
     void chooseSwatchColour(PictureBox *swatch);
     void showFailure(const QString &kind, const QString &message);
     template <typename Handler> void guarded(Handler handler);
