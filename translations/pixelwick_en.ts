@@ -5,27 +5,27 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the background colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</source>
-        <translation type="unfinished"></translation>
+        <translation>the background colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</translation>
     </message>
     <message>
         <source>the invert colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</source>
-        <translation type="unfinished"></translation>
+        <translation>the invert colour &quot;%1&quot; is neither #RRGGBB nor a colour name such as white</translation>
     </message>
     <message>
         <source>the background colour &quot;%1&quot; is transparent; give an opaque colour</source>
-        <translation type="unfinished"></translation>
+        <translation>the background colour &quot;%1&quot; is transparent; give an opaque colour</translation>
     </message>
     <message>
         <source>the invert colour &quot;%1&quot; is transparent; give an opaque colour</source>
-        <translation type="unfinished"></translation>
+        <translation>the invert colour &quot;%1&quot; is transparent; give an opaque colour</translation>
     </message>
     <message>
         <source>the output file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>the output file name is empty</translation>
     </message>
     <message numerus="yes">
         <source>--output names one cursor file, but %n pictures were given</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>%1: the cursor could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the cursor could not be encoded</translation>
     </message>
     <message>
         <source>%1: writing to standard output failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: writing to standard output failed: %2</translation>
     </message>
     <message>
         <source>Makes a 32 x 32 monochrome cursor of each picture&apos;s top-left corner and writes it beside the
@@ -49,63 +49,68 @@ colour become transparent, of the invert colour screen-inverting; other colours 
 or black by brightness. White and black pixels stay, except that a white key colour makes
 them invert and a black one transparent. Exit code 0: all converted, 1: some failed,
 2: bad options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makes a 32 x 32 monochrome cursor of each picture&apos;s top-left corner and writes it beside the
+picture (arrow.png gives arrow.cur), as Pixelwick&apos;s Make CUR does. Pixels of the background
+colour become transparent, of the invert colour screen-inverting; other colours become white
+or black by brightness. White and black pixels stay, except that a white key colour makes
+them invert and a black one transparent. Exit code 0: all converted, 1: some failed,
+2: bad options.</translation>
     </message>
     <message>
         <source>Hot spot column from the left, 0 to 31 (default %1). A fraction is rounded, a half to the even number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot spot column from the left, 0 to 31 (default %1). A fraction is rounded, a half to the even number.</translation>
     </message>
     <message>
         <source>TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>TEXT</translation>
     </message>
     <message>
         <source>Hot spot row from the top, 0 to 31 (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot spot row from the top, 0 to 31 (default %1).</translation>
     </message>
     <message>
         <source>Colour that becomes transparent, #RRGGBB or a name (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour that becomes transparent, #RRGGBB or a name (default %1).</translation>
     </message>
     <message>
         <source>COLOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLOUR</translation>
     </message>
     <message>
         <source>Colour that inverts the screen, #RRGGBB or a name (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour that inverts the screen, #RRGGBB or a name (default %1).</translation>
     </message>
     <message>
         <source>Write the cursor of the one picture to FILE instead; &quot;-&quot; writes it to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the cursor of the one picture to FILE instead; &quot;-&quot; writes it to standard output.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>PICTURE</translation>
     </message>
     <message>
         <source>Pictures to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures to convert.</translation>
     </message>
     <message>
         <source>PICTURE...</source>
-        <translation type="unfinished"></translation>
+        <translation>PICTURE...</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Run &quot;%1 --help&quot; for the options.</translation>
     </message>
     <message>
         <source>no picture given</source>
-        <translation type="unfinished"></translation>
+        <translation>no picture given</translation>
     </message>
     <message>
         <source>the preview file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>the preview file name is empty</translation>
     </message>
     <message numerus="yes">
         <source>--preview shows one cursor, but %n pictures were given</source>
@@ -116,165 +121,165 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>--show writes no cursor, so --output has nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>--show writes no cursor, so --output has nothing to do</translation>
     </message>
     <message>
         <source>cannot write the preview %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the preview %1: %2</translation>
     </message>
     <message>
         <source>the cursor could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>the cursor could not be encoded</translation>
     </message>
     <message>
         <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</translation>
     </message>
     <message>
         <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>No error</translation>
     </message>
     <message>
         <source>Invalid argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid argument</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type mismatch</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>File access error</translation>
     </message>
     <message>
         <source>Device or file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Device or file error</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>No picture has been chosen yet. Load a picture first, then make the cursor.</source>
-        <translation type="unfinished"></translation>
+        <translation>No picture has been chosen yet. Load a picture first, then make the cursor.</translation>
     </message>
     <message>
         <source>%1 names no picture file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 names no picture file.</translation>
     </message>
     <message>
         <source>The cursor %1 would replace the picture itself, so nothing was written. Give the cursor another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cursor %1 would replace the picture itself, so nothing was written. Give the cursor another name.</translation>
     </message>
     <message>
         <source>The cursor %1 was already made from the picture %2 in this run, so it was not replaced. Give one of the pictures another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cursor %1 was already made from the picture %2 in this run, so it was not replaced. Give one of the pictures another name.</translation>
     </message>
     <message>
         <source>The hot spot x field is empty. Type a whole number such as 15.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot x field is empty. Type a whole number such as 15.</translation>
     </message>
     <message>
         <source>The hot spot y field is empty. Type a whole number such as 15.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot y field is empty. Type a whole number such as 15.</translation>
     </message>
     <message>
         <source>The hot spot x value %1 is not a number. Type a whole number such as 15.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot x value %1 is not a number. Type a whole number such as 15.</translation>
     </message>
     <message>
         <source>The hot spot y value %1 is not a number. Type a whole number such as 15.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot y value %1 is not a number. Type a whole number such as 15.</translation>
     </message>
     <message>
         <source>The hot spot x value %1 is out of range. It must lie between -32768 and 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot x value %1 is out of range. It must lie between -32768 and 32767.</translation>
     </message>
     <message>
         <source>The hot spot y value %1 is out of range. It must lie between -32768 and 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hot spot y value %1 is out of range. It must lie between -32768 and 32767.</translation>
     </message>
     <message>
         <source>Cannot write the cursor file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the cursor file %1: %2.</translation>
     </message>
     <message>
         <source>Writing the cursor file %1 failed: %2. No cursor was written, and any older file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing the cursor file %1 failed: %2. No cursor was written, and any older file of that name is unchanged.</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>a folder of that name is in the way</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is read-only</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder %1 does not exist</translation>
     </message>
     <message>
         <source>the folder %1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder %1 is read-only</translation>
     </message>
     <message>
         <source>it is a link to %1, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a link to %1, which does not exist</translation>
     </message>
     <message>
         <source>it is a block device, which is never written to</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a block device, which is never written to</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a socket, not a file</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a file</translation>
     </message>
     <message>
         <source>it is a pipe that no program is reading from</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a pipe that no program is reading from</translation>
     </message>
     <message>
         <source>it changed while it was being opened</source>
-        <translation type="unfinished"></translation>
+        <translation>it changed while it was being opened</translation>
     </message>
     <message>
         <source>the program reading from it takes no more data</source>
-        <translation type="unfinished"></translation>
+        <translation>the program reading from it takes no more data</translation>
     </message>
     <message>
         <source>it took no data</source>
-        <translation type="unfinished"></translation>
+        <translation>it took no data</translation>
     </message>
     <message>
         <source>the disk took no more</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk took no more</translation>
     </message>
 </context>
 <context>
     <name>CursorLooks</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is empty.</translation>
     </message>
     <message numerus="yes">
         <source>The file is only %n byte(s) long, too short for a cursor.</source>
@@ -285,15 +290,15 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>This is not a cursor file.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a cursor file.</translation>
     </message>
     <message>
         <source>This is an icon, not a cursor: an icon has no hot spot.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is an icon, not a cursor: an icon has no hot spot.</translation>
     </message>
     <message>
         <source>The cursor file holds no image.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cursor file holds no image.</translation>
     </message>
     <message numerus="yes">
         <source>The cursor file holds %n images; only a cursor with exactly one image can be read.</source>
@@ -311,7 +316,7 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>The image is said to start at byte %1, inside the file&apos;s own header.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image is said to start at byte %1, inside the file&apos;s own header.</translation>
     </message>
     <message numerus="yes">
         <source>The image is said to start at byte %1, past the end of the file (%n byte(s)).</source>
@@ -329,7 +334,7 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>The image is stored as PNG; only cursors stored as 1-bit bitmaps can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image is stored as PNG; only cursors stored as 1-bit bitmaps can be read.</translation>
     </message>
     <message numerus="yes">
         <source>The image is only %n byte(s) long, too short for its bitmap header.</source>
@@ -340,7 +345,7 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>The bitmap header is %1 bytes long; only the usual 40-byte header can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bitmap header is %1 bytes long; only the usual 40-byte header can be read.</translation>
     </message>
     <message numerus="yes">
         <source>The image has %n bit(s) per pixel; only black and white cursors, 1 bit per pixel, can be read.</source>
@@ -351,7 +356,7 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>The image is compressed (method %1); only uncompressed cursors can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image is compressed (method %1); only uncompressed cursors can be read.</translation>
     </message>
     <message numerus="yes">
         <source>The bitmap has %n colour plane(s) where a cursor has 1.</source>
@@ -362,63 +367,63 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
     <message>
         <source>The bitmap is %1 pixels wide, but the directory entry says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bitmap is %1 pixels wide, but the directory entry says %2.</translation>
     </message>
     <message>
         <source>The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bitmap is %1 pixels high; a cursor %2 pixels high needs %3, twice its height, for its two planes.</translation>
     </message>
     <message>
         <source>The directory entry gives %1 colours where a black and white cursor has 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The directory entry gives %1 colours where a black and white cursor has 2.</translation>
     </message>
     <message>
         <source>The colour table has %1 entries where a black and white cursor has 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The colour table has %1 entries where a black and white cursor has 2.</translation>
     </message>
     <message>
         <source>The image&apos;s planes are too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image&apos;s planes are too large.</translation>
     </message>
     <message>
         <source>The image needs %1 bytes for its header, colours and two planes, but has only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image needs %1 bytes for its header, colours and two planes, but has only %2.</translation>
     </message>
     <message>
         <source>The cursor&apos;s two colours are not black and white.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cursor&apos;s two colours are not black and white.</translation>
     </message>
     <message>
         <source>As Windows draws it</source>
-        <translation type="unfinished"></translation>
+        <translation>As Windows draws it</translation>
     </message>
     <message>
         <source>As browsers and Linux draw it</source>
-        <translation type="unfinished"></translation>
+        <translation>As browsers and Linux draw it</translation>
     </message>
     <message>
         <source>On white</source>
-        <translation type="unfinished"></translation>
+        <translation>On white</translation>
     </message>
     <message>
         <source>On black</source>
-        <translation type="unfinished"></translation>
+        <translation>On black</translation>
     </message>
     <message>
         <source>On mid-tone stripes</source>
-        <translation type="unfinished"></translation>
+        <translation>On mid-tone stripes</translation>
     </message>
     <message>
         <source>%1 × %2 cursor; hot spot not marked: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 cursor; hot spot not marked: %3</translation>
     </message>
     <message>
         <source>%1 × %2 cursor, hot spot %3, %4, which lies outside the cursor and is not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 cursor, hot spot %3, %4, which lies outside the cursor and is not marked.</translation>
     </message>
     <message>
         <source>%1 × %2 cursor, hot spot %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 cursor, hot spot %3, %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n inverted pixel(s): they invert the screen only on Windows; browsers and Linux show them transparent.</source>
@@ -430,74 +435,74 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>%1 %2</source>
         <comment>the size sentence, then the inverted pixels&apos; sentence</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>The picture %1 is incomplete: the file ends before the picture does.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 is incomplete: the file ends before the picture does.</translation>
     </message>
     <message>
         <source>The picture %1 is damaged or cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 is damaged or cannot be read (%2).</translation>
     </message>
     <message>
         <source>The picture %1 is too large to load (%2 × %3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 is too large to load (%2 × %3 pixels).</translation>
     </message>
     <message>
         <source>its header claims %1 × %2 pixels, more than a file of %3 bytes can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>its header claims %1 × %2 pixels, more than a file of %3 bytes can hold</translation>
     </message>
     <message>
         <source>%1 is not a picture in any format this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a picture in any format this program can read.</translation>
     </message>
     <message>
         <source>No picture file was named.</source>
-        <translation type="unfinished"></translation>
+        <translation>No picture file was named.</translation>
     </message>
     <message>
         <source>The picture %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 does not exist.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a folder, not a picture.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file, so it cannot be a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not an ordinary file, so it cannot be a picture.</translation>
     </message>
     <message>
         <source>The picture %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 is empty.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 cannot be opened: %2.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture %1 cannot be read: %2.</translation>
     </message>
     <message>
         <source>an unknown block in the GIF data</source>
-        <translation type="unfinished"></translation>
+        <translation>an unknown block in the GIF data</translation>
     </message>
     <message>
         <source>a JPEG segment of impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>a JPEG segment of impossible length</translation>
     </message>
     <message>
         <source>an icon file shorter than its own header</source>
-        <translation type="unfinished"></translation>
+        <translation>an icon file shorter than its own header</translation>
     </message>
     <message>
         <source>an icon element that does not fit its file</source>
-        <translation type="unfinished"></translation>
+        <translation>an icon element that does not fit its file</translation>
     </message>
 </context>
 <context>
@@ -506,74 +511,76 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
 Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</translation>
     </message>
 </context>
 <context>
     <name>pixelwick::FrmConverter</name>
     <message>
         <source>Load BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Load BMP</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>Make CUR</source>
-        <translation type="unfinished"></translation>
+        <translation>Make CUR</translation>
     </message>
     <message>
         <source>Background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Background colour</translation>
     </message>
     <message>
         <source>Invert colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Invert colour</translation>
     </message>
     <message>
         <source>background:</source>
-        <translation type="unfinished"></translation>
+        <translation>background:</translation>
     </message>
     <message>
         <source>invert:</source>
-        <translation type="unfinished"></translation>
+        <translation>invert:</translation>
     </message>
     <message>
         <source>x:</source>
-        <translation type="unfinished"></translation>
+        <translation>x:</translation>
     </message>
     <message>
         <source>y:</source>
-        <translation type="unfinished"></translation>
+        <translation>y:</translation>
     </message>
     <message>
         <source>Hot Spot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot Spot:</translation>
     </message>
     <message>
         <source>Hot spot x</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot spot x</translation>
     </message>
     <message>
         <source>Hot spot y</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot spot y</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected error</translation>
     </message>
     <message>
         <source>Something went wrong; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Something went wrong; nothing was changed.</translation>
     </message>
     <message>
         <source>Cannot load the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot load the picture</translation>
     </message>
     <message>
         <source>Nothing to show yet: load a picture first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to show yet: load a picture first.</translation>
     </message>
 </context>
 </TS>
