@@ -39,25 +39,12 @@ QString savedPicture(const QTemporaryDir &dir, const QString &name, int size = 4
     return stripedPicture(size).save(path, name.contains(u'.') ? nullptr : "PNG") ? path : QString();
 }
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 Run convert(const QTemporaryDir &dir, const QStringList &arguments)
 {
-    QProcess process;
     // Proves the converter needs no display in every case.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(PIXELWICK_CONVERT), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runProgram(
+        QStringLiteral(PIXELWICK_CONVERT), arguments, dir.path(),
+        {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")});
 }
 
 // What the window's Make CUR writes with its defaults on the usual colour scheme.

@@ -18,19 +18,9 @@ using namespace testing;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray err;
-};
-
 Run convert(const QString &folder, const QStringList &arguments)
 {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(PIXELWICK_CONVERT), arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardError()};
+    return runProgram(QStringLiteral(PIXELWICK_CONVERT), arguments, folder);
 }
 
 // A picture with something in every corner, larger than the cursor so that

@@ -64,6 +64,23 @@ QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::
     return pixelwick::cursorBytes(hotSpot, source, keys);
 }
 
+Run runProgram(const QString &program, const QStringList &arguments, const QString &folder, const QStringList &unset,
+               const QHash<QString, QString> &set)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : unset)
+        environment.remove(name);
+    for (auto variable = set.cbegin(); variable != set.cend(); ++variable)
+        environment.insert(variable.key(), variable.value());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

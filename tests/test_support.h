@@ -7,6 +7,7 @@
 #include "mask_encoder.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,6 +40,19 @@ QStringList listing(const QString &folder);
 QByteArray encodedCursor(const pixelwick::PixelSource &source, const pixelwick::KeyColours &keys,
                          pixelwick::HotSpot hotSpot = {});
 bool writeAll(const QString &path, const QByteArray &bytes);
+
+// A finished run of another program; exit code -1 when it did not end by
+// itself within its time.
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs `program` in `folder` (here when empty), with the variables in
+// `unset` removed from the environment and those in `set` set.
+Run runProgram(const QString &program, const QStringList &arguments, const QString &folder = {},
+               const QStringList &unset = {}, const QHash<QString, QString> &set = {});
 
 // The independent reader: icotool's listing of a cursor file, one line per
 // image, or a text starting with "error:".

@@ -18,25 +18,11 @@ using namespace pixelwick;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run convert(const QStringList &arguments, const QString &language)
+testing::Run convert(const QStringList &arguments, const QString &language)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), language);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PIXELWICK_CONVERT), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return testing::runProgram(QStringLiteral(PIXELWICK_CONVERT), arguments, {},
+                               {QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES"), QStringLiteral("LANGUAGE")},
+                               {{QStringLiteral("LANG"), language}});
 }
 
 } // namespace
@@ -139,15 +125,15 @@ void TranslationsTest::converterSpeaksTheUsersLanguage()
     QFETCH(QString, language);
     QFETCH(QString, help);
     QFETCH(QString, error);
-    const Run helped = convert({QStringLiteral("--help")}, language);
+    const testing::Run helped = convert({QStringLiteral("--help")}, language);
     QCOMPARE(helped.exitCode, 0);
-    QVERIFY2(helped.out.contains(help), qPrintable(helped.out));
+    QVERIFY2(QString::fromUtf8(helped.out).contains(help), helped.out.constData());
     QTemporaryDir dir;
-    const Run failed = convert({dir.filePath(QStringLiteral("missing.png"))}, language);
+    const testing::Run failed = convert({dir.filePath(QStringLiteral("missing.png"))}, language);
     QCOMPARE(failed.exitCode, 1);
-    const QStringList lines = failed.err.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(failed.err).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().contains(error), qPrintable(failed.err));
+    QVERIFY2(lines.first().contains(error), failed.err.constData());
 }
 
 QTEST_MAIN(TranslationsTest)
