@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_loading.h"
 
+#include "guarded_reading.h"
 #include "messages.h"
 #include "picture_structure.h"
 
@@ -13,9 +14,12 @@
 #include <QStringList>
 #include <QtNumeric>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -42,6 +46,9 @@ namespace {
 constexpr qint64 kMostPixels = qint64(16) << 20;
 constexpr qint64 kMostPixelsClipped = qint64(64) << 20;
 constexpr qint64 kLargeFile = qint64(1) << 20;
+// No format needs more than this for a picture of the size allowed: a
+// 4096 x 4096 picture of 16 bits a channel, uncompressed, with room over.
+constexpr qint64 kLargestFile = qint64(256) << 20;
 // Qt refuses an image of exactly its limit, so it gets a megabyte more: the
 // size check above is the one that decides.
 constexpr int kAllocationLimitMegabytes = int(kMostPixels * 4 >> 20) + 1;
@@ -200,6 +207,25 @@ QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 
                               .arg(fileSize));
 }
 
+// Why too few descriptors are left to read a picture, or an empty text.
+QString descriptorShortage(int descriptor)
+{
+    constexpr int kNeeded = 4;
+    int spare[kNeeded];
+    int taken = 0;
+    QString problem;
+    for (; taken < kNeeded; ++taken) {
+        spare[taken] = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+        if (spare[taken] < 0) {
+            problem = QString::fromLocal8Bit(std::strerror(errno));
+            break;
+        }
+    }
+    while (taken > 0)
+        ::close(spare[--taken]);
+    return problem;
+}
+
 // Reads the picture from `device`, whose whole content is `bytes`. A file
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
@@ -308,7 +334,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path)
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
 {
     if (path.isEmpty())
         return {{}, Picture::tr("No picture file was named.")};
@@ -323,18 +349,35 @@ LoadedPicture loadPicture(const QString &path)
         return {{}, Picture::tr("%1 is not an ordinary file, so it cannot be a picture.").arg(shown)};
     if (info.size() == 0)
         return {{}, Picture::tr("The picture %1 is empty.").arg(shown)};
+    if (info.size() > kLargestFile)
+        return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(info.size())};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Picture::tr("The picture %1 cannot be opened: %2.").arg(shown, file.errorString())};
-    // Mapped, the structure checks look at the whole file without copying it.
-    const qint64 size = file.size();
-    const uchar *mapped = file.map(0, size);
-    if (!mapped)
+    // Read once, whole: a file that another program shortens or rewrites
+    // meanwhile cannot change what the checks and the reader see.
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (file.error() != QFileDevice::NoError)
         return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, file.errorString())};
-    // The reader is given the file itself so that it can also go by the
-    // file's suffix, as it always has.
-    return decode(file, QByteArrayView(mapped, size), shown);
+    if (bytes.isEmpty())
+        return {{}, Picture::tr("The picture %1 is empty.").arg(shown)};
+    if (bytes.size() > kLargestFile)
+        return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
+    // Image plugins, the messages' memory file and the reader's pipe all
+    // need descriptors; without them every picture would seem unreadable.
+    if (const QString problem = descriptorShortage(file.handle()); !problem.isEmpty())
+        return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, problem)};
+    file.close();
+    const QString suffix = info.suffix();
+    return readGuarded(
+        [&] {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            return decode(buffer, bytes, shown, suffix);
+        },
+        shown, whileReading);
 }
 
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 namespace pixelwick {
 
 struct LoadedPicture {
@@ -16,16 +18,23 @@ struct LoadedPicture {
     bool ok() const { return error.isEmpty(); }
 };
 
+// Called about every 50 ms while a picture is being read; returning false
+// gives the read up. The window keeps painting from here.
+using WhileReading = std::function<bool()>;
+
 // Reads the picture at `path` in any format Qt's image plugins know. Refuses
 // missing, empty, incomplete or damaged files, folders and other non-files,
-// and pictures too large to hold, with a message instead of a picture. Only
-// the top-left 32 x 32 pixels are sure to be read: the returned image may
-// hold no more than those. Qt's own messages during the read are never
-// printed; those that tell of damage become the refusal's reason.
-LoadedPicture loadPicture(const QString &path);
+// and pictures too large to hold, with a message instead of a picture. The
+// file is read once into memory, so that another program changing it cannot
+// hurt; its picture is then decoded in a child process with a time limit.
+// Only the top-left 32 x 32 pixels are returned. Qt's own messages during
+// the read are never printed; those that tell of damage become the
+// refusal's reason.
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {});
 
-// The same for a picture's bytes held in memory; `name` stands for the file
-// in messages.
+// The same for a picture's bytes held in memory, decoded in this process
+// with no time limit and the whole image returned; `name` stands for the
+// file in messages and its suffix may choose the reader.
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
 
 // What the 32 x 32 preview shows: `background` everywhere, with the picture

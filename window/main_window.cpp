@@ -8,6 +8,7 @@
 #include "make_cursor.h"
 #include "picture_loading.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +22,14 @@
 namespace pixelwick {
 
 namespace {
+
+// The pointer says "busy" over the program's windows while it lives.
+struct BusyPointer {
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
 
 // How long the pointer rests on the preview before the looks show, as a
 // tooltip would.
@@ -165,6 +174,12 @@ template <typename Handler> void FrmConverter::guarded(Handler handler)
     }
 }
 
+void FrmConverter::closeEvent(QCloseEvent *event)
+{
+    m_closedWhileReading = true;
+    QWidget::closeEvent(event);
+}
+
 void FrmConverter::cmdLoadBMPClick()
 {
     guarded([this] {
@@ -172,7 +187,17 @@ void FrmConverter::cmdLoadBMPClick()
         const QString previous = commonDialog->FileName();
         if (!commonDialog->ShowOpen())
             return;
-        const LoadedPicture loaded = loadPicture(commonDialog->FileName());
+        // The picture is read in another process; meanwhile the window
+        // keeps painting, shows that it is busy, and takes no input.
+        const BusyPointer busy;
+        m_closedWhileReading = false;
+        const LoadedPicture loaded = loadPicture(commonDialog->FileName(), [this] {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return !m_closedWhileReading;
+        });
+        // Closed while reading: nothing is left to show the picture in.
+        if (m_closedWhileReading)
+            return;
         if (!loaded.ok()) {
             // The kept name must stay the name of the picture still shown.
             commonDialog->setFileName(previous);

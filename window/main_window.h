@@ -41,6 +41,7 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The look popup on the preview: what Make CUR would write now.
@@ -67,6 +68,7 @@ private:
     CommonDialog *commonDialog;
     LooksPopup *m_looks = nullptr;
     QTimer m_restTimer;
+    bool m_closedWhileReading = false;
 };
 
 } // namespace pixelwick

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// An image reader for the tests that never finishes, or crashes, the way a
+// real image library can on a hostile file. It claims only files that start
+// with "PIXELWICK-STUCK" or "PIXELWICK-CRASH", so no real picture reaches it.
+#include <QIODevice>
+#include <QImage>
+#include <QImageIOHandler>
+#include <QImageIOPlugin>
+
+#include <csignal>
+
+namespace {
+
+class StuckHandler : public QImageIOHandler {
+public:
+    bool canRead() const override { return device() && canReadFrom(device()); }
+    bool read(QImage *image) override
+    {
+        const QByteArray start = device()->peek(15);
+        if (start == "PIXELWICK-CRASH")
+            std::raise(SIGSEGV);
+        // Spins without end, as a decoder caught in a loop that its data
+        // never lets it leave.
+        volatile unsigned long long turns = 0;
+        for (;;)
+            turns = turns + 1;
+        *image = QImage();
+        return false;
+    }
+    static bool canReadFrom(QIODevice *device)
+    {
+        const QByteArray start = device->peek(15);
+        return start == "PIXELWICK-STUCK" || start == "PIXELWICK-CRASH";
+    }
+};
+
+class StuckPlugin : public QImageIOPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QImageIOHandlerFactoryInterface_iid FILE "stuck_reader.json")
+public:
+    Capabilities capabilities(QIODevice *device, const QByteArray &format) const override
+    {
+        if (format == "stuck")
+            return CanRead;
+        if (!format.isEmpty() || !device || !device->isReadable())
+            return {};
+        return StuckHandler::canReadFrom(device) ? CanRead : Capabilities();
+    }
+    QImageIOHandler *create(QIODevice *device, const QByteArray &format) const override
+    {
+        auto *handler = new StuckHandler;
+        handler->setDevice(device);
+        handler->setFormat(format.isEmpty() ? QByteArray("stuck") : format);
+        return handler;
+    }
+};
+
+} // namespace
+
+#include "stuck_reader.moc"
