@@ -149,6 +149,7 @@ private slots:
     void makeIntoPipeNeverWaits();
     void badPictures_data();
     void badPictures();
+    void readingKeepsWindowAlive();
 
     void looksPopup();
     void looksPopupByKeyboard();
@@ -196,6 +197,8 @@ void MainWindowTest::initTestCase()
 {
     // As the program names itself at start.
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Pixelwick"));
+    // The test's image reader that hangs or crashes on purpose.
+    QCoreApplication::addLibraryPath(QStringLiteral(PIXELWICK_STUCK_READER));
 }
 
 void MainWindowTest::init()
@@ -655,6 +658,8 @@ void MainWindowTest::badPictures_data()
     const QByteArray jpeg = encoded(busy, "JPEG");
     QTest::newRow("JPEG data cut") << "cut.jpg" << jpeg.left(jpeg.size() * 3 / 5) + "\xFF\xD9"
                                    << "premature end";
+    QTest::newRow("reader never ends") << "stuck.bin" << QByteArray("PIXELWICK-STUCK") << "took longer than";
+    QTest::newRow("reader crashes") << "crash.bin" << QByteArray("PIXELWICK-CRASH") << "reader stopped with the signal";
     QTest::newRow("folder") << "folder.bmp" << QByteArray() << "folder";
     QTest::newRow("pipe") << "pipe.bmp" << QByteArray() << "not an ordinary file";
     // The same GIF whole loads, which shows the checks above are not blanket refusals.
@@ -697,6 +702,34 @@ void MainWindowTest::badPictures()
     click("cmdMakeCUR");
     QCOMPARE(catcher.kinds.size(), 1);
     QCOMPARE(lookAt(readAll(m_dir->filePath(QStringLiteral("good.cur"))), 5, 5), Look::Black);
+}
+
+// While a picture is read the window paints, says it is busy, and can be
+// closed, which gives the read up.
+void MainWindowTest::readingKeepsWindowAlive()
+{
+    const QString stuck = m_dir->filePath(QStringLiteral("stuck.bin"));
+    QVERIFY(writeAll(stuck, "PIXELWICK-STUCK"));
+    expectMessages();
+    int ticks = 0;
+    bool busy = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        ++ticks;
+        busy =
+            busy || (QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor);
+        if (ticks == 5)
+            m_window->close();
+    });
+    probe.start(100);
+    load(stuck);
+    probe.stop();
+    QVERIFY(ticks >= 5);
+    QVERIFY(busy);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_messages->messages, QStringList());
+    QCOMPARE(dialog()->FileName(), QString());
 }
 
 // Resting on the preview shows the looks of what Make CUR would write, and

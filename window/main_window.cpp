@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <exception>
+#include <optional>
 
 namespace pixelwick {
 
@@ -189,18 +190,20 @@ void FrmConverter::cmdLoadBMPClick()
             return;
         // The picture is read in another process; meanwhile the window
         // keeps painting, shows that it is busy, and takes no input.
-        const BusyPointer busy;
+        std::optional<BusyPointer> busy(std::in_place);
         m_closedWhileReading = false;
         const LoadedPicture loaded = loadPicture(commonDialog->FileName(), [this] {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             return !m_closedWhileReading;
         });
+        busy.reset();
+        // The kept name must stay the name of the picture still shown.
+        if (m_closedWhileReading || !loaded.ok())
+            commonDialog->setFileName(previous);
         // Closed while reading: nothing is left to show the picture in.
         if (m_closedWhileReading)
             return;
         if (!loaded.ok()) {
-            // The kept name must stay the name of the picture still shown.
-            commonDialog->setFileName(previous);
             showFailure(tr("Cannot load the picture"), loaded.error);
             return;
         }
