@@ -8,15 +8,20 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QtEndian>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <initializer_list>
+#include <optional>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,10 +49,13 @@ constexpr int kProcessorSeconds = 15;
 #else
 constexpr int kProcessorSeconds = 3;
 #endif
-// On a busy machine the child gets less than a whole processor.
+// On a busy machine the reader gets less than a whole processor.
 constexpr qint64 kWallMilliseconds = qint64(kProcessorSeconds) * 4000;
 constexpr int kPollMilliseconds = 50;
-constexpr quint32 kMagic = 0x50574b31; // "PWK1"
+// A request's header holds two names; anything longer is not ours.
+constexpr quint64 kLargestHeader = 1 << 20;
+// 32 x 32 pixels of the deepest format, a colour table and a message.
+constexpr quint64 kLargestAnswer = 1 << 20;
 
 // The part of the picture that is ever used, in the picture's own format,
 // so that it draws exactly as the whole picture would.
@@ -55,7 +63,7 @@ QByteArray serialise(const LoadedPicture &result)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << kMagic << result.error;
+    stream << result.error;
     const QImage corner = result.image.isNull() ? QImage()
                                                 : result.image.copy(0, 0, qMin(result.image.width(), kCursorSize),
                                                                     qMin(result.image.height(), kCursorSize));
@@ -63,19 +71,17 @@ QByteArray serialise(const LoadedPicture &result)
     if (corner.isNull())
         return bytes;
     stream << qint32(corner.format()) << qint32(corner.width()) << qint32(corner.height()) << corner.colorTable();
-    const qsizetype rowBytes = qsizetype(corner.bytesPerLine());
     for (int y = 0; y < corner.height(); ++y)
-        stream.writeRawData(reinterpret_cast<const char *>(corner.constScanLine(y)), int(rowBytes));
+        stream.writeRawData(reinterpret_cast<const char *>(corner.constScanLine(y)), int(corner.bytesPerLine()));
     return bytes;
 }
 
 bool deserialise(const QByteArray &bytes, LoadedPicture &result)
 {
     QDataStream stream(bytes);
-    quint32 magic = 0;
     bool hasImage = false;
-    stream >> magic >> result.error >> hasImage;
-    if (stream.status() != QDataStream::Ok || magic != kMagic)
+    stream >> result.error >> hasImage;
+    if (stream.status() != QDataStream::Ok)
         return false;
     if (!hasImage)
         return stream.atEnd();
@@ -100,34 +106,222 @@ bool deserialise(const QByteArray &bytes, LoadedPicture &result)
     return true;
 }
 
-bool writeWhole(int descriptor, const QByteArray &bytes)
+QByteArray lengthOf(qsizetype size)
+{
+    QByteArray length(8, '\0');
+    qToLittleEndian(quint64(size), length.data());
+    return length;
+}
+
+// Blocking, for the reader's side.
+bool sendAll(int socket, QByteArrayView bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
+        const ssize_t sent = ::send(socket, bytes.data() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (sent <= 0)
             return false;
-        done += written;
+        done += sent;
     }
     return true;
 }
 
-[[noreturn]] void runChild(const std::function<LoadedPicture()> &read, int output)
+bool receiveAll(int socket, char *into, qsizetype size)
 {
-    // The parent's handlers (a batch's clean-up on Ctrl+C) are its own.
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ})
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t received = ::recv(socket, into + done, size_t(size - done), 0);
+        if (received < 0 && errno == EINTR)
+            continue;
+        if (received <= 0)
+            return false;
+        done += received;
+    }
+    return true;
+}
+
+bool receiveLength(int socket, quint64 &length)
+{
+    char bytes[8];
+    if (!receiveAll(socket, bytes, sizeof bytes))
+        return false;
+    length = qFromLittleEndian<quint64>(bytes);
+    return true;
+}
+
+// The processor time the reader has used so far, and a few seconds more.
+void allowProcessorSeconds(int seconds)
+{
+    rusage used{};
+    ::getrusage(RUSAGE_SELF, &used);
+    const rlim_t spent = rlim_t(used.ru_utime.tv_sec + used.ru_stime.tv_sec + 1);
+    rlimit processor{};
+    ::getrlimit(RLIMIT_CPU, &processor);
+    processor.rlim_cur = spent + rlim_t(seconds);
+    if (processor.rlim_max != RLIM_INFINITY && processor.rlim_cur > processor.rlim_max)
+        processor.rlim_cur = processor.rlim_max;
+    ::setrlimit(RLIMIT_CPU, &processor);
+}
+
+// The reader: takes a request, answers it, and waits for the next, until
+// the program closes its end or goes away.
+[[noreturn]] void serve(PictureDecoder decoder, int socket)
+{
+    // The program's handlers (a batch's clean-up on Ctrl+C) are its own.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ, SIGXCPU})
         std::signal(signal, SIG_DFL);
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    const rlimit processor{rlim_t(kProcessorSeconds), rlim_t(kProcessorSeconds + 1)};
-    ::setrlimit(RLIMIT_CPU, &processor);
     // A reader that is stopped leaves no core file behind.
     const rlimit core{0, 0};
     ::setrlimit(RLIMIT_CORE, &core);
-    const bool sent = writeWhole(output, serialise(read()));
-    // Nothing of the parent's (its buffered output, its windows) is the
-    // child's to flush or close.
-    ::_exit(sent ? 0 : 1);
+    // Nothing an image library prints may reach the program's output (the
+    // cursor itself may be going there), and the reader holds none of the
+    // program's files or windows open.
+    if (const int nothing = ::open("/dev/null", O_RDWR | O_CLOEXEC); nothing >= 0) {
+        ::dup2(nothing, STDIN_FILENO);
+        ::dup2(nothing, STDOUT_FILENO);
+    }
+    if (socket != 3)
+        socket = ::dup2(socket, 3);
+    ::close_range(4, ~0U, 0);
+
+    for (;;) {
+        quint64 headerLength = 0;
+        if (!receiveLength(socket, headerLength) || headerLength > kLargestHeader)
+            ::_exit(0);
+        QByteArray header(qsizetype(headerLength), Qt::Uninitialized);
+        if (!receiveAll(socket, header.data(), header.size()))
+            ::_exit(0);
+        PictureRequest request;
+        quint64 size = 0;
+        QDataStream fields(header);
+        fields >> request.shown >> request.suffix >> size;
+        request.bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
+        if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
+            ::_exit(0);
+        allowProcessorSeconds(kProcessorSeconds);
+        const QByteArray reply = serialise(decoder(request));
+        if (!sendAll(socket, lengthOf(reply.size())) || !sendAll(socket, reply))
+            ::_exit(0);
+    }
+}
+
+class Reader {
+public:
+    ~Reader() { stop(false); }
+
+    bool running() const { return m_pid > 0; }
+    bool start(PictureDecoder decoder)
+    {
+        int ends[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+            return false;
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid < 0) {
+            ::close(ends[0]);
+            ::close(ends[1]);
+            return false;
+        }
+        if (pid == 0) {
+            ::close(ends[0]);
+            serve(decoder, ends[1]);
+        }
+        ::close(ends[1]);
+        m_pid = pid;
+        m_socket = ends[0];
+        m_decoder = decoder;
+        return true;
+    }
+    // Ends the reader, at once with `kill`, else when it has read its end
+    // closed; returns how it ended.
+    int stop(bool kill)
+    {
+        int status = 0;
+        if (m_pid <= 0)
+            return status;
+        if (kill)
+            ::kill(m_pid, SIGKILL);
+        ::close(m_socket);
+        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        m_pid = -1;
+        m_socket = -1;
+        return status;
+    }
+    PictureDecoder decoder() const { return m_decoder; }
+    int socket() const { return m_socket; }
+
+private:
+    pid_t m_pid = -1;
+    int m_socket = -1;
+    PictureDecoder m_decoder = nullptr;
+};
+
+Reader &reader()
+{
+    static Reader theReader;
+    return theReader;
+}
+
+enum class Exchange { Answered, ReaderGone, OutOfTime, GivenUp };
+
+// Sends the request and waits for the whole answer, giving up when the
+// reader goes away, takes too long, or `whileReading` says so.
+Exchange exchange(int socket, const QList<QByteArrayView> &request, QByteArray &answer,
+                  const WhileReading &whileReading)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto waited = [&](short events) -> std::optional<Exchange> {
+        pollfd ready{socket, events, 0};
+        if (::poll(&ready, 1, kPollMilliseconds) > 0)
+            return std::nullopt;
+        if (whileReading && !whileReading())
+            return Exchange::GivenUp;
+        if (clock.elapsed() > kWallMilliseconds)
+            return Exchange::OutOfTime;
+        return std::nullopt;
+    };
+    for (const QByteArrayView part : request) {
+        for (qsizetype done = 0; done < part.size();) {
+            if (const std::optional<Exchange> stop = waited(POLLOUT))
+                return *stop;
+            const ssize_t sent =
+                ::send(socket, part.data() + done, size_t(part.size() - done), MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent > 0)
+                done += sent;
+            else if (sent < 0 && errno != EINTR && errno != EAGAIN)
+                return Exchange::ReaderGone;
+        }
+    }
+    answer.clear();
+    qint64 expected = -1;
+    while (expected < 0 || answer.size() < expected + 8) {
+        if (const std::optional<Exchange> stop = waited(POLLIN))
+            return *stop;
+        char buffer[16384];
+        const ssize_t received = ::recv(socket, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (received == 0)
+            return Exchange::ReaderGone;
+        if (received < 0 && errno != EINTR && errno != EAGAIN)
+            return Exchange::ReaderGone;
+        if (received > 0)
+            answer.append(buffer, received);
+        if (expected < 0 && answer.size() >= 8) {
+            const quint64 length = qFromLittleEndian<quint64>(answer.constData());
+            if (length > kLargestAnswer)
+                return Exchange::ReaderGone;
+            expected = qint64(length);
+        }
+    }
+    answer.remove(0, 8);
+    return Exchange::Answered;
+}
+
+QString readerFailed(const QString &shown, const QString &why)
+{
+    return Picture::tr("The picture %1 is damaged or cannot be read (%2).").arg(shown, why);
 }
 
 QString tookTooLong(const QString &shown)
@@ -138,77 +332,40 @@ QString tookTooLong(const QString &shown)
         .arg(shown);
 }
 
-QString readerFailed(const QString &shown, const QString &why)
-{
-    return Picture::tr("The picture %1 is damaged or cannot be read (%2).").arg(shown, why);
-}
-
 } // namespace
 
-LoadedPicture readGuarded(const std::function<LoadedPicture()> &read, const QString &shown,
-                          const WhileReading &whileReading)
+LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request, const WhileReading &whileReading)
 {
-    int channel[2];
-    if (::pipe2(channel, O_CLOEXEC) != 0)
-        return read();
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child < 0) {
-        ::close(channel[0]);
-        ::close(channel[1]);
-        return read();
-    }
-    if (child == 0) {
-        ::close(channel[0]);
-        runChild(read, channel[1]);
-    }
-    ::close(channel[1]);
+    Reader &guard = reader();
+    if (guard.running() && guard.decoder() != decoder)
+        guard.stop(false);
+    if (!guard.running() && !guard.start(decoder))
+        return decoder(request);
 
-    QByteArray received;
-    QElapsedTimer clock;
-    clock.start();
-    bool stopped = false;
-    bool givenUp = false;
-    for (;;) {
-        pollfd ready{channel[0], POLLIN, 0};
-        const int polled = ::poll(&ready, 1, kPollMilliseconds);
-        if (polled < 0 && errno != EINTR)
-            break;
-        if (polled > 0) {
-            char buffer[16384];
-            const ssize_t count = ::read(channel[0], buffer, sizeof buffer);
-            if (count == 0)
-                break;
-            if (count > 0)
-                received.append(buffer, count);
-            else if (errno != EINTR && errno != EAGAIN)
-                break;
-            continue;
-        }
-        givenUp = whileReading && !whileReading();
-        if (givenUp || clock.elapsed() > kWallMilliseconds) {
-            stopped = true;
-            ::kill(child, SIGKILL);
-            break;
-        }
-    }
-    ::close(channel[0]);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-
+    QByteArray header;
+    QDataStream fields(&header, QIODevice::WriteOnly);
+    fields << request.shown << request.suffix << quint64(request.bytes.size());
+    const QByteArray headerLength = lengthOf(header.size());
+    QByteArray answer;
+    const Exchange outcome = exchange(guard.socket(), {headerLength, header, request.bytes}, answer, whileReading);
     LoadedPicture result;
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && !stopped && deserialise(received, result))
+    if (outcome == Exchange::Answered && deserialise(answer, result))
         return result;
-    if (stopped && givenUp)
-        return {{}, Picture::tr("Reading the picture %1 was given up.").arg(shown)};
-    if (stopped || (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU))
-        return {{}, tookTooLong(shown)};
+    // A reader that broke off, or gave a garbled answer, is not asked again.
+    const int status = guard.stop(outcome != Exchange::ReaderGone);
+    switch (outcome) {
+    case Exchange::GivenUp: return {{}, Picture::tr("Reading the picture %1 was given up.").arg(request.shown)};
+    case Exchange::OutOfTime: return {{}, tookTooLong(request.shown)};
+    case Exchange::Answered:
+    case Exchange::ReaderGone: break;
+    }
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU)
+        return {{}, tookTooLong(request.shown)};
     if (WIFSIGNALED(status))
         return {{},
-                readerFailed(shown, Picture::tr("its reader stopped with the signal %1")
-                                        .arg(QString::fromLocal8Bit(::strsignal(WTERMSIG(status)))))};
-    return {{}, readerFailed(shown, Picture::tr("its reader gave no result"))};
+                readerFailed(request.shown, Picture::tr("its reader stopped with the signal %1")
+                                                .arg(QString::fromLocal8Bit(::strsignal(WTERMSIG(status)))))};
+    return {{}, readerFailed(request.shown, Picture::tr("its reader gave no answer"))};
 }
 
 } // namespace pixelwick

@@ -3,17 +3,26 @@
 
 #include "picture_loading.h"
 
-#include <functional>
-
 namespace pixelwick {
 
-// Runs `read` in a child process that may take at most a few seconds of
-// processor time, so that no picture, however it is made, can hang or crash
-// the program: an image library that spins or faults takes only the child
-// with it. What `read` returns comes back whole; only the top-left 32 x 32
-// pixels of its image are kept, since nothing else is ever used. Where no
-// child process can be started, `read` runs here instead.
-LoadedPicture readGuarded(const std::function<LoadedPicture()> &read, const QString &shown,
-                          const WhileReading &whileReading = {});
+// What a picture's file holds, and how to name it in messages.
+struct PictureRequest {
+    QByteArray bytes;
+    QString shown;  // the file's name, quoted for messages
+    QString suffix; // may choose the reader, as a file's suffix does
+};
+
+using PictureDecoder = LoadedPicture (*)(const PictureRequest &request);
+
+// Runs `decoder` on `request` in a reader process of this program's own,
+// which may spend at most a few seconds of processor time on one picture,
+// so that no picture, however it is made, can hang or crash the program: an
+// image library that spins or faults takes only the reader with it, and the
+// next picture gets a new one. One reader serves picture after picture, so
+// a batch does not pay for a new process each time. Only the top-left
+// 32 x 32 pixels of the image come back, in the picture's own format, since
+// nothing else is ever used. Where no reader process can be started,
+// `decoder` runs here instead.
+LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request, const WhileReading &whileReading = {});
 
 } // namespace pixelwick

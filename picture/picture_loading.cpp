@@ -332,6 +332,14 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     return {image, {}};
 }
 
+LoadedPicture decodeRequest(const PictureRequest &request)
+{
+    QBuffer buffer;
+    buffer.setData(request.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decode(buffer, request.bytes, request.shown, request.suffix);
+}
+
 } // namespace
 
 LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
@@ -369,15 +377,11 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
     if (const QString problem = descriptorShortage(file.handle()); !problem.isEmpty())
         return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, problem)};
     file.close();
-    const QString suffix = info.suffix();
-    return readGuarded(
-        [&] {
-            QBuffer buffer;
-            buffer.setData(bytes);
-            buffer.open(QIODevice::ReadOnly);
-            return decode(buffer, bytes, shown, suffix);
-        },
-        shown, whileReading);
+    // Qt looks through its image plugins once, here, rather than once in
+    // every child that reads a picture.
+    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
+    Q_UNUSED(pluginsKnown);
+    return readGuarded(decodeRequest, {bytes, shown, info.suffix()}, whileReading);
 }
 
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
