@@ -207,15 +207,21 @@ QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 
                               .arg(fileSize));
 }
 
-// Why too few descriptors are left to read a picture, or an empty text.
-QString descriptorShortage(int descriptor)
+QString cannotRead(const QString &shown, const QString &why)
 {
-    constexpr int kNeeded = 4;
+    return Picture::tr("The picture %1 cannot be read: %2.").arg(shown, why);
+}
+
+// Why too few descriptors are left to read a picture (its image plugin
+// could not be opened), or an empty text.
+QString descriptorShortage()
+{
+    constexpr int kNeeded = 2;
     int spare[kNeeded];
     int taken = 0;
     QString problem;
     for (; taken < kNeeded; ++taken) {
-        spare[taken] = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+        spare[taken] = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
         if (spare[taken] < 0) {
             problem = QString::fromLocal8Bit(std::strerror(errno));
             break;
@@ -253,6 +259,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (!reader)
         reader.emplace(&device);
     const QByteArray format = reader->format();
+    if (format.isEmpty() && !descriptorShortage().isEmpty())
+        return {{}, cannotRead(shown, descriptorShortage())};
     if (format.isEmpty())
         return {{}, Picture::tr("%1 is not a picture in any format this program can read.").arg(shown)};
 
@@ -298,6 +306,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (const QString damage = capture.damage(); !damage.isEmpty())
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
+        if (const QString shortage = descriptorShortage(); !shortage.isEmpty())
+            return {{}, cannotRead(shown, shortage)};
         const QString said = capture.all();
         // Deep pictures (16 bits a channel) take twice the memory per pixel,
         // so Qt's own limit can be what refuses them.
@@ -367,15 +377,11 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
     // meanwhile cannot change what the checks and the reader see.
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, file.errorString())};
+        return {{}, cannotRead(shown, file.errorString())};
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(shown)};
     if (bytes.size() > kLargestFile)
         return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
-    // Image plugins, the messages' memory file and the reader's pipe all
-    // need descriptors; without them every picture would seem unreadable.
-    if (const QString problem = descriptorShortage(file.handle()); !problem.isEmpty())
-        return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(shown, problem)};
     file.close();
     // Qt looks through its image plugins once, here, rather than once in
     // every child that reads a picture.

@@ -42,6 +42,8 @@ private slots:
     void readerThatNeverEndsOrCrashes_data();
     void readerThatNeverEndsOrCrashes();
     void pictureShortenedWhileRead();
+    void fewDescriptors_data();
+    void fewDescriptors();
 };
 
 void ReadingGuardTest::readerThatNeverEndsOrCrashes_data()
@@ -146,6 +148,52 @@ void ReadingGuardTest::pictureShortenedWhileRead()
     }
     QCOMPARE(cursors + lines.size(), kPictures);
     QCOMPARE(hiddenFiles(dir.path()), QStringList());
+}
+
+void ReadingGuardTest::fewDescriptors_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("says");
+    // PNG is read by Qt itself; GIF needs a plugin opened, and so a descriptor.
+    for (const char *format : {"png", "gif"})
+        QTest::addRow("%s, none left", format) << 5 << format << "cannot be opened: Too many open files";
+    QTest::newRow("gif, none for its plugin") << 6 << "gif"
+                                              << "cannot be read: Too many open files";
+    for (const char *format : {"png", "gif", "jpg"})
+        QTest::addRow("%s, a few left", format) << 9 << format << "";
+}
+
+// Running out of descriptors is said as such, never as "not a picture".
+void ReadingGuardTest::fewDescriptors()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, format);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage black(32, 32, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    const QString name = QStringLiteral("p.") + format;
+    // Qt writes no GIF; this one is 2 x 2 black pixels.
+    if (format == QLatin1String("gif"))
+        QVERIFY(
+            writeAll(dir.filePath(name), QByteArray::fromHex("4749463839610200020080000000000000000021f90401000001002c"
+                                                             "00000000020002000002028451003b")));
+    else
+        QVERIFY(black.save(dir.filePath(name)));
+    const Run run = runProgram(QStringLiteral("/bin/sh"),
+                               {QStringLiteral("-c"), QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit),
+                                QStringLiteral(PIXELWICK_CONVERT), name},
+                               dir.path(), {QStringLiteral("DISPLAY")});
+    if (says.isEmpty()) {
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(lookAt(readAll(dir.filePath(QStringLiteral("p.cur"))), 0, 0), Look::Black);
+        return;
+    }
+    QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+    QCOMPARE(run.exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(ReadingGuardTest)
