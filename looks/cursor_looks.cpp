@@ -180,7 +180,7 @@ QRect LooksLayout::cell(LooksRow row, LooksBackground background, int x, int y) 
     return QRect(p.left() + 1 + x * pitch, p.top() + 1 + y * pitch, cellSize, cellSize);
 }
 
-LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason)
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason, int largestPitch)
 {
     LooksLayout layout;
     const int side = std::max({cursor.width, cursor.height, 1});
@@ -188,12 +188,15 @@ LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason)
     layout.grid = layout.pitch >= 3;
     if (layout.grid) {
         layout.pitch = std::min(layout.pitch, kLargestPitch);
-        layout.cellSize = layout.pitch - 1;
     } else {
         // Too small for a grid to leave anything of the cells.
-        layout.cellSize = std::max(1, kUngriddedTarget / side);
-        layout.pitch = layout.cellSize;
+        layout.pitch = std::max(1, kUngriddedTarget / side);
     }
+    if (largestPitch > 0 && layout.pitch > largestPitch) {
+        layout.pitch = largestPitch;
+        layout.grid = layout.grid && layout.pitch >= 3;
+    }
+    layout.cellSize = layout.grid ? layout.pitch - 1 : layout.pitch;
     // Half the cell's diagonal, the outline's half width and a little more:
     // the ring clears the hot-spot pixel, whose look must stay visible.
     layout.markRadius = std::max<qreal>(6, layout.cellSize * M_SQRT1_2 + kMarkOutlineWidth / 2 + 1.5);
@@ -243,9 +246,9 @@ LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason)
     return layout;
 }
 
-QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason)
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason, int largestPitch)
 {
-    const LooksLayout layout = looksLayout(cursor, noMarkReason);
+    const LooksLayout layout = looksLayout(cursor, noMarkReason, largestPitch);
     QImage image(layout.imageSize, QImage::Format_RGB32);
     image.fill(kPage);
     for (LooksRow row : kRowOrder) {

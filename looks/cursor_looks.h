@@ -40,13 +40,15 @@ struct LooksLayout {
     QRect cell(LooksRow row, LooksBackground background, int x, int y) const;
 };
 
-LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason = {});
+// `largestPitch`, when above 0, makes the cursor's pixels smaller than usual
+// (whole pixels still), so that the looks fit a small room.
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0);
 
 // The cursor enlarged on a pixel grid, two rows (Windows; browsers and Linux)
 // of three backgrounds, the hot spot marked on each panel, with captions and
 // the summary line. A non-empty noMarkReason leaves the mark out and is
 // given in the summary instead, for a hot spot that is not known.
-QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {});
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0);
 
 // Size, hot spot and, when there are any, the inverted pixels and where
 // they stop inverting; translated.

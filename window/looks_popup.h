@@ -4,7 +4,11 @@
 #include <QImage>
 #include <QLabel>
 
+#include <memory>
+
 namespace pixelwick {
+
+struct CursorImage;
 
 // A tooltip-style window beside the preview that shows how the cursor will
 // look, or says why it cannot yet.
@@ -12,12 +16,22 @@ class LooksPopup : public QLabel {
     Q_OBJECT
 public:
     explicit LooksPopup(QWidget *parent);
+    ~LooksPopup() override;
 
-    // `summary` says in words what the picture shows, for screen readers.
-    void showLooks(const QImage &looks, const QString &summary);
+    // `reason`, when not empty, says why the hot spot is not marked.
+    void showLooks(const CursorImage &cursor, const QString &reason);
     void showText(const QString &text);
-    // Places the popup just below `anchor`, kept on its screen.
-    void popUpBelow(QWidget *anchor);
+    // Places the popup next to `anchor` on its screen, never over it: below
+    // it where there is room, else above, else right or left of its window,
+    // else in the largest room beside it with the cursor's pixels made
+    // smaller (whole screen pixels each, never blurred); then shows it.
+    void popUpBeside(QWidget *anchor);
+
+private:
+    void render(int largestPitch);
+
+    std::unique_ptr<CursorImage> m_cursor;
+    QString m_reason;
 };
 
 } // namespace pixelwick

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,8 @@ struct BusyPointer {
 // How long the pointer rests on the preview before the looks show, as a
 // tooltip would.
 constexpr int kLooksRestMilliseconds = 500;
+// Long enough to move the pointer from the preview onto the popup.
+constexpr int kLooksLeaveMilliseconds = 200;
 
 template <typename Control>
 Control *placed(Control *control, const char *name, int left, int top, int width, int height)
@@ -148,6 +151,17 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     m_restTimer.setInterval(kLooksRestMilliseconds);
     connect(&m_restTimer, &QTimer::timeout, this, &FrmConverter::showLooks);
     picBMP->installEventFilter(this);
+    // Moving from the preview onto the popup keeps it open: only leaving
+    // both hides it.
+    m_leaveTimer.setSingleShot(true);
+    m_leaveTimer.setInterval(kLooksLeaveMilliseconds);
+    connect(&m_leaveTimer, &QTimer::timeout, this, [this] {
+        const QPoint pointer = QCursor::pos();
+        const bool onPreview = QRect(picBMP->mapToGlobal(QPoint(0, 0)), picBMP->size()).contains(pointer);
+        if (!onPreview && !m_looks->geometry().contains(pointer))
+            m_looks->hide();
+    });
+    m_looks->installEventFilter(this);
     connect(txtX, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
     connect(txtY, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
 
@@ -185,31 +199,46 @@ void FrmConverter::cmdLoadBMPClick()
 {
     guarded([this] {
         commonDialog->setInitDir(QCoreApplication::applicationDirPath());
-        const QString previous = commonDialog->FileName();
-        if (!commonDialog->ShowOpen())
-            return;
-        // The picture is read in another process; meanwhile the window
-        // keeps painting, shows that it is busy, and takes no input.
-        std::optional<BusyPointer> busy(std::in_place);
-        m_closedWhileReading = false;
-        const LoadedPicture loaded = loadPicture(commonDialog->FileName(), [this] {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return !m_closedWhileReading;
-        });
-        busy.reset();
-        // The kept name must stay the name of the picture still shown.
-        if (m_closedWhileReading || !loaded.ok())
-            commonDialog->setFileName(previous);
-        // Closed while reading: nothing is left to show the picture in.
-        if (m_closedWhileReading)
-            return;
-        if (!loaded.ok()) {
-            showFailure(tr("Cannot load the picture"), loaded.error);
-            return;
-        }
-        picBMP->setPicture(loaded.image);
-        refreshLooks();
+        if (commonDialog->ShowOpen())
+            openChosenPicture(commonDialog->FileName());
     });
+}
+
+bool FrmConverter::openPicture(const QString &path)
+{
+    bool opened = false;
+    guarded([&] {
+        commonDialog->setFileName(path);
+        opened = openChosenPicture(path);
+    });
+    return opened;
+}
+
+bool FrmConverter::openChosenPicture(const QString &path)
+{
+    // The picture is read in another process; meanwhile the window keeps
+    // painting, shows that it is busy, and takes no input.
+    std::optional<BusyPointer> busy(std::in_place);
+    m_closedWhileReading = false;
+    const LoadedPicture loaded = loadPicture(path, [this] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !m_closedWhileReading;
+    });
+    busy.reset();
+    // The kept name must stay the name of the picture still shown.
+    if (m_closedWhileReading || !loaded.ok())
+        commonDialog->setFileName(m_shownPicture);
+    // Closed while reading: nothing is left to show the picture in.
+    if (m_closedWhileReading)
+        return false;
+    if (!loaded.ok()) {
+        showFailure(tr("Cannot load the picture"), loaded.error);
+        return false;
+    }
+    m_shownPicture = path;
+    picBMP->setPicture(loaded.image);
+    refreshLooks();
+    return true;
 }
 
 void FrmConverter::cmdMakeCURClick()
@@ -244,10 +273,23 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
 
 bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_looks) {
+        if (event->type() == QEvent::Leave)
+            m_leaveTimer.start();
+        else if (event->type() == QEvent::Enter)
+            m_leaveTimer.stop();
+    }
     if (watched == picBMP) {
         switch (event->type()) {
-        case QEvent::Enter: m_restTimer.start(); break;
+        case QEvent::Enter:
+            m_leaveTimer.stop();
+            if (!m_looks->isVisible())
+                m_restTimer.start();
+            break;
         case QEvent::Leave:
+            m_restTimer.stop();
+            m_leaveTimer.start();
+            break;
         case QEvent::FocusOut:
         case QEvent::Hide:
             m_restTimer.stop();
@@ -275,7 +317,7 @@ void FrmConverter::showLooks()
 {
     guarded([this] {
         updateLooks();
-        m_looks->popUpBelow(picBMP);
+        m_looks->popUpBeside(picBMP);
     });
 }
 
@@ -308,7 +350,7 @@ void FrmConverter::updateLooks()
         return;
     }
     const QString reason = unknown.join(u' ');
-    m_looks->showLooks(renderLooks(*reading.cursor, reason), looksSummary(*reading.cursor, reason));
+    m_looks->showLooks(*reading.cursor, reason);
 }
 
 void FrmConverter::showFailure(const QString &kind, const QString &message)

@@ -32,6 +32,9 @@ public:
 
     // The key colours as the swatches show them now.
     KeyColours keyColours() const;
+    // Loads the picture at `path` as Load BMP would, with a message when it
+    // cannot; returns whether the preview now shows it.
+    bool openPicture(const QString &path);
 
 private slots:
     void cmdLoadBMPClick();
@@ -51,6 +54,7 @@ private:
     void updateLooks();
     void chooseSwatchColour(PictureBox *swatch);
     void showFailure(const QString &kind, const QString &message);
+    bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
 
     QPushButton *cmdLoadBMP;
@@ -68,7 +72,9 @@ private:
     CommonDialog *commonDialog;
     LooksPopup *m_looks = nullptr;
     QTimer m_restTimer;
+    QTimer m_leaveTimer;
     bool m_closedWhileReading = false;
+    QString m_shownPicture; // the file the preview shows, as chosen
 };
 
 } // namespace pixelwick
