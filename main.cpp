@@ -1,14 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "language.h"
 #include "main_window.h"
+#include "messages.h"
 #include "pixelwick_version.h"
 
 #include <QApplication>
+#include <QList>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
+
+const char kNoWindowContext[] = "Startup";
+const char *const kDisplayDidNotAnswer = QT_TRANSLATE_NOOP(
+    "Startup", "Pixelwick could not open its window: the display \u201C%1\u201D did not answer.\nStart it from a "
+               "desktop session, or use pixelwick-convert to make cursors without a window.\n");
+const char *const kPlatformUnusable = QT_TRANSLATE_NOOP(
+    "Startup", "Pixelwick could not open its window: the platform \u201C%1\u201D that QT_QPA_PLATFORM names cannot "
+               "be used here.\nStart it from a desktop session, or use pixelwick-convert to make cursors without a "
+               "window.\n");
 
 // Without this check Qt stops with a platform-plugin error that tells a
 // user nothing.
@@ -20,6 +34,58 @@ bool haveDisplay()
             return true;
     }
     return false;
+}
+
+// What Qt says while the window system is being reached, kept back: if it
+// fails, the user gets one plain message instead, and otherwise it is said
+// after all.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+QtMessageHandler normalHandler = nullptr;
+
+// The application is half made when this is needed, so the text is
+// translated by a translator of its own rather than the installed ones.
+QString noWindowText()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const char *text = platform.isEmpty() ? kDisplayDidNotAnswer : kPlatformUnusable;
+    QTranslator translator;
+    QString translated;
+    if (translator.load(QLocale(), QStringLiteral("pixelwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        translated = translator.translate(kNoWindowContext, text);
+    if (translated.isEmpty())
+        translated = QString::fromUtf8(text);
+    return translated.arg(pixelwick::shownName(platform.isEmpty() ? display : platform));
+}
+
+// A platform plugin that cannot reach its display ends the program with a
+// fatal message (and an abort) from inside QApplication's constructor.
+void holdStartupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(qPrintable(noWindowText()), stderr);
+        _exit(1);
+    }
+    heldMessages.append({type, context.file, context.function, context.category, context.line, message});
+}
+
+void sayHeldMessages()
+{
+    qInstallMessageHandler(normalHandler);
+    for (const HeldMessage &held : std::as_const(heldMessages)) {
+        const QMessageLogContext context(held.file.constData(), held.line, held.function.constData(),
+                                         held.category.constData());
+        normalHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
 }
 
 } // namespace
@@ -37,7 +103,9 @@ int main(int argc, char *argv[])
                    stderr);
         return 1;
     }
+    normalHandler = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
+    sayHeldMessages();
     QApplication::setApplicationName(QStringLiteral("Pixelwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pixelwick"));
     QApplication::setApplicationVersion(QLatin1String(pixelwick::kVersion));

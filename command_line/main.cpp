@@ -2,6 +2,7 @@
 // pixelwick-convert: makes each picture's cursor beside it, byte for byte as
 // the window's Make CUR does with the window's defaults, for scripts and
 // batches. Needs no display.
+#include "arguments.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
 #include "cursor_reader.h"
@@ -23,6 +24,7 @@
 #include <QSaveFile>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -39,11 +41,17 @@ const QString kStandardOutput = QStringLiteral("-");
 // A 256 x 256 monochrome cursor takes 16 454 bytes; a larger file is no
 // cursor worth reading whole.
 constexpr qint64 kLargestCursorFileSize = 64 * 1024;
+// Set once writing to standard output failed: the rest would fail too, and
+// one line says so.
+bool standardOutputLost = false;
 
 // One line per problem, so that a script can count and search them.
 void complain(QString text)
 {
     text.replace(u'\n', u' ');
+    // Names are escaped where they are put in; this also catches what comes
+    // from Qt or the system with a piece of the command line in it.
+    text = withoutControls(text);
     std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(text));
 }
 
@@ -54,7 +62,7 @@ class CommandLine {
 // "PICTURE: what is wrong", the line a script finds a failed picture by.
 QString pictureProblem(const QString &picture, const QString &problem)
 {
-    return CommandLine::tr("%1: %2").arg(picture, problem);
+    return CommandLine::tr("%1: %2").arg(shownName(picture), problem);
 }
 
 struct Options {
@@ -151,16 +159,32 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
     // The whole cursor first, so that a failure sends nothing half-made.
     const QByteArray bytes = cursorBytes(options.hotSpot, source, options.keys);
     if (bytes.size() != kCursorFileSize) {
-        complain(CommandLine::tr("%1: the cursor could not be encoded").arg(picture));
+        complain(CommandLine::tr("%1: the cursor could not be encoded").arg(shownName(picture)));
         return false;
     }
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) || out.write(bytes) != bytes.size()
         || !out.flush()) {
-        complain(CommandLine::tr("%1: writing to standard output failed: %2").arg(picture, out.errorString()));
+        complain(
+            CommandLine::tr("%1: writing to standard output failed: %2").arg(shownName(picture), out.errorString()));
+        standardOutputLost = true;
         return false;
     }
     return true;
+}
+
+// The looks go out picture by picture, so that a reader that has gone is
+// noticed at once and named once.
+bool writeLooks(const QString &file, const QByteArray &text)
+{
+    errno = 0;
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size())
+        && std::fflush(stdout) == 0)
+        return true;
+    const QString why = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+    complain(CommandLine::tr("%1: writing to standard output failed: %2").arg(shownName(file), why));
+    standardOutputLost = true;
+    return false;
 }
 
 // The cursor Make CUR would make of `source`, read back for its looks.
@@ -189,13 +213,23 @@ bool writePreview(const QString &picture, const CursorImage &cursor, const Optio
 bool show(const QString &file, const Options &options)
 {
     std::optional<CursorImage> cursor;
+    std::optional<QByteArray> input;
     QFile opened(file);
-    // A cursor file is small; anything larger is a picture, if anything.
-    if (QFileInfo(file).isFile() && QFileInfo(file).size() <= kLargestCursorFileSize
-        && opened.open(QIODevice::ReadOnly))
+    if (namesStandardInput(file)) {
+        QString problem;
+        if (!(input = readStandardInput(problem))) {
+            complain(pictureProblem(file, problem));
+            return false;
+        }
+        if (input->size() <= kLargestCursorFileSize)
+            cursor = readCursor(*input).cursor;
+    } else if (QFileInfo(file).isFile() && QFileInfo(file).size() <= kLargestCursorFileSize
+               && opened.open(QIODevice::ReadOnly)) {
+        // A cursor file is small; anything larger is a picture, if anything.
         cursor = readCursor(opened.readAll()).cursor;
+    }
     if (!cursor) {
-        const LoadedPicture loaded = loadPicture(file);
+        const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file);
         if (!loaded.ok()) {
             complain(pictureProblem(file, loaded.error));
             return false;
@@ -206,8 +240,7 @@ bool show(const QString &file, const Options &options)
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
         return false;
     }
-    const QByteArray text = looksAsText(*cursor, file).toUtf8();
-    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) != size_t(text.size()))
+    if (!writeLooks(file, looksAsText(*cursor, shownName(file)).toUtf8()))
         return false;
     return options.preview.isEmpty() || writePreview(file, *cursor, options);
 }
@@ -217,7 +250,7 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
 {
     if (options.show)
         return show(picture, options);
-    const LoadedPicture loaded = loadPicture(picture);
+    const LoadedPicture loaded = loadArgument(picture);
     if (!loaded.ok()) {
         complain(pictureProblem(picture, loaded.error));
         return false;
@@ -320,24 +353,30 @@ int main(int argc, char *argv[])
                                      CommandLine::tr("PNG"));
     for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output, show, preview})
         parser.addOption(option);
-    parser.addPositionalArgument(CommandLine::tr("PICTURE"), CommandLine::tr("Pictures to convert."),
+    parser.addPositionalArgument(CommandLine::tr("PICTURE"),
+                                 CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
                                  CommandLine::tr("PICTURE..."));
 
     const QString usageLine = parser.helpText().section(u'\n', 0, 0);
     const auto badOptions = [&](const QString &problem) {
         complain(problem);
-        std::fprintf(stderr, "%s\n%s\n", qPrintable(usageLine),
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(withoutControls(usageLine)),
                      qPrintable(CommandLine::tr("Run \"%1 --help\" for the options.").arg(QLatin1String(kProgram))));
         return kBadOptions;
     };
-    if (!parser.parse(QCoreApplication::arguments()))
+    const QStringList arguments = faithfulArguments(argc, argv);
+    if (!parser.parse(arguments))
         return badOptions(parser.errorText());
     // Parsed cleanly, so this only answers --help, --help-all and --version.
-    parser.process(QCoreApplication::arguments());
+    parser.process(arguments);
 
     Options options;
     if (const QString problem =
             optionsProblem(parser, hotSpotX, hotSpotY, background, invert, output, show, preview, options);
+        !problem.isEmpty())
+        return badOptions(problem);
+    if (const QString problem = namesProblem(options.pictures, {options.output, options.preview},
+                                             !options.show && options.output.isEmpty());
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {
@@ -350,8 +389,16 @@ int main(int argc, char *argv[])
     // Many cursors are synced to disk together rather than one by one.
     CursorBatch batch;
     CursorBatch *const batched = options.pictures.size() > 1 ? &batch : nullptr;
-    for (const QString &picture : std::as_const(options.pictures))
+    for (const QString &picture : std::as_const(options.pictures)) {
+        if (standardOutputLost)
+            break;
+        if (!opensAsNamed(picture)) {
+            complain(pictureProblem(picture, unopenableName()));
+            allConverted = false;
+            continue;
+        }
         allConverted = convert(picture, options, batched) && allConverted;
+    }
     for (const CursorBatch::Failure &failed : batch.finish()) {
         complain(pictureProblem(failed.picture, failed.result.message));
         allConverted = false;

@@ -18,9 +18,75 @@ QString errorKindName(CursorError error)
     return {};
 }
 
+namespace {
+
+QString hex(char16_t code, int digits)
+{
+    return QString::number(code, 16).rightJustified(digits, u'0');
+}
+
+// What stands for `c` in a message; empty when it stands for itself.
+QString escape(char16_t c)
+{
+    switch (c) {
+    case u'\a': return QStringLiteral("\\a");
+    case u'\b': return QStringLiteral("\\b");
+    case u'\t': return QStringLiteral("\\t");
+    case u'\n': return QStringLiteral("\\n");
+    case u'\v': return QStringLiteral("\\v");
+    case u'\f': return QStringLiteral("\\f");
+    case u'\r': return QStringLiteral("\\r");
+    default: break;
+    }
+    if (c < 0x20 || c == 0x7F)
+        return QStringLiteral("\\x") + hex(c, 2);
+    if (c >= kHeldByteBase + 0x80 && c <= kHeldByteBase + 0xFF)
+        return QStringLiteral("\\x") + hex(c - kHeldByteBase, 2);
+    // C1 controls, line and paragraph separators, the marks and overrides
+    // that turn the text after them around, and any other lone surrogate.
+    if ((c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069) || QChar::isSurrogate(c))
+        return QStringLiteral("\\u") + hex(c, 4);
+    return {};
+}
+
+enum class Backslash { Kept, Doubled };
+
+QString escaped(const QString &text, Backslash backslash)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            shown += text[i];
+            shown += text[++i];
+        } else if (c == u'\\' && backslash == Backslash::Doubled && QDir::separator() != u'\\') {
+            shown += QStringLiteral("\\\\");
+        } else if (const QString stand = escape(c); !stand.isEmpty()) {
+            shown += stand;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+QString shownName(const QString &name)
+{
+    return escaped(name, Backslash::Doubled);
+}
+
+QString withoutControls(const QString &text)
+{
+    return escaped(text, Backslash::Kept);
+}
+
 QString quotedText(const QString &text)
 {
-    return Conversion::tr("\u201C%1\u201D").arg(text);
+    return Conversion::tr("\u201C%1\u201D").arg(shownName(text));
 }
 
 QString quotedPath(const QString &path)

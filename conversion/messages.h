@@ -62,9 +62,22 @@ QString errorKindName(CursorError error);
 QString describe(Problem problem, const QStringList &arguments);
 QString describe(Reason reason, const QString &argument = {});
 // A file's name as messages show it: in quotation marks, with the
-// platform's separators.
+// platform's separators, escaped as shownName does.
 QString quotedPath(const QString &path);
-// A text as messages quote it.
+// A text as messages quote it, escaped as shownName does.
 QString quotedText(const QString &text);
+
+// A byte of a name that is no character in the system's encoding is held
+// in a QString as the lone surrogate kHeldByteBase + byte (0x80 to 0xFF),
+// which no decoded name contains.
+constexpr char16_t kHeldByteBase = 0xDC00;
+// A name as messages show it, unquoted, so that it cannot act on a terminal
+// or pass for another name: controls as C escapes (ESC as \x1b, CR as \r,
+// C1 controls as \u0085), line separators and direction overrides as \uXXXX,
+// a held byte as \xff, and a backslash doubled where it is no separator.
+QString shownName(const QString &name);
+// A text from elsewhere (Qt, the system, an option's value) with only its
+// controls escaped, so that printing it cannot act on a terminal.
+QString withoutControls(const QString &text);
 
 } // namespace pixelwick
