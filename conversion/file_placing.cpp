@@ -116,7 +116,10 @@ QString protectedPictureAt(const Target &target, const QString &path,
             continue;
         if (const QString picture = key.isEmpty() ? QString() : files->pictureAt(key); !picture.isEmpty())
             return picture;
-        if (target.present) {
+        // Writing into a pipe or device replaces nothing, so only a regular
+        // file is compared by identity (a picture read from the terminal
+        // may still be shown on it).
+        if (target.present && target.regular) {
             if (const QString picture = files->pictureWith(target.device, target.inode); !picture.isEmpty())
                 return picture;
         }
@@ -190,8 +193,8 @@ QString Staging::stage(const QString &target, const QByteArray &bytes, bool sync
         const bool otherOwner =
             ::fstat(descriptor, &made) == 0 && (made.st_uid != existing.st_uid || made.st_gid != existing.st_gid);
         // Only root may give a file away; for anybody else it stays theirs.
-        if (otherOwner && ::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
-        }
+        const bool givenAway = otherOwner && ::fchown(descriptor, existing.st_uid, existing.st_gid) == 0;
+        Q_UNUSED(givenAway)
         if (::fchmod(descriptor, existing.st_mode & 07777) != 0)
             problem = systemError();
     }

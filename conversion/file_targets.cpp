@@ -161,6 +161,7 @@ Target targetFor(const QString &path)
     switch (status.st_mode & S_IFMT) {
     case S_IFREG:
         target.kind = Target::Kind::File;
+        target.regular = true;
         if (S_ISLNK(link.st_mode))
             target.path = QFileInfo(path).canonicalFilePath();
         target.reason = unwritableReason(target.path);

@@ -18,7 +18,7 @@ struct Target {
     Kind kind = Kind::Refused;
     QString path;         // a file: the one replaced, a link's own target for a link
     int descriptor = -1;  // for Descriptor
-    bool regular = false; // a Descriptor open on a regular file
+    bool regular = false; // a regular file is there, or behind the Descriptor
     QString reason;       // why it cannot be written, even where it has a kind
     bool present = false; // something is there, with this identity
     quint64 device = 0, inode = 0;
