@@ -1,28 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Runs the real pixelwick-convert with its cursor and preview aimed at
-// every kind of thing a path can name, with its own descriptors redirected,
-// under a file-size limit, and interrupted by real signals.
+// every kind of thing a path can name, and at its own descriptors.
+#include "child_process.h"
 #include "test_support.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <cstring>
-#include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testing;
@@ -30,120 +24,6 @@ using namespace testing;
 namespace {
 
 const QString kConvert = QStringLiteral(PIXELWICK_CONVERT);
-
-// A child process whose descriptors are exactly the ones given (child's
-// number to ours), with standard output and error as pipes where not
-// given, and every signal at its default action.
-class Child {
-public:
-    Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors = {})
-    {
-        std::vector<QByteArray> native;
-        for (const QString &argument : arguments)
-            native.push_back(QFile::encodeName(argument));
-        std::vector<char *> argv;
-        for (QByteArray &argument : native)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        const QByteArray where = QFile::encodeName(folder);
-        // Our descriptors are first moved out of the way of the child's numbers.
-        std::vector<std::pair<int, int>> moves;
-        for (auto it = descriptors.cbegin(); it != descriptors.cend(); ++it)
-            moves.push_back({it.key(), fcntl(it.value(), F_DUPFD_CLOEXEC, 100)});
-        for (int stream : {1, 2}) {
-            int ends[2];
-            if (!descriptors.contains(stream) && pipe2(ends, O_CLOEXEC) == 0) {
-                moves.push_back({stream, ends[1]});
-                (stream == 1 ? m_out : m_err) = ends[0];
-            }
-        }
-        m_pid = fork();
-        if (m_pid == 0) {
-            for (const auto &[number, source] : moves)
-                dup2(source, number);
-            for (int descriptor = 3; descriptor < 1024; ++descriptor) {
-                bool kept = false;
-                for (const auto &move : moves)
-                    kept = kept || move.first == descriptor;
-                if (!kept)
-                    close(descriptor);
-            }
-            for (int signal = 1; signal < NSIG; ++signal)
-                ::signal(signal, SIG_DFL);
-            sigset_t none;
-            sigemptyset(&none);
-            sigprocmask(SIG_SETMASK, &none, nullptr);
-            if (chdir(where.constData()) == 0)
-                execv(argv[0], argv.data());
-            _exit(127);
-        }
-        for (const auto &move : moves)
-            close(move.second);
-    }
-    pid_t pid() const { return m_pid; }
-    // Reads its output to the end and waits for it, or kills it after two
-    // minutes; the status is waitpid's, -1 for a hang.
-    int wait()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while ((m_out >= 0 || m_err >= 0) && clock.elapsed() < 120000) {
-            pollfd ready[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
-            if (poll(ready, 2, 1000) <= 0)
-                continue;
-            for (int i = 0; i < 2; ++i) {
-                int &descriptor = i == 0 ? m_out : m_err;
-                if (descriptor < 0 || !ready[i].revents)
-                    continue;
-                char buffer[65536];
-                const ssize_t got = read(descriptor, buffer, sizeof buffer);
-                if (got > 0)
-                    (i == 0 ? out : err).append(buffer, got);
-                if (got <= 0) {
-                    close(descriptor);
-                    descriptor = -1;
-                }
-            }
-        }
-        int status = -1;
-        while (clock.elapsed() < 120000 && waitpid(m_pid, &status, WNOHANG) == 0)
-            usleep(10000);
-        if (!WIFEXITED(status) && !WIFSIGNALED(status)) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            return -1;
-        }
-        return status;
-    }
-    QByteArray out, err;
-
-private:
-    pid_t m_pid = -1;
-    int m_out = -1, m_err = -1;
-};
-
-QStringList lines(const QByteArray &text)
-{
-    return QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts);
-}
-
-QStringList hiddenNames(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral(".*")},
-                                  QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-int exitCode(int status)
-{
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-struct stat statusOf(const QString &path)
-{
-    struct stat status {};
-    lstat(QFile::encodeName(path).constData(), &status);
-    return status;
-}
 
 } // namespace
 
@@ -156,16 +36,9 @@ private slots:
     void targets();
     void descriptors_data();
     void descriptors();
-    void picturesNeverReplaced_data();
-    void picturesNeverReplaced();
-    void fileSizeLimit_data();
-    void fileSizeLimit();
-    void interruptedBatch_data();
-    void interruptedBatch();
-    void longNameInBatch();
+    void showAndPreviewToOneOutput();
 
 private:
-    QTemporaryDir m_reference;
     QByteArray m_picture; // a PNG
     QByteArray m_cursor;  // its cursor and preview, as written to plain files
     QByteArray m_preview;
@@ -173,17 +46,10 @@ private:
 
 void FilePlacingTest::initTestCase()
 {
-    QImage image(40, 40, QImage::Format_RGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            image.setPixel(x, y, (x * y) % 5 == 0 ? qRgb(0, 255, 0) : qRgb(x * 6, 0, y * 6));
-    const QString picture = m_reference.filePath(QStringLiteral("p.png"));
-    QVERIFY(image.save(picture));
-    m_picture = readAll(picture);
-    Child child({kConvert, QStringLiteral("--preview=looks.png"), QStringLiteral("p.png")}, m_reference.path());
-    QCOMPARE(exitCode(child.wait()), 0);
-    m_cursor = readAll(m_reference.filePath(QStringLiteral("p.cur")));
-    m_preview = readAll(m_reference.filePath(QStringLiteral("looks.png")));
+    const Reference reference = makeReference(kConvert);
+    m_picture = reference.picture;
+    m_cursor = reference.cursor;
+    m_preview = reference.preview;
     QCOMPARE(m_cursor.size(), pixelwick::kCursorFileSize);
     QVERIFY(m_preview.startsWith("\x89PNG"));
 }
@@ -435,158 +301,25 @@ void FilePlacingTest::descriptors()
     QCOMPARE(hiddenNames(dir.path()), QStringList());
 }
 
-enum class Protected { CursorNamedLikeAPicture, HardLinkToAPicture, LinkToAPicture };
-
-void FilePlacingTest::picturesNeverReplaced_data()
+// --show's text and the preview share standard output in that order.
+void FilePlacingTest::showAndPreviewToOneOutput()
 {
-    QTest::addColumn<Protected>("setUp");
-    QTest::addColumn<QStringList>("pictures");
-    QTest::addColumn<QStringList>("said"); // each line, in order
-    QTest::addColumn<QString>("kept");     // still the picture it was
-    QTest::newRow("a cursor named like a picture")
-        << Protected::CursorNamedLikeAPicture << QStringList{"d.cur", "d.png"}
-        << QStringList{"d.cur: The cursor “d.cur” would replace the picture itself",
-                       "d.png: The cursor “d.cur” would replace the picture “d.cur”, which this run also reads"}
-        << "d.cur";
-    QTest::newRow("a cursor that is a hard link to a picture")
-        << Protected::HardLinkToAPicture << QStringList{"x.png", "y.png"}
-        << QStringList{"y.png: The cursor “y.cur” would replace the picture “x.png”"} << "y.cur";
-    QTest::newRow("a cursor that is a link to a picture")
-        << Protected::LinkToAPicture << QStringList{"x.png", "y.png"}
-        << QStringList{"y.png: The cursor “y.cur” would replace the picture “x.png”"} << "y.cur";
-}
-
-// No picture of a call is replaced by any cursor of it, whichever name
-// leads there.
-void FilePlacingTest::picturesNeverReplaced()
-{
-    QFETCH(Protected, setUp);
-    QFETCH(QStringList, pictures);
-    QFETCH(QStringList, said);
-    QFETCH(QString, kept);
-    QTemporaryDir dir;
-    for (const QString &name : pictures)
-        QVERIFY(writeAll(dir.filePath(name), m_picture));
-    const QByteArray x = QFile::encodeName(dir.filePath(QStringLiteral("x.png")));
-    const QByteArray y = QFile::encodeName(dir.filePath(QStringLiteral("y.cur")));
-    if (setUp == Protected::HardLinkToAPicture)
-        QCOMPARE(link(x.constData(), y.constData()), 0);
-    if (setUp == Protected::LinkToAPicture)
-        QCOMPARE(symlink(x.constData(), y.constData()), 0);
-    const QStringList before = listing(dir.path());
-    const ino_t inode = statusOf(dir.filePath(kept)).st_ino;
-
-    Child child(QStringList{kConvert} + pictures, dir.path());
-    QCOMPARE(exitCode(child.wait()), 1);
-    const QStringList got = lines(child.err);
-    QCOMPARE(got.size(), said.size());
-    for (qsizetype i = 0; i < said.size(); ++i)
-        QVERIFY2(got[i].startsWith(QStringLiteral("pixelwick-convert: ") + said[i]), qPrintable(got[i]));
-    QCOMPARE(readAll(dir.filePath(kept)), m_picture);
-    QCOMPARE(statusOf(dir.filePath(kept)).st_ino, inode);
-    QStringList expected = before;
-    if (setUp != Protected::CursorNamedLikeAPicture)
-        expected << QStringLiteral("x.cur");
-    expected.sort();
-    QCOMPARE(listing(dir.path()), expected);
-}
-
-void FilePlacingTest::fileSizeLimit_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("failures");
-    QTest::newRow("one picture") << QStringList{"a.png"} << 1;
-    QTest::newRow("a batch") << QStringList{"a.png", "b.png", "c.png"} << 3;
-    QTest::newRow("the preview") << QStringList{"-o", "out.cur", "--preview", "looks.png", "a.png"} << 1;
-    QTest::newRow("a descriptor") << QStringList{"-o", "/dev/fd/7", "a.png"} << 1;
-}
-
-// Past `ulimit -f` each write fails with one line of its own rather than
-// ending the run without a word, and nothing is left behind.
-void FilePlacingTest::fileSizeLimit()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, failures);
     QTemporaryDir dir, logs;
-    for (const char *name : {"a.png", "b.png", "c.png"})
-        QVERIFY(writeAll(dir.filePath(QLatin1String(name)), m_picture));
+    QVERIFY(writeAll(dir.filePath(QStringLiteral("p.png")), m_picture));
+    Child alone({kConvert, QStringLiteral("--show"), QStringLiteral("p.png")}, dir.path());
+    QCOMPARE(exitCode(alone.wait()), 0);
+    QVERIFY(alone.out.startsWith("p.png: 32 x 32 cursor"));
     const QString log = logs.filePath(QStringLiteral("log.txt"));
     QVERIFY(writeAll(log, "older\n"));
     const int handle = open(QFile::encodeName(log).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     QVERIFY(handle >= 0);
-    const QStringList before = listing(dir.path());
-
-    Child child(QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
-                            QStringLiteral("ulimit -f 0; exec \"$0\" \"$@\""), kConvert}
-                    + arguments,
-                dir.path(), {{7, handle}});
-    const int status = child.wait();
+    Child both({kConvert, QStringLiteral("--show"), QStringLiteral("--preview=/dev/stdout"), QStringLiteral("p.png")},
+               dir.path(), {{1, handle}});
+    const int status = both.wait();
     close(handle);
-    QCOMPARE(exitCode(status), 1);
-    const QStringList said = lines(child.err);
-    QCOMPARE(said.size(), failures);
-    for (const QString &line : said)
-        QVERIFY2(line.contains(QLatin1String("File too large")), qPrintable(line));
-    QCOMPARE(listing(dir.path()), before);
-    QCOMPARE(readAll(log), QByteArray("older\n"));
-}
-
-void FilePlacingTest::interruptedBatch_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-}
-
-// Killed while its cursors are staged, a batch removes every one of them
-// and ends by the signal as any program would.
-void FilePlacingTest::interruptedBatch()
-{
-    QFETCH(int, signal);
-    QTemporaryDir dir;
-    QStringList arguments{kConvert};
-    for (int i = 0; i < 3000; ++i) {
-        const QString name = QStringLiteral("p%1.png").arg(i, 4, 10, QLatin1Char('0'));
-        QVERIFY(writeAll(dir.filePath(name), m_picture));
-        arguments << name;
-    }
-    Child child(arguments, dir.path());
-    QElapsedTimer clock;
-    clock.start();
-    siginfo_t ended{};
-    bool running = true;
-    while (hiddenNames(dir.path()).size() < 10 && running && clock.elapsed() < 60000) {
-        ended.si_pid = 0;
-        running = waitid(P_PID, id_t(child.pid()), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0;
-    }
-    QVERIFY2(running, "the batch ended before it could be interrupted");
-    QCOMPARE(kill(child.pid(), signal), 0);
-    const int status = child.wait();
-    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
-    QCOMPARE(WTERMSIG(status), signal);
-    QCOMPARE(child.err, QByteArray());
-    QCOMPARE(hiddenNames(dir.path()), QStringList());
-    // Any cursor already moved into place is whole.
-    for (const QString &name : QDir(dir.path()).entryList({QStringLiteral("*.cur")}))
-        QCOMPARE(QFileInfo(dir.filePath(name)).size(), qint64(pixelwick::kCursorFileSize));
-}
-
-// Whatever name works alone works in a batch: the staged file's name does
-// not grow with the cursor's.
-void FilePlacingTest::longNameInBatch()
-{
-    QTemporaryDir dir;
-    const QString longName = QString(251, u'n') + QStringLiteral(".png");
-    QCOMPARE(QFile::encodeName(longName).size(), 255);
-    QVERIFY(writeAll(dir.filePath(longName), m_picture));
-    QVERIFY(writeAll(dir.filePath(QStringLiteral("b.png")), m_picture));
-    Child child({kConvert, longName, QStringLiteral("b.png")}, dir.path());
-    QCOMPARE(exitCode(child.wait()), 0);
-    QCOMPARE(child.err, QByteArray());
-    QCOMPARE(readAll(dir.filePath(QString(251, u'n') + QStringLiteral(".cur"))), m_cursor);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("b.cur"))), m_cursor);
-    QCOMPARE(hiddenNames(dir.path()), QStringList());
+    QCOMPARE(both.err, QByteArray());
+    QCOMPARE(exitCode(status), 0);
+    QCOMPARE(readAll(log), QByteArray("older\n") + alone.out + m_preview);
 }
 
 QTEST_GUILESS_MAIN(FilePlacingTest)
