@@ -188,6 +188,8 @@ bool writePreview(const QString &picture, const CursorImage &cursor, const Optio
     QBuffer buffer(&bytes);
     QImageWriter writer(&buffer, "png");
     QString problem;
+    // The looks --show printed come first when both go to standard output.
+    std::fflush(stdout);
     if (!buffer.open(QIODevice::WriteOnly) || !writer.write(renderLooks(cursor)))
         problem = writer.errorString();
     else if (const Placed placed = placeFile(options.preview, bytes, {&options.protectedPictures}); !placed.ok())
