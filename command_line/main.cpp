@@ -6,6 +6,7 @@
 #include "cursor_file.h"
 #include "cursor_looks.h"
 #include "cursor_reader.h"
+#include "file_placing.h"
 #include "hot_spot.h"
 #include "language.h"
 #include "make_cursor.h"
@@ -13,7 +14,9 @@
 #include "messages.h"
 #include "picture_loading.h"
 #include "pixelwick_version.h"
+#include "staged_names.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,7 +24,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cctype>
 #include <cerrno>
@@ -29,6 +31,11 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+
+#include <csignal>
+
+#include <poll.h>
+#include <unistd.h>
 
 using namespace pixelwick;
 
@@ -74,6 +81,7 @@ struct Options {
     bool show = false; // print each file's looks instead of writing
     QString preview;   // where to write the looks as a PNG, if anywhere
     QStringList pictures;
+    ProtectedFiles protectedPictures; // every one of them, from every file written
 };
 
 // The hot spot is read as Make CUR reads its fields, and worded the same.
@@ -154,6 +162,26 @@ QString optionsProblem(const QCommandLineParser &parser, const QCommandLineOptio
     return {};
 }
 
+// Why `placed` failed, in words.
+QString placingProblem(const Placed &placed)
+{
+    return placed.outcome == Placed::Outcome::ReplacesPicture ? describe(Reason::IsAPicture, placed.picture)
+                                                              : placed.reason;
+}
+
+// A reader of standard output that has gone ends the converter by SIGPIPE,
+// as it would any tool, unless SIGPIPE is ignored; the write itself holds
+// the signal back, so that the window is never ended by it.
+void endByBrokenPipeAsUsual()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGPIPE, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+        return;
+    pollfd output{STDOUT_FILENO, POLLOUT, 0};
+    if (::poll(&output, 1, 0) == 1 && (output.revents & POLLERR))
+        ::raise(SIGPIPE);
+}
+
 bool writeToStandardOutput(const QString &picture, const Options &options, const PixelSource &source)
 {
     // The whole cursor first, so that a failure sends nothing half-made.
@@ -162,11 +190,11 @@ bool writeToStandardOutput(const QString &picture, const Options &options, const
         complain(CommandLine::tr("%1: the cursor could not be encoded").arg(shownName(picture)));
         return false;
     }
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) || out.write(bytes) != bytes.size()
-        || !out.flush()) {
-        complain(
-            CommandLine::tr("%1: writing to standard output failed: %2").arg(shownName(picture), out.errorString()));
+    const Placed placed = placeIntoDescriptor(STDOUT_FILENO, bytes, {&options.protectedPictures});
+    if (!placed.ok()) {
+        endByBrokenPipeAsUsual();
+        complain(CommandLine::tr("%1: writing to standard output failed: %2")
+                     .arg(shownName(picture), placingProblem(placed)));
         standardOutputLost = true;
         return false;
     }
@@ -193,18 +221,25 @@ std::optional<CursorImage> looksOf(const PixelSource &source, const Options &opt
     return readCursor(cursorBytes(options.hotSpot, source, options.keys)).cursor;
 }
 
+// The PNG is made whole in memory, where the image libraries have nothing
+// to complain of, and then placed as a cursor would be.
 bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options)
 {
-    QSaveFile file(options.preview);
-    QImageWriter writer(&file, "png");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(renderLooks(cursor)) || !file.commit()) {
-        complain(pictureProblem(picture, CommandLine::tr("cannot write the preview %1: %2")
-                                             .arg(quotedPath(options.preview),
-                                                  writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                                               : file.errorString())));
-        return false;
-    }
-    return true;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, "png");
+    QString problem;
+    // The looks --show printed come first when both go to standard output.
+    std::fflush(stdout);
+    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(renderLooks(cursor)))
+        problem = writer.errorString();
+    else if (const Placed placed = placeFile(options.preview, bytes, {&options.protectedPictures}); !placed.ok())
+        problem = placingProblem(placed);
+    if (problem.isEmpty())
+        return true;
+    complain(pictureProblem(
+        picture, CommandLine::tr("cannot write the preview %1: %2").arg(quotedPath(options.preview), problem)));
+    return false;
 }
 
 // A file that is a monochrome cursor is read as one; any other is taken as
@@ -265,8 +300,8 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
     }
     if (options.output == kStandardOutput)
         return writeToStandardOutput(picture, options, source);
-    const MakeCursorResult result =
-        makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output, batch);
+    const MakeCursorResult result = makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source,
+                                               options.keys, options.output, batch, &options.protectedPictures);
     if (!result.ok()) {
         complain(pictureProblem(picture, result.message));
         return false;
@@ -385,6 +420,11 @@ int main(int argc, char *argv[])
         return kBadOptions;
     }
 
+    // Written before any file is: a write past the file-size limit then
+    // fails with one line, and an interrupted run leaves nothing staged.
+    staged_names::guardSignals();
+    for (const QString &picture : std::as_const(options.pictures))
+        options.protectedPictures.add(picture);
     bool allConverted = true;
     // Many cursors are synced to disk together rather than one by one.
     CursorBatch batch;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "file_placing.h"
 #include "mask_encoder.h"
 #include "messages.h"
 
@@ -23,14 +24,13 @@ struct MakeCursorResult {
 // written at once to a new file beside its target; finish() then syncs them
 // all to disk in one go and moves each into place, so that no half-written
 // or mixed file is ever left and an older cursor stays until its new one is
-// whole. A cursor that this run already made is never replaced.
+// whole. A cursor that this run already made is never replaced. Whatever
+// is not finished is removed, also when a signal ends the process.
 class CursorBatch {
 public:
     CursorBatch() = default;
     CursorBatch(const CursorBatch &) = delete;
     CursorBatch &operator=(const CursorBatch &) = delete;
-    // Whatever was not finished is removed.
-    ~CursorBatch();
 
     // The picture whose cursor goes to `cursorPath` in this run, else empty.
     QString pictureFor(const QString &cursorPath) const;
@@ -43,14 +43,13 @@ public:
 
 private:
     friend struct CursorBatchAccess;
-    struct Staged {
-        QString temporary;
-        QString target; // the file that gets the cursor
+    struct Made {
         QString output; // the cursor's name as given
         QString picture;
     };
     QHash<QString, QString> m_pictures;
-    QList<Staged> m_staged;
+    StagedFiles m_staged;
+    QList<Made> m_made; // one for each staged file, in its order
 };
 
 // The picture's path with its extension replaced by ".cur", or ".cur"
@@ -63,12 +62,13 @@ MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &
 
 // Writes the cursor for the picture last chosen. `outputPath` overrides the
 // cursor's place beside the picture. Steps that fail before the write touch
-// no file; a failed write leaves any older cursor file as it was. Only
-// regular files are replaced; a pipe or character device is written into,
-// anything else refused. With `batch`, a cursor file is only put in place
-// by the batch's finish(), and one that this run already made is refused.
+// no file; a failed write leaves any older cursor file as it was. The
+// cursor is placed by placeFile()'s rule, and never replaces the picture
+// nor any of `otherPictures`. With `batch`, a cursor file is only put in
+// place by the batch's finish(), and one that this run already made is
+// refused.
 MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
                             const PixelSource &source, const KeyColours &keys, const QString &outputPath = {},
-                            CursorBatch *batch = nullptr);
+                            CursorBatch *batch = nullptr, const ProtectedFiles *otherPictures = nullptr);
 
 } // namespace pixelwick

@@ -106,6 +106,10 @@ QString describe(Problem problem, const QStringList &arguments)
         return Conversion::tr("The cursor %1 would replace the picture itself, so nothing was written. "
                               "Give the cursor another name.")
             .arg(quotedPath(argument(0)));
+    case Problem::WouldReplaceOther:
+        return Conversion::tr("The cursor %1 would replace the picture %2, which this run also reads, so nothing "
+                              "was written. Give the cursor another name.")
+            .arg(quotedPath(argument(0)), quotedPath(argument(1)));
     case Problem::AlreadyMadeInThisRun:
         return Conversion::tr("The cursor %1 was already made from the picture %2 in this run, so it was not "
                               "replaced. Give one of the pictures another name.")
@@ -151,6 +155,10 @@ QString describe(Reason reason, const QString &argument)
     case Reason::ReaderTakesNoMore: return Conversion::tr("the program reading from it takes no more data");
     case Reason::TookNoData: return Conversion::tr("it took no data");
     case Reason::DiskTookNoMore: return Conversion::tr("the disk took no more");
+    case Reason::DescriptorNotOpen: return Conversion::tr("descriptor %1 is not open").arg(argument);
+    case Reason::DescriptorReadOnly: return Conversion::tr("descriptor %1 is open only for reading").arg(argument);
+    case Reason::IsAPicture:
+        return Conversion::tr("it is the picture %1, which is never replaced").arg(quotedPath(argument));
     }
     return {};
 }

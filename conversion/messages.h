@@ -28,6 +28,7 @@ enum class Problem {
     NoPictureChosen,      // (none)
     NamesNoPicture,       // the name given
     WouldReplacePicture,  // cursor path
+    WouldReplaceOther,    // cursor path, the other picture of this run it would replace
     AlreadyMadeInThisRun, // cursor path, the picture it was made from
     HotSpotEmpty,         // axis ("x" or "y")
     HotSpotNotANumber,    // axis, text
@@ -51,6 +52,9 @@ enum class Reason {
     ReaderTakesNoMore,
     TookNoData,
     DiskTookNoMore,
+    DescriptorNotOpen,  // its number
+    DescriptorReadOnly, // its number
+    IsAPicture,         // the picture
 };
 
 class Conversion {

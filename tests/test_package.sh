@@ -117,9 +117,12 @@ reported=$(LANG=C LC_ALL=C "$root/usr/bin/pixelwick-convert" --version)
 # Every library a binary links to must come with the package's Depends.
 for program in pixelwick pixelwick-convert; do
     for library in $(objdump -p "$root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }'); do
-        path=$(ldd "$root/usr/bin/$program" | awk -v lib="$library" '$1 == lib { print $3; exit }')
+        # ldd names the dynamic loader by its path alone.
+        path=$(ldd "$root/usr/bin/$program" |
+            awk -v lib="$library" '$1 == lib { print $3; exit } index($1, "/" lib) { print $1; exit }')
         owner=""
         for candidate in "$path" "$(readlink -f "$path")" "/usr$path" "${path#/usr}"; do
+            [ -n "$path" ] || break
             owner=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | sed 's/:.*//') && [ -n "$owner" ] && break
         done
         if [ -z "$owner" ]; then

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "staged_names.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <pthread.h>
+#include <unistd.h>
+
+namespace pixelwick::staged_names {
+
+namespace {
+
+// A plain array of C strings, for the handler: it reads only atomics and
+// calls only unlink, sigaction and raise, all safe in a signal handler.
+// A grown array is published before the count that needs it, and older
+// arrays are kept, so the handler never reads past the one it has.
+struct Registry {
+    std::atomic<std::atomic<char *> *> names{nullptr};
+    std::atomic<std::size_t> used{0};
+    std::size_t capacity = 0;
+    std::size_t live = 0;
+    std::vector<std::unique_ptr<std::atomic<char *>[]>> arrays;
+};
+
+Registry g_registry;
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+sigset_t endingSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kEndingSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
+extern "C" void removeStagedAndEnd(int signal)
+{
+    const std::size_t used = g_registry.used.load();
+    std::atomic<char *> *const names = g_registry.names.load();
+    for (std::size_t i = 0; names && i < used; ++i) {
+        if (char *const name = names[i].load())
+            ::unlink(name);
+    }
+    // Ended as the signal would have ended it, so that a shell or a parent
+    // sees the usual status. The signal stays blocked until this returns.
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    sigemptyset(&fallback.sa_mask);
+    ::sigaction(signal, &fallback, nullptr);
+    ::raise(signal);
+}
+
+} // namespace
+
+void guardSignals()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int signal : kEndingSignals) {
+            struct sigaction current {};
+            if (::sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO)
+                || current.sa_handler != SIG_DFL)
+                continue;
+            struct sigaction handler {};
+            handler.sa_handler = removeStagedAndEnd;
+            // One handler at a time: a second signal waits and then ends it.
+            handler.sa_mask = endingSignals();
+            ::sigaction(signal, &handler, nullptr);
+        }
+        struct sigaction fileSize {};
+        if (::sigaction(SIGXFSZ, nullptr, &fileSize) == 0 && !(fileSize.sa_flags & SA_SIGINFO)
+            && fileSize.sa_handler == SIG_DFL) {
+            fileSize.sa_handler = SIG_IGN;
+            ::sigaction(SIGXFSZ, &fileSize, nullptr);
+        }
+    });
+}
+
+SignalsHeld::SignalsHeld()
+{
+    const sigset_t held = endingSignals();
+    pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+}
+
+SignalsHeld::~SignalsHeld()
+{
+    pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+}
+
+qsizetype add(const QByteArray &name)
+{
+    const SignalsHeld held;
+    Registry &r = g_registry;
+    const std::size_t used = r.used.load();
+    if (used == r.capacity) {
+        const std::size_t capacity = r.capacity == 0 ? 64 : r.capacity * 2;
+        auto grown = std::make_unique<std::atomic<char *>[]>(capacity);
+        std::atomic<char *> *const old = r.names.load();
+        for (std::size_t i = 0; i < used; ++i)
+            grown[i].store(old[i].load());
+        r.names.store(grown.get());
+        r.arrays.push_back(std::move(grown));
+        r.capacity = capacity;
+    }
+    r.names.load()[used].store(::strdup(name.constData()));
+    r.used.store(used + 1);
+    ++r.live;
+    return qsizetype(used);
+}
+
+void remove(qsizetype slot)
+{
+    const SignalsHeld held;
+    Registry &r = g_registry;
+    if (slot < 0 || std::size_t(slot) >= r.used.load())
+        return;
+    char *const name = r.names.load()[slot].exchange(nullptr);
+    if (!name)
+        return;
+    std::free(name);
+    // With nothing listed, the names are used again from the start, so a
+    // window making cursors all day keeps a short list.
+    if (--r.live == 0)
+        r.used.store(0);
+}
+
+BrokenPipeHeld::BrokenPipeHeld()
+{
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, &m_previous);
+    sigset_t pending;
+    m_wasPending = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+}
+
+BrokenPipeHeld::~BrokenPipeHeld()
+{
+    sigset_t pending;
+    if (!m_wasPending && sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1) {
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        const timespec now{0, 0};
+        sigtimedwait(&pipe, nullptr, &now);
+    }
+    pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+}
+
+} // namespace pixelwick::staged_names

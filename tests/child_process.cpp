@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "child_process.h"
+
+#include "cursor_file.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace testing {
+
+Child::Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors)
+{
+    std::vector<QByteArray> native;
+    for (const QString &argument : arguments)
+        native.push_back(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &argument : native)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const QByteArray where = QFile::encodeName(folder);
+    // Our descriptors are first moved out of the way of the child's numbers.
+    std::vector<std::pair<int, int>> moves;
+    for (auto it = descriptors.cbegin(); it != descriptors.cend(); ++it)
+        moves.push_back({it.key(), fcntl(it.value(), F_DUPFD_CLOEXEC, 100)});
+    for (int stream : {1, 2}) {
+        int ends[2];
+        if (!descriptors.contains(stream) && pipe2(ends, O_CLOEXEC) == 0) {
+            moves.push_back({stream, ends[1]});
+            (stream == 1 ? m_out : m_err) = ends[0];
+        }
+    }
+    m_pid = fork();
+    if (m_pid == 0) {
+        for (const auto &[number, source] : moves)
+            dup2(source, number);
+        for (int descriptor = 3; descriptor < 1024; ++descriptor) {
+            bool kept = false;
+            for (const auto &move : moves)
+                kept = kept || move.first == descriptor;
+            if (!kept)
+                close(descriptor);
+        }
+        for (int signal = 1; signal < NSIG; ++signal)
+            ::signal(signal, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        if (chdir(where.constData()) == 0)
+            execv(argv[0], argv.data());
+        _exit(127);
+    }
+    for (const auto &move : moves)
+        close(move.second);
+}
+
+int Child::wait()
+{
+    if (m_pid <= 0)
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    while ((m_out >= 0 || m_err >= 0) && clock.elapsed() < 120000) {
+        pollfd ready[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
+        if (poll(ready, 2, 1000) <= 0)
+            continue;
+        for (int i = 0; i < 2; ++i) {
+            int &descriptor = i == 0 ? m_out : m_err;
+            if (descriptor < 0 || !ready[i].revents)
+                continue;
+            char buffer[65536];
+            const ssize_t got = read(descriptor, buffer, sizeof buffer);
+            if (got > 0)
+                (i == 0 ? out : err).append(buffer, got);
+            if (got <= 0) {
+                close(descriptor);
+                descriptor = -1;
+            }
+        }
+    }
+    int status = 0;
+    pid_t ended = 0;
+    while (clock.elapsed() < 120000 && (ended = waitpid(m_pid, &status, WNOHANG)) == 0)
+        usleep(10000);
+    if (ended != m_pid) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+        return -1;
+    }
+    return status;
+}
+
+QStringList lines(const QByteArray &text)
+{
+    return QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QStringList hiddenNames(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".*")},
+                                  QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+int exitCode(int status)
+{
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+struct stat statusOf(const QString &path)
+{
+    struct stat status {};
+    lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+Reference makeReference(const QString &converter)
+{
+    QTemporaryDir dir;
+    QImage image(40, 40, QImage::Format_RGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            image.setPixel(x, y, (x * y) % 5 == 0 ? qRgb(0, 255, 0) : qRgb(x * 6, 0, y * 6));
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    if (!image.save(picture))
+        return {};
+    Child child({converter, QStringLiteral("--preview=looks.png"), QStringLiteral("p.png")}, dir.path());
+    if (exitCode(child.wait()) != 0)
+        return {};
+    return {readAll(picture), readAll(dir.filePath(QStringLiteral("p.cur"))),
+            readAll(dir.filePath(QStringLiteral("looks.png")))};
+}
+
+} // namespace testing
