@@ -269,7 +269,8 @@ bool show(const QString &file, const Options &options)
             complain(pictureProblem(file, loaded.error));
             return false;
         }
-        cursor = looksOf(ImagePixelSource(composePreview(loaded.image, Qt::white)), options);
+        cursor = looksOf(ImagePixelSource(composePreview(loaded.image, Qt::white, colourOf(options.keys.background))),
+                         options);
     }
     if (!cursor) {
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
@@ -292,7 +293,7 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
     }
     // Over white, as the window's preview shows the picture on the usual
     // colour scheme; that is what its Make CUR encodes.
-    const ImagePixelSource source(composePreview(loaded.image, Qt::white));
+    const ImagePixelSource source(composePreview(loaded.image, Qt::white, colourOf(options.keys.background)));
     if (!options.preview.isEmpty()) {
         const std::optional<CursorImage> cursor = looksOf(source, options);
         if (!cursor || !writePreview(picture, *cursor, options))

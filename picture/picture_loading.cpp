@@ -286,14 +286,26 @@ LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
     return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix());
 }
 
-QImage composePreview(const QImage &picture, const QColor &background)
+QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs)
 {
     QImage preview(kCursorSize, kCursorSize, QImage::Format_RGB32);
     preview.fill(background.rgb());
-    if (!picture.isNull()) {
-        QPainter painter(&preview);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, kCursorSize, kCursorSize));
+    if (picture.isNull())
+        return preview;
+    QPainter painter(&preview);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, kCursorSize, kCursorSize));
+    painter.end();
+    if (!transparentAs.isValid() || !picture.hasAlphaChannel())
+        return preview;
+    // As icon tools take it: more than half transparent is transparent.
+    constexpr int kOpaqueFrom = 128;
+    const int width = qMin(picture.width(), kCursorSize), height = qMin(picture.height(), kCursorSize);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (qAlpha(picture.pixel(x, y)) < kOpaqueFrom)
+                preview.setPixel(x, y, transparentAs.rgb());
+        }
     }
     return preview;
 }

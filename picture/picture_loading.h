@@ -37,9 +37,12 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading 
 // file in messages and its suffix may choose the reader.
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
 
-// What the 32 x 32 preview shows: `background` everywhere, with the picture
-// drawn over it unscaled from the top-left corner, alpha blended.
-QImage composePreview(const QImage &picture, const QColor &background);
+// What the 32 x 32 preview shows: `background` (the window colour)
+// everywhere, with the picture drawn over it unscaled from the top-left
+// corner, alpha blended. A picture pixel more than half transparent (alpha
+// below 128) shows `transparentAs` instead, when given: the background key
+// colour, so that it becomes a transparent cursor pixel.
+QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs = {});
 
 // The colours of a composed preview; outside it reads kNoColour.
 class ImagePixelSource : public PixelSource {

@@ -52,7 +52,8 @@ QByteArray windowCursor(const QString &picture)
 {
     QTemporaryDir elsewhere;
     const QString output = elsewhere.filePath(QStringLiteral("reference.cur"));
-    const ImagePixelSource source(composePreview(loadPicture(picture).image, Qt::white));
+    const ImagePixelSource source(
+        composePreview(loadPicture(picture).image, Qt::white, colourOf(kDefaultKeys.background)));
     if (!makeCursor(picture, QStringLiteral("15"), QStringLiteral("15"), source, kDefaultKeys, output).ok())
         return {};
     return readAll(output);
@@ -128,10 +129,13 @@ void CommandLineTest::defaults()
     const QByteArray cursor = readAll(cursorPath);
     QCOMPARE(cursor, windowCursor(picture));
     QCOMPARE(checkWithIcotool(cursorPath, 15, 15), QString());
-    QCOMPARE(keyLooks(cursor), QStringLiteral("TI......"));
+    // The clear stripe is transparent; beyond a small picture the preview's
+    // white shows.
+    const bool reachesClearStripe = size > 24;
+    QCOMPARE(keyLooks(cursor), reachesClearStripe ? QStringLiteral("TI....T.") : QStringLiteral("TI......"));
     QCOMPARE(lookAt(cursor, 9, 10), Look::White);
     QCOMPARE(lookAt(cursor, 13, 10), Look::Black);
-    QCOMPARE(lookAt(cursor, 25, 10), Look::White); // clear stripe, or beyond a small picture
+    QCOMPARE(lookAt(cursor, 25, 10), reachesClearStripe ? Look::Transparent : Look::White);
 }
 
 void CommandLineTest::hotSpot_data()
@@ -167,10 +171,11 @@ void CommandLineTest::keyColours_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("looks");
-    QTest::newRow("defaults") << QStringList{} << "TI......";
-    QTest::newRow("by name") << QStringList{"--background", "red", "--invert", "blue"} << "....TI..";
-    QTest::newRow("by #RRGGBB") << QStringList{"--background=#808080", "--invert=#00FF00"} << "I......T";
-    QTest::newRow("name in any case") << QStringList{"--background", "Blue", "--invert", "FUCHSIA"} << ".I...T..";
+    // The clear stripe (the seventh) is transparent whatever the key colour.
+    QTest::newRow("defaults") << QStringList{} << "TI....T.";
+    QTest::newRow("by name") << QStringList{"--background", "red", "--invert", "blue"} << "....TIT.";
+    QTest::newRow("by #RRGGBB") << QStringList{"--background=#808080", "--invert=#00FF00"} << "I.....TT";
+    QTest::newRow("name in any case") << QStringList{"--background", "Blue", "--invert", "FUCHSIA"} << ".I...TT.";
 }
 
 void CommandLineTest::keyColours()
@@ -361,8 +366,8 @@ void CommandLineTest::showLooks()
     const Run run = convert(dir, QStringList{QStringLiteral("--show")} + options + QStringList{file});
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.exitCode, 0);
-    // green, magenta, white, black, red, blue, clear (over white), grey
-    const QString row = QStringLiteral("....~~~~OOOO############OOOOOOOO");
+    // green, magenta, white, black, red, blue, clear, grey
+    const QString row = QStringLiteral("....~~~~OOOO############....OOOO");
     QString expected = QStringLiteral("%1: 32 x 32 cursor, hot spot %2\n").arg(file, hotSpot);
     for (int y = 0; y < 32; ++y)
         expected += row + u'\n';

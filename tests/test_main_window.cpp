@@ -393,15 +393,15 @@ void MainWindowTest::loadAndConvert_data()
     }
     QTest::newRow("48 x 40 picture, top-left only") << "large.png" << large << largeExpected;
 
-    // Alpha blends over the white background the way the preview shows it:
-    // black at alpha 100 is a light grey (white), at alpha 200 a dark one.
+    // More than half transparent shows the background key colour; the rest
+    // blends over the white background: black at alpha 200 is a dark grey.
     QImage alpha = filled(32, 32, Qt::transparent, QImage::Format_ARGB32);
-    QImage alphaExpected = filled(32, 32, Qt::white);
+    QImage alphaExpected = filled(32, 32, kGreen);
     for (int x = 0; x < 32; ++x) {
         alpha.setPixelColor(x, 1, kGreen);
         alphaExpected.setPixelColor(x, 1, kGreen);
         alpha.setPixelColor(x, 2, QColor(0, 0, 0, 100));
-        alphaExpected.setPixelColor(x, 2, QColor(155, 155, 155));
+        alphaExpected.setPixelColor(x, 2, kGreen);
         alpha.setPixelColor(x, 3, QColor(0, 0, 0, 200));
         alphaExpected.setPixelColor(x, 3, QColor(55, 55, 55));
         alpha.setPixelColor(x, 4, QColor(255, 0, 255, 255));

@@ -133,6 +133,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     commonDialog = new CommonDialog(this);
 
     picBG->setBackColour(colourOf(kDefaultKeyColours.background));
+    picBMP->setTransparentColour(picBG->backColour());
     picInvert->setBackColour(colourOf(kDefaultKeyColours.invert));
     txtX->setAccessibleName(tr("Hot spot x"));
     txtY->setAccessibleName(tr("Hot spot y"));
@@ -268,6 +269,7 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
     commonDialog->setColor(swatch->backColour());
     commonDialog->ShowColor();
     swatch->setBackColour(commonDialog->Color());
+    picBMP->setTransparentColour(picBG->backColour());
     refreshLooks();
 }
 

@@ -34,10 +34,17 @@ void PictureBox::setPicture(const QImage &picture)
     recompose();
 }
 
+void PictureBox::setTransparentColour(const QColor &colour)
+{
+    m_transparentColour = colour;
+    recompose();
+}
+
 void PictureBox::recompose()
 {
-    const QColor background = m_role == Role::Preview ? palette().color(QPalette::Base) : m_backColour;
-    m_shown = composePreview(m_role == Role::Preview ? m_picture : QImage(), background);
+    const bool preview = m_role == Role::Preview;
+    m_shown = composePreview(preview ? m_picture : QImage(), preview ? palette().color(QPalette::Base) : m_backColour,
+                             preview ? m_transparentColour : QColor());
     update();
 }
 

@@ -21,6 +21,9 @@ public:
 
     // Preview: the picture shown, kept only as far as the box can show it.
     void setPicture(const QImage &picture);
+    // Preview: what its more than half transparent pixels show, so that
+    // they convert as the background key colour does.
+    void setTransparentColour(const QColor &colour);
     bool hasPicture() const { return !m_picture.isNull(); }
     // Exactly what the preview shows, pixel for pixel.
     QImage shownImage() const { return m_shown; }
@@ -40,6 +43,7 @@ private:
 
     Role m_role;
     QColor m_backColour;
+    QColor m_transparentColour;
     QImage m_picture;
     QImage m_shown;
     bool m_pressed = false;

@@ -148,7 +148,7 @@ Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size, QByteArr
     if (const QString outside = pixelOutsideColourTable(picture.image); !outside.isEmpty())
         broken(qPrintable(QStringLiteral("an accepted picture's ") + outside));
 
-    const ImagePixelSource source(composePreview(picture.image, Qt::white));
+    const ImagePixelSource source(composePreview(picture.image, Qt::white, colourOf(kDefaultKeyColours.background)));
     QByteArray cursor;
     QBuffer buffer(&cursor);
     if (!buffer.open(QIODevice::WriteOnly))
