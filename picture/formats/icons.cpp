@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "format_walk.h"
+
+namespace pixelwick::formats {
+
+// --- ICO and CUR ---------------------------------------------------------
+
+// A directory of images, each with its size and place in the file.
+StructureCheck checkIconDirectory(const FileBytes &file)
+{
+    constexpr qint64 kCount = 4, kEntries = 6, kEntrySize = 16, kBytesInImage = 8, kImageOffset = 12;
+    if (!file.holds(0, kEntries))
+        return incomplete();
+    const qint64 count = file.le16(kCount);
+    if (!file.holds(kEntries, count * kEntrySize))
+        return incomplete();
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 entry = kEntries + i * kEntrySize;
+        if (!file.holds(file.le32(entry + kImageOffset), file.le32(entry + kBytesInImage)))
+            return incomplete();
+    }
+    return whole();
+}
+
+// --- ICNS ----------------------------------------------------------------
+
+// "icns", the whole file's length, then elements of type and length.
+StructureCheck checkIcns(const FileBytes &file)
+{
+    constexpr qint64 kHeader = 8;
+    if (!file.holds(0, kHeader))
+        return incomplete();
+    const qint64 length = file.be32(4);
+    if (length < kHeader)
+        return damaged(Picture::tr("an icon file shorter than its own header"));
+    if (!file.holds(0, length))
+        return incomplete();
+    for (qint64 position = kHeader; position < length;) {
+        const qint64 element = file.holds(position, kHeader) ? file.be32(position + 4) : 0;
+        if (element < kHeader || position + element > length)
+            return damaged(Picture::tr("an icon element that does not fit its file"));
+        position += element;
+    }
+    StructureCheck result = whole();
+    result.length = length;
+    return result;
+}
+
+} // namespace pixelwick::formats
