@@ -66,9 +66,9 @@ inline StructureCheck incomplete(qint64 width = 0, qint64 height = 0)
     return check;
 }
 
-inline StructureCheck damaged(const QString &reason)
+inline StructureCheck damaged(const QString &reason, qint64 width = 0, qint64 height = 0)
 {
-    StructureCheck check;
+    StructureCheck check = whole(width, height);
     check.verdict = Verdict::Damaged;
     check.reason = reason;
     return check;
