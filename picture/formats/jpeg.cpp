@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "format_walk.h"
 
+#include <QList>
+
 #include <algorithm>
 
 namespace pixelwick::formats {
@@ -19,42 +21,75 @@ constexpr qint64 kBytesPerBlock = 64 * 2;
 // Huffman coding spends at least one bit on each 8 x 8 block of a scan;
 // a component sampled at a sixteenth covers 16 blocks' worth of pixels.
 constexpr qint64 kMostPixelsPerByte = 8 * 64 * 16 * 2;
+// libjpeg-turbo's own advice for pictures from strangers is a few hundred
+// scans at most; a progressive writer makes about ten. The decoder takes
+// about 10 ns a block a scan, and the largest accepted picture has some
+// 500 000 blocks in 10 to 30 scans.
+constexpr qint64 kMostScans = 256;
+constexpr qint64 kMostBlocksScanned = qint64(32) << 20;
 } // namespace jpeg
 
-// A progressive decoder holds every 8 x 8 block of coefficients of every
-// component until the last scan. `frame` is the frame header's position.
-qint64 coefficientBytes(const FileBytes &file, qint64 frame, qint64 width, qint64 height)
+struct Component {
+    quint8 id = 0;
+    qint64 blocks = 0;
+};
+
+// The 8 x 8 blocks of each component of the frame whose header is at
+// `frame`; a progressive decoder holds them all until the last scan.
+QList<Component> componentBlocks(const FileBytes &file, qint64 frame, qint64 width, qint64 height)
 {
     constexpr qint64 kComponentCount = 9, kComponents = 10, kComponentSize = 3;
     if (!file.holds(frame, kComponents))
-        return 0;
+        return {};
     const qint64 count = file.u8(frame + kComponentCount);
     if (!file.holds(frame + kComponents, count * kComponentSize))
-        return 0;
+        return {};
     qint64 hMax = 1, vMax = 1;
     for (qint64 i = 0; i < count; ++i) {
         const quint8 sampling = file.u8(frame + kComponents + i * kComponentSize + 1);
         hMax = qMax<qint64>(hMax, sampling >> 4);
         vMax = qMax<qint64>(vMax, sampling & 15);
     }
-    qint64 total = 0;
+    QList<Component> components;
     for (qint64 i = 0; i < count; ++i) {
-        const quint8 sampling = file.u8(frame + kComponents + i * kComponentSize + 1);
+        const qint64 at = frame + kComponents + i * kComponentSize;
+        const quint8 sampling = file.u8(at + 1);
         const qint64 columns = ((width * (sampling >> 4) + hMax - 1) / hMax + 7) / 8;
         const qint64 rows = ((height * (sampling & 15) + vMax - 1) / vMax + 7) / 8;
-        total += columns * rows * jpeg::kBytesPerBlock;
+        components.append({file.u8(at), columns * rows});
     }
-    return total;
+    return components;
 }
 
-// Follows the markers and the entropy-coded data between them to the
+// The blocks the scan whose header is at `scan` goes over: each of its
+// components' whole picture.
+qint64 scanBlocks(const FileBytes &file, qint64 scan, const QList<Component> &components)
+{
+    constexpr qint64 kCount = 4, kSelectors = 5, kSelectorSize = 2;
+    if (!file.holds(scan, kSelectors))
+        return 0;
+    const qint64 count = file.u8(scan + kCount);
+    qint64 blocks = 0;
+    for (qint64 i = 0; i < count && file.holds(scan + kSelectors + i * kSelectorSize, 1); ++i) {
+        const quint8 id = file.u8(scan + kSelectors + i * kSelectorSize);
+        for (const Component &component : components)
+            blocks += component.id == id ? component.blocks : 0;
+    }
+    return blocks;
+}
 
 } // namespace
+
+// Follows the markers and the entropy-coded data between them to the
+// end-of-image marker, which a cut file lacks. Each scan has the decoder go
+// over every block of its components, however few bytes it takes: their
+// number is bounded.
 
 StructureCheck checkJpeg(const FileBytes &file)
 {
     const QByteArrayView bytes = file.view();
-    qint64 width = 0, height = 0, decoderBytes = 0;
+    qint64 width = 0, height = 0, decoderBytes = 0, scans = 0, blocksScanned = 0;
+    QList<Component> components;
     bool arithmetic = false;
     qint64 position = 2; // past the start-of-image marker
     bool inScan = false;
@@ -89,6 +124,17 @@ StructureCheck checkJpeg(const FileBytes &file)
             continue;
         }
         if (marker == jpeg::kEoi) {
+            if (scans > jpeg::kMostScans)
+                return damaged(Picture::tr("a JPEG of %1 scans, more than the %2 this program reads")
+                                   .arg(scans)
+                                   .arg(jpeg::kMostScans),
+                               width, height);
+            if (blocksScanned > jpeg::kMostBlocksScanned)
+                return damaged(Picture::tr("a JPEG whose %1 scans of %2 × %3 pixels would take too long to decode")
+                                   .arg(scans)
+                                   .arg(width)
+                                   .arg(height),
+                               width, height);
             StructureCheck result = whole(width, height);
             if (!arithmetic)
                 result.maxPixels = pixelBound(file.size(), jpeg::kMostPixelsPerByte);
@@ -111,9 +157,17 @@ StructureCheck checkJpeg(const FileBytes &file)
             height = file.be16(position + 5);
             width = file.be16(position + 7);
             arithmetic = marker >= jpeg::kFirstArithmeticSof;
+            components = componentBlocks(file, position, width, height);
+            decoderBytes = 0;
             if (std::find(std::begin(jpeg::kProgressiveSofs), std::end(jpeg::kProgressiveSofs), marker)
-                != std::end(jpeg::kProgressiveSofs))
-                decoderBytes = coefficientBytes(file, position, width, height);
+                != std::end(jpeg::kProgressiveSofs)) {
+                for (const Component &component : std::as_const(components))
+                    decoderBytes += component.blocks * jpeg::kBytesPerBlock;
+            }
+        }
+        if (marker == jpeg::kSos) {
+            ++scans;
+            blocksScanned += scanBlocks(file, position, components);
         }
         inScan = marker == jpeg::kSos;
         position += 2 + length;
