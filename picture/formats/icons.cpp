@@ -5,7 +5,9 @@ namespace pixelwick::formats {
 
 // --- ICO and CUR ---------------------------------------------------------
 
-// A directory of images, each with its size and place in the file.
+// A directory of images, each with its size and place in the file. The
+// directory's size bytes say no more than 256; the first image, the one
+// read, has its true size in its own header, PNG or bitmap.
 StructureCheck checkIconDirectory(const FileBytes &file)
 {
     constexpr qint64 kCount = 4, kEntries = 6, kEntrySize = 16, kBytesInImage = 8, kImageOffset = 12;
@@ -19,6 +21,17 @@ StructureCheck checkIconDirectory(const FileBytes &file)
         if (!file.holds(file.le32(entry + kImageOffset), file.le32(entry + kBytesInImage)))
             return incomplete();
     }
+    if (count == 0)
+        return whole();
+    const qint64 image = file.le32(kEntries + kImageOffset);
+    constexpr qint64 kPngWidth = 16, kPngHeight = 20, kBitmapWidth = 4, kBitmapHeight = 8;
+    if (file.startsWith(image, "\x89PNG\r\n\x1a\n") && file.startsWith(image + 12, "IHDR")
+        && file.holds(image + kPngHeight, 4))
+        return whole(file.be32(image + kPngWidth), file.be32(image + kPngHeight));
+    // A bitmap's height counts its mask as well as its pixels.
+    if (file.holds(image + kBitmapHeight, 4))
+        return whole(qAbs(qint64(qint32(file.le32(image + kBitmapWidth)))),
+                     qAbs(qint64(qint32(file.le32(image + kBitmapHeight)))) / 2);
     return whole();
 }
 
