@@ -115,6 +115,8 @@ void HostilePicturesTest::refusedWithReason_data()
         "GIF picture data that runs on past its 32 × 32 frame");
     row("JPEG of 20 000 scans", "slow_jpeg_20000_progressive_scans.jpg",
         "a JPEG of 20001 scans, more than the 256 this program reads");
+    row("JPEG of 251 scans over 4088 x 4096", "slow_jpeg_250_scans_over_4088x4096.jpg",
+        "a JPEG whose 251 scans of 4088 × 4096 pixels would take too long to decode");
     row("MNG of 100 layers of 4096 x 4096", "slow_mng_100_layers_of_4096x4096.mng",
         "an MNG animation that would take more than 64 million pixels to draw");
     row("MNG of 5000 layers", "slow_mng_5000_layers.mng", "an MNG animation of more than 4096 layers");

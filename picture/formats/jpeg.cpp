@@ -22,11 +22,12 @@ constexpr qint64 kBytesPerBlock = 64 * 2;
 // a component sampled at a sixteenth covers 16 blocks' worth of pixels.
 constexpr qint64 kMostPixelsPerByte = 8 * 64 * 16 * 2;
 // libjpeg-turbo's own advice for pictures from strangers is a few hundred
-// scans at most; a progressive writer makes about ten. The decoder takes
-// about 10 ns a block a scan, and the largest accepted picture has some
-// 500 000 blocks in 10 to 30 scans.
+// scans at most; a progressive writer makes about ten. Each scan has the
+// decoder go over its components' blocks, some 10 to 20 ns each: the
+// largest accepted picture (512 K blocks of coefficients) goes over 3 to 8
+// million in the scans its writers make, and 16 million take half a second.
 constexpr qint64 kMostScans = 256;
-constexpr qint64 kMostBlocksScanned = qint64(32) << 20;
+constexpr qint64 kMostBlocksScanned = qint64(16) << 20;
 } // namespace jpeg
 
 struct Component {

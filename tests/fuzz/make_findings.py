@@ -250,6 +250,8 @@ def main():
     write("slow_gif_lzw_runs_4g_pixels_past_32x32_frame.gif", gif((32, 32), (32, 32), 4 << 30))
     # 4096 x 4096 grey is 262144 blocks: eight runs of 32767 and one of 8.
     write("slow_jpeg_20000_progressive_scans.jpg", jpeg_many_scans(4088, 4096, 20000))
+    # Few enough scans, but each goes over every block of a large picture.
+    write("slow_jpeg_250_scans_over_4088x4096.jpg", jpeg_many_scans(4088, 4096, 250))
     write("ico_holding_16384x16384_png.ico", ico_with_png(png_file(16384, 16384, 4)))
 
 
