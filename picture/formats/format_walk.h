@@ -90,6 +90,10 @@ inline qint64 pixelBound(qint64 fileSize, qint64 pixelsPerByte)
     return bound < 0 ? std::numeric_limits<qint64>::max() : bound;
 }
 
+// The PNG file from `start` to `end` without its compressed text chunks,
+// or nothing when it has none.
+QByteArray pngWithoutCompressedText(const FileBytes &file, qint64 start, qint64 end);
+
 // Each walk, by format (see checkStructure()).
 StructureCheck checkBmp(const FileBytes &file);
 StructureCheck checkGif(const FileBytes &file);

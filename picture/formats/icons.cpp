@@ -26,8 +26,20 @@ StructureCheck checkIconDirectory(const FileBytes &file)
     const qint64 image = file.le32(kEntries + kImageOffset);
     constexpr qint64 kPngWidth = 16, kPngHeight = 20, kBitmapWidth = 4, kBitmapHeight = 8;
     if (file.startsWith(image, "\x89PNG\r\n\x1a\n") && file.startsWith(image + 12, "IHDR")
-        && file.holds(image + kPngHeight, 4))
-        return whole(file.be32(image + kPngWidth), file.be32(image + kPngHeight));
+        && file.holds(image + kPngHeight, 4)) {
+        StructureCheck result = whole(file.be32(image + kPngWidth), file.be32(image + kPngHeight));
+        // As for a PNG file, the reader gets the picture without its
+        // compressed texts: in an icon of that one picture alone.
+        const QByteArray png = pngWithoutCompressedText(file, image, image + file.le32(kEntries + kBytesInImage));
+        if (!png.isEmpty()) {
+            result.readerBytes = file.view().first(kEntries + kEntrySize).toByteArray() + png;
+            qToLittleEndian<quint16>(1, result.readerBytes.data() + kCount);
+            qToLittleEndian<quint32>(quint32(png.size()), result.readerBytes.data() + kEntries + kBytesInImage);
+            qToLittleEndian<quint32>(quint32(kEntries + kEntrySize),
+                                     result.readerBytes.data() + kEntries + kImageOffset);
+        }
+        return result;
+    }
     // A bitmap's height counts its mask as well as its pixels.
     if (file.holds(image + kBitmapHeight, 4))
         return whole(qAbs(qint64(qint32(file.le32(image + kBitmapWidth)))),

@@ -122,9 +122,32 @@ MngWork mngWork(const FileBytes &file)
 
 } // namespace
 
+QByteArray pngWithoutCompressedText(const FileBytes &file, qint64 start, qint64 end)
+{
+    QByteArray copy = file.view().sliced(start, mng::kSignatureSize).toByteArray();
+    bool left = false;
+    qint64 position = start + mng::kSignatureSize;
+    while (position + mng::kChunkOverhead <= end) {
+        const qint64 length = file.be32(position), size = length + mng::kChunkOverhead;
+        if (position + size > end)
+            break;
+        if (file.startsWith(position + 4, "zTXt") || file.startsWith(position + 4, "iTXt"))
+            left = true;
+        else
+            copy.append(file.view().sliced(position, size));
+        position += size;
+    }
+    return left ? copy : QByteArray();
+}
+
+// libpng inflates every compressed text chunk, up to 8 MB each, though no
+// pixel depends on them: the reader gets the file without them.
 StructureCheck checkPng(const FileBytes &file)
 {
-    return checkChunks(file, "IEND", kPngMostPixelsPerByte);
+    StructureCheck result = checkChunks(file, "IEND", kPngMostPixelsPerByte);
+    if (result.whole())
+        result.readerBytes = pngWithoutCompressedText(file, 0, file.size());
+    return result;
 }
 
 // An MNG can paint a frame of any size from a background colour alone, so

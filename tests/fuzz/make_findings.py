@@ -230,6 +230,15 @@ def png_file(width, height, rows):
     return b"\x89PNG\r\n\x1a\n" + png_image(width, height, rows)
 
 
+def png_with_compressed_texts(count):
+    """A 32 x 32 picture with `count` zTXt chunks before its pixels, each
+    7.9 MB of text deflated to 7.7 kB, just under what libpng inflates."""
+    text = chunk(b"zTXt", b"Comment\0\0" + zlib.compress(b"\0" * 7_900_000, 9))
+    image = png_image(32, 32)
+    header = 25  # IHDR's length, type, data and checksum
+    return b"\x89PNG\r\n\x1a\n" + image[:header] + text * count + image[header:]
+
+
 # --- The findings ------------------------------------------------------------
 
 def main():
@@ -253,6 +262,8 @@ def main():
     # Few enough scans, but each goes over every block of a large picture.
     write("slow_jpeg_250_scans_over_4088x4096.jpg", jpeg_many_scans(4088, 4096, 250))
     write("ico_holding_16384x16384_png.ico", ico_with_png(png_file(16384, 16384, 4)))
+    write("slow_png_100_compressed_texts_of_8mb.png", png_with_compressed_texts(100))
+    write("slow_ico_png_100_compressed_texts_of_8mb.ico", ico_with_png(png_with_compressed_texts(100)))
 
 
 if __name__ == "__main__":
