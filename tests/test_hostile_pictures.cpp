@@ -154,6 +154,7 @@ void HostilePicturesTest::busyPartsLeftOut_data()
     // Compressed texts that libpng would inflate, 790 MB in all.
     QTest::newRow("PNG of 100 compressed texts") << finding("slow_png_100_compressed_texts_of_8mb.png");
     QTest::newRow("ICO holding that PNG") << finding("slow_ico_png_100_compressed_texts_of_8mb.ico");
+    QTest::newRow("ICNS holding that PNG") << finding("slow_icns_png_100_compressed_texts_of_8mb.icns");
     // Animations that repeat for ever without a pause.
     QTest::newRow("a loop of 0x7fffffff") << finding("hang_mng_loop_0x7fffffff_iterations.mng");
     QTest::newRow("three nested loops") << finding("hang_mng_three_nested_loops_of_65535.mng");

@@ -49,6 +49,40 @@ StructureCheck checkIconDirectory(const FileBytes &file)
 
 // --- ICNS ----------------------------------------------------------------
 
+namespace {
+
+// The icon file up to `length` with every PNG element's compressed texts
+// left out, as for a PNG file, or nothing when there are none. Its table of
+// contents, which gives every element's length, is left out too: the
+// reader then goes by the elements themselves.
+QByteArray icnsWithoutCompressedText(const FileBytes &file, qint64 length)
+{
+    constexpr qint64 kHeader = 8;
+    QByteArray copy = file.view().first(kHeader).toByteArray();
+    bool changed = false;
+    for (qint64 position = kHeader; position < length;) {
+        const qint64 element = file.be32(position + 4);
+        const QByteArray png = file.startsWith(position + kHeader, "\x89PNG\r\n\x1a\n")
+                                   ? pngWithoutCompressedText(file, position + kHeader, position + element)
+                                   : QByteArray();
+        if (!png.isEmpty()) {
+            QByteArray header = file.view().sliced(position, kHeader).toByteArray();
+            qToBigEndian<quint32>(quint32(kHeader + png.size()), header.data() + 4);
+            copy += header + png;
+            changed = true;
+        } else if (!file.startsWith(position, "TOC ")) {
+            copy += file.view().sliced(position, element);
+        }
+        position += element;
+    }
+    if (!changed)
+        return {};
+    qToBigEndian<quint32>(quint32(copy.size()), copy.data() + 4);
+    return copy;
+}
+
+} // namespace
+
 // "icns", the whole file's length, then elements of type and length.
 StructureCheck checkIcns(const FileBytes &file)
 {
@@ -68,6 +102,7 @@ StructureCheck checkIcns(const FileBytes &file)
     }
     StructureCheck result = whole();
     result.length = length;
+    result.readerBytes = icnsWithoutCompressedText(file, length);
     return result;
 }
 

@@ -218,12 +218,17 @@ def jpeg_many_scans(width, height, scans):
     return (b"\xff\xd8" + quantisation + frame + dc_table + ac_table + dc_scan + ac_scan * scans + b"\xff\xd9")
 
 
-# --- ICO ---------------------------------------------------------------------
+# --- ICO and ICNS ------------------------------------------------------------
 
 def ico_with_png(png):
     # A width and height byte of 0 stand for 256.
     directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(png), 22)
     return directory + png
+
+
+def icns_with_png(png):
+    element = b"icp5" + struct.pack(">I", 8 + len(png)) + png
+    return b"icns" + struct.pack(">I", 8 + len(element)) + element
 
 
 def png_file(width, height, rows):
@@ -264,6 +269,7 @@ def main():
     write("ico_holding_16384x16384_png.ico", ico_with_png(png_file(16384, 16384, 4)))
     write("slow_png_100_compressed_texts_of_8mb.png", png_with_compressed_texts(100))
     write("slow_ico_png_100_compressed_texts_of_8mb.ico", ico_with_png(png_with_compressed_texts(100)))
+    write("slow_icns_png_100_compressed_texts_of_8mb.icns", icns_with_png(png_with_compressed_texts(100)))
 
 
 if __name__ == "__main__":
