@@ -113,7 +113,9 @@ MngWork mngWork(const FileBytes &file)
     }
     // Each copy may be as large as the largest picture, each picture may be
     // magnified, and each frame may clear the whole canvas.
-    const qint64 canvas = checkedMulAdd(file.be32(mng::kCanvasWidth), file.be32(mng::kCanvasHeight));
+    const qint64 canvas = file.holds(mng::kCanvasHeight, 4)
+                              ? checkedMulAdd(file.be32(mng::kCanvasWidth), file.be32(mng::kCanvasHeight))
+                              : 0;
     const qint64 layers = overflow ? -1 : checkedMulAdd(copies, largest, ownPixels);
     const qint64 drawn = layers < 0 ? -1 : checkedMulAdd(layers, magnified);
     work.pixels = drawn < 0 || canvas < 0 ? -1 : checkedMulAdd(canvas, frames + 1, drawn);
