@@ -257,7 +257,7 @@ def main():
     write("hang_mng_loop_0x7fffffff_iterations.mng", mng_loop())
     write("hang_mng_three_nested_loops_of_65535.mng", mng_nested_loops())
     write("hang_mng_loop_of_0x7fffffff_frames_without_delay.mng", mng_loop_of_frames())
-    # Found by the fuzzer in the MNG bound's first version: no header to read the canvas from.
+    # The MNG bound's first version read past this file for a canvas size it lacks.
     write("crash_mng_end_chunk_alone_read_past_file.mng", MNG_SIGNATURE + chunk(b"MEND"))
     write("slow_mng_100_layers_of_4096x4096.mng", mng_many_layers(100, 4096, 4096))
     write("slow_mng_5000_layers.mng", mng_many_layers(5000, 64, 64))
