@@ -169,10 +169,12 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     if (structure.maxPixels > 0 && tooLarge(structure.width, structure.height, structure.maxPixels))
         return {{}, claimsTooMuch(shown, structure.width, structure.height, bytes.size())};
 
-    // Where the format marks its own end, the reader gets just the picture.
+    // Where the format marks its own end, the reader gets just the picture;
+    // where the check made a copy that is safe to read, it gets that.
     QBuffer picture;
-    if (structure.length > 0 && structure.length < bytes.size()) {
-        picture.setData(bytes.first(structure.length).toByteArray());
+    if (!structure.readerBytes.isEmpty() || (structure.length > 0 && structure.length < bytes.size())) {
+        picture.setData(structure.readerBytes.isEmpty() ? bytes.first(structure.length).toByteArray()
+                                                        : structure.readerBytes);
         picture.open(QIODevice::ReadOnly);
         reader.emplace(&picture, format);
     }

@@ -29,6 +29,9 @@ struct StructureCheck {
     // Where the picture ends when the format says so and extra bytes follow
     // it; else 0. Some of Qt's readers refuse a picture with a tail.
     qint64 length = 0;
+    // The bytes the reader is to be given instead of the file's, when the
+    // check made a copy without parts that would have it work without end.
+    QByteArray readerBytes;
     // Pixels of the top-left 32 x 32 corner that the file leaves unset (a
     // run-length bitmap may skip some), from the top-left; the reader leaves
     // whatever was in memory there.

@@ -9,9 +9,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 #include <malloc.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+#define PIXELWICK_HAS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#define PIXELWICK_HAS_SANITIZER 1
+#endif
+#endif
 
 namespace {
 
@@ -20,6 +30,24 @@ using pixelwick::fuzzing::Outcome;
 // The loader refuses pictures that would take more than about 100 MB, so no
 // input may take the process past this; ./run fuzz uses the same limit.
 constexpr long kMostMegabytes = 512;
+
+// A guard against a file that hangs, not a measure of speed: the loader
+// bounds every file to well under a second here, and the sanitizers slow
+// it down several times.
+#if PIXELWICK_HAS_SANITIZER
+constexpr unsigned kMostSecondsPerFile = 40;
+#else
+constexpr unsigned kMostSecondsPerFile = 10;
+#endif
+
+// The file being run was named on standard output before it started.
+void tookTooLong(int)
+{
+    static const char message[] = "\nfuzz_replay: the file above took longer than its time limit: it hangs\n";
+    ssize_t ignored = ::write(STDERR_FILENO, message, sizeof message - 1);
+    (void)ignored;
+    ::_exit(1);
+}
 
 long peakMegabytes()
 {
@@ -56,6 +84,7 @@ int main(int argc, char **argv)
         return 2;
     }
     pixelwick::fuzzing::startQt();
+    std::signal(SIGALRM, tookTooLong);
 
     int ran = 0;
     int converted = 0;
@@ -80,11 +109,15 @@ int main(int argc, char **argv)
             const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
             QByteArray first;
             QByteArray second;
+            // Both runs within the limit, each.
+            ::alarm(kMostSecondsPerFile);
             mallopt(M_PERTURB, 0x0f);
             const Outcome outcome = pixelwick::fuzzing::convertPictureBytes(data, std::size_t(bytes.size()), &first);
+            ::alarm(kMostSecondsPerFile);
             mallopt(M_PERTURB, 0xf0);
             const Outcome again = pixelwick::fuzzing::convertPictureBytes(data, std::size_t(bytes.size()), &second);
             mallopt(M_PERTURB, 0);
+            ::alarm(0);
             std::printf("%s\n", outcome == Outcome::Converted ? "converted" : "refused");
             std::fflush(stdout);
             if (again != outcome || first != second) {

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What every walk through a picture file's structure shares: bounds-checked
+// reads of the file's bytes and the verdicts.
+
+#include "picture_structure.h"
+
+#include <QCoreApplication>
+#include <QtEndian>
+#include <QtNumeric>
+
+#include <cstring>
+#include <limits>
+
+namespace pixelwick::formats {
+
+using Verdict = StructureCheck::Verdict;
+
+class Picture {
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
+
+// Reads numbers at offsets of a file held in memory; every offset and size
+// comes from the file, so each access is checked against its end first.
+class FileBytes {
+public:
+    explicit FileBytes(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    qint64 size() const { return m_bytes.size(); }
+    // Whether `count` bytes from `offset` lie within the file.
+    bool holds(qint64 offset, qint64 count) const
+    {
+        qint64 end = 0;
+        return offset >= 0 && count >= 0 && !qAddOverflow(offset, count, &end) && end <= size();
+    }
+    quint8 u8(qint64 offset) const { return quint8(m_bytes[offset]); }
+    quint16 le16(qint64 offset) const { return qFromLittleEndian<quint16>(at(offset)); }
+    quint32 le32(qint64 offset) const { return qFromLittleEndian<quint32>(at(offset)); }
+    quint16 be16(qint64 offset) const { return qFromBigEndian<quint16>(at(offset)); }
+    quint32 be32(qint64 offset) const { return qFromBigEndian<quint32>(at(offset)); }
+    bool startsWith(qint64 offset, const char *text) const
+    {
+        const qint64 length = qint64(std::strlen(text));
+        return holds(offset, length) && std::memcmp(at(offset), text, size_t(length)) == 0;
+    }
+    QByteArrayView view() const { return m_bytes; }
+
+private:
+    const char *at(qint64 offset) const { return m_bytes.data() + offset; }
+    QByteArrayView m_bytes;
+};
+
+inline StructureCheck whole(qint64 width = 0, qint64 height = 0)
+{
+    StructureCheck check;
+    check.width = width;
+    check.height = height;
+    return check;
+}
+
+inline StructureCheck incomplete(qint64 width = 0, qint64 height = 0)
+{
+    StructureCheck check = whole(width, height);
+    check.verdict = Verdict::Incomplete;
+    return check;
+}
+
+inline StructureCheck damaged(const QString &reason, qint64 width = 0, qint64 height = 0)
+{
+    StructureCheck check = whole(width, height);
+    check.verdict = Verdict::Damaged;
+    check.reason = reason;
+    return check;
+}
+
+// a * b + c, or -1 when it does not fit.
+inline qint64 checkedMulAdd(qint64 a, qint64 b, qint64 c = 0)
+{
+    qint64 product = 0, sum = 0;
+    if (a < 0 || b < 0 || qMulOverflow(a, b, &product) || qAddOverflow(product, c, &sum))
+        return -1;
+    return sum;
+}
+
+// The most pixels `fileSize` bytes can hold at `pixelsPerByte`.
+inline qint64 pixelBound(qint64 fileSize, qint64 pixelsPerByte)
+{
+    const qint64 bound = checkedMulAdd(fileSize, pixelsPerByte);
+    return bound < 0 ? std::numeric_limits<qint64>::max() : bound;
+}
+
+// The PNG file from `start` to `end` without its compressed text chunks,
+// or nothing when it has none.
+QByteArray pngWithoutCompressedText(const FileBytes &file, qint64 start, qint64 end);
+
+// Each walk, by format (see checkStructure()).
+StructureCheck checkBmp(const FileBytes &file);
+StructureCheck checkGif(const FileBytes &file);
+StructureCheck checkJpeg(const FileBytes &file);
+StructureCheck checkPng(const FileBytes &file);
+StructureCheck checkMng(const FileBytes &file);
+StructureCheck checkTga(const FileBytes &file);
+StructureCheck checkXbm(const FileBytes &file);
+StructureCheck checkIconDirectory(const FileBytes &file);
+StructureCheck checkWebp(const FileBytes &file);
+StructureCheck checkIcns(const FileBytes &file);
+StructureCheck checkTiff(const FileBytes &file);
+
+} // namespace pixelwick::formats
