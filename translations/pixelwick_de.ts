@@ -95,10 +95,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>BILD</translation>
     </message>
     <message>
-        <source>Pictures to convert.</source>
-        <translation>Die umzuwandelnden Bilder.</translation>
-    </message>
-    <message>
         <source>PICTURE...</source>
         <translation>BILD...</translation>
     </message>
@@ -144,6 +140,30 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>PNG</source>
         <translation>PNG</translation>
+    </message>
+    <message>
+        <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
+        <translation>der Name ist in der Zeichenkodierung dieses Systems (UTF-8) kein gültiger Text, daher kann Pixelwick die Datei darunter nicht öffnen; benennen Sie die Datei um</translation>
+    </message>
+    <message>
+        <source>the file name %1 is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot write to it</source>
+        <translation>der Dateiname %1 ist in der Zeichenkodierung dieses Systems (UTF-8) kein gültiger Text, daher kann Pixelwick nicht dorthin schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is standard input or an open file&apos;s name, which has no folder for the cursor to go beside it; name the cursor with -o FILE</source>
+        <translation>%1 ist die Standardeingabe oder der Name einer geöffneten Datei und hat keinen Ordner, in den der Cursor daneben käme; nennen Sie den Cursor mit -o DATEI</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 MB, more than any picture needs</source>
+        <translation>die Standardeingabe enthält mehr als %1 MB, mehr als irgendein Bild braucht</translation>
+    </message>
+    <message>
+        <source>reading standard input failed: %1</source>
+        <translation>das Lesen der Standardeingabe ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to convert; &quot;-&quot; reads one from standard input.</source>
+        <translation>Die umzuwandelnden Bilder; „-“ liest eines von der Standardeingabe.</translation>
     </message>
 </context>
 <context>
@@ -275,6 +295,22 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>the disk took no more</source>
         <translation>Der Datenträger hat keine weiteren Daten angenommen</translation>
+    </message>
+    <message>
+        <source>The cursor %1 would replace the picture %2, which this run also reads, so nothing was written. Give the cursor another name.</source>
+        <translation>Der Cursor %1 würde das Bild %2 ersetzen, das dieser Aufruf ebenfalls liest, daher wurde nichts geschrieben. Geben Sie dem Cursor einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>descriptor %1 is not open</source>
+        <translation>der Deskriptor %1 ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>descriptor %1 is open only for reading</source>
+        <translation>der Deskriptor %1 ist nur zum Lesen geöffnet</translation>
+    </message>
+    <message>
+        <source>it is the picture %1, which is never replaced</source>
+        <translation>es ist das Bild %1, das nie ersetzt wird</translation>
     </message>
 </context>
 <context>
@@ -506,6 +542,61 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>an icon element that does not fit its file</source>
         <translation>ein Symbolelement, das nicht in seine Datei passt</translation>
     </message>
+    <message>
+        <source>a GIF frame of %1 × %2 pixels on a screen of %3 × %4</source>
+        <translation>ein GIF-Einzelbild von %1 × %2 Pixeln auf einer Fläche von %3 × %4</translation>
+    </message>
+    <message>
+        <source>GIF picture data with a code that is not in its table</source>
+        <translation>GIF-Bilddaten mit einem Code, der nicht in ihrer Tabelle steht</translation>
+    </message>
+    <message>
+        <source>GIF picture data that runs on past its %1 × %2 frame</source>
+        <translation>GIF-Bilddaten, die über ihr Einzelbild von %1 × %2 hinausgehen</translation>
+    </message>
+    <message>
+        <source>GIF picture data that runs on past its end code</source>
+        <translation>GIF-Bilddaten, die über ihren Endcode hinausgehen</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 scans, more than the %2 this program reads</source>
+        <translation>ein JPEG aus %1 Durchläufen, mehr als die %2, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>a JPEG whose %1 scans of %2 × %3 pixels would take too long to decode</source>
+        <translation>ein JPEG, dessen %1 Durchläufe über %2 × %3 Pixel zu lange zum Dekodieren bräuchten</translation>
+    </message>
+    <message>
+        <source>an MNG animation of more than %1 layers</source>
+        <translation>eine MNG-Animation aus mehr als %1 Ebenen</translation>
+    </message>
+    <message>
+        <source>an MNG animation that would take more than %1 million pixels to draw</source>
+        <translation>eine MNG-Animation, deren Zeichnen mehr als %1 Millionen Pixel bräuchte</translation>
+    </message>
+    <message numerus="yes">
+        <source>The picture %1 could not be read: reading it took longer than %n seconds, so it was stopped.</source>
+        <translation>
+            <numerusform>Das Bild %1 konnte nicht gelesen werden: das Lesen dauerte länger als %n Sekunde und wurde daher abgebrochen.</numerusform>
+            <numerusform>Das Bild %1 konnte nicht gelesen werden: das Lesen dauerte länger als %n Sekunden und wurde daher abgebrochen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the picture %1 was given up.</source>
+        <translation>Das Lesen des Bildes %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>its reader stopped with the signal %1</source>
+        <translation>sein Leser endete mit dem Signal %1</translation>
+    </message>
+    <message>
+        <source>its reader gave no answer</source>
+        <translation>sein Leser gab keine Antwort</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to load (%2 bytes).</source>
+        <translation>Das Bild %1 ist zu groß zum Laden (%2 Bytes).</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -515,6 +606,22 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
 </source>
         <translation>Pixelwick kann kein Fenster öffnen, da keine Anzeige gefunden wurde (DISPLAY ist nicht gesetzt).
 Starten Sie es in einer Desktop-Sitzung oder erstellen Sie Cursor ohne Fenster mit pixelwick-convert.
+</translation>
+    </message>
+    <message>
+        <source>Pixelwick could not open its window: the display “%1” did not answer.
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</source>
+        <translation>Pixelwick konnte sein Fenster nicht öffnen: die Anzeige „%1“ hat nicht geantwortet.
+Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster mit pixelwick-convert.
+</translation>
+    </message>
+    <message>
+        <source>Pixelwick could not open its window: the platform “%1” that QT_QPA_PLATFORM names cannot be used here.
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</source>
+        <translation>Pixelwick konnte sein Fenster nicht öffnen: die Plattform „%1“, die QT_QPA_PLATFORM nennt, ist hier nicht verwendbar.
+Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster mit pixelwick-convert.
 </translation>
     </message>
 </context>

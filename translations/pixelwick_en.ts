@@ -93,10 +93,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>PICTURE</translation>
     </message>
     <message>
-        <source>Pictures to convert.</source>
-        <translation>Pictures to convert.</translation>
-    </message>
-    <message>
         <source>PICTURE...</source>
         <translation>PICTURE...</translation>
     </message>
@@ -142,6 +138,30 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>PNG</source>
         <translation>PNG</translation>
+    </message>
+    <message>
+        <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
+        <translation>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</translation>
+    </message>
+    <message>
+        <source>the file name %1 is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot write to it</source>
+        <translation>the file name %1 is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot write to it</translation>
+    </message>
+    <message>
+        <source>%1 is standard input or an open file&apos;s name, which has no folder for the cursor to go beside it; name the cursor with -o FILE</source>
+        <translation>%1 is standard input or an open file&apos;s name, which has no folder for the cursor to go beside it; name the cursor with -o FILE</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 MB, more than any picture needs</source>
+        <translation>standard input holds more than %1 MB, more than any picture needs</translation>
+    </message>
+    <message>
+        <source>reading standard input failed: %1</source>
+        <translation>reading standard input failed: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to convert; &quot;-&quot; reads one from standard input.</source>
+        <translation>Pictures to convert; &quot;-&quot; reads one from standard input.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +293,22 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>the disk took no more</source>
         <translation>the disk took no more</translation>
+    </message>
+    <message>
+        <source>The cursor %1 would replace the picture %2, which this run also reads, so nothing was written. Give the cursor another name.</source>
+        <translation>The cursor %1 would replace the picture %2, which this run also reads, so nothing was written. Give the cursor another name.</translation>
+    </message>
+    <message>
+        <source>descriptor %1 is not open</source>
+        <translation>descriptor %1 is not open</translation>
+    </message>
+    <message>
+        <source>descriptor %1 is open only for reading</source>
+        <translation>descriptor %1 is open only for reading</translation>
+    </message>
+    <message>
+        <source>it is the picture %1, which is never replaced</source>
+        <translation>it is the picture %1, which is never replaced</translation>
     </message>
 </context>
 <context>
@@ -504,6 +540,61 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>an icon element that does not fit its file</source>
         <translation>an icon element that does not fit its file</translation>
     </message>
+    <message>
+        <source>a GIF frame of %1 × %2 pixels on a screen of %3 × %4</source>
+        <translation>a GIF frame of %1 × %2 pixels on a screen of %3 × %4</translation>
+    </message>
+    <message>
+        <source>GIF picture data with a code that is not in its table</source>
+        <translation>GIF picture data with a code that is not in its table</translation>
+    </message>
+    <message>
+        <source>GIF picture data that runs on past its %1 × %2 frame</source>
+        <translation>GIF picture data that runs on past its %1 × %2 frame</translation>
+    </message>
+    <message>
+        <source>GIF picture data that runs on past its end code</source>
+        <translation>GIF picture data that runs on past its end code</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 scans, more than the %2 this program reads</source>
+        <translation>a JPEG of %1 scans, more than the %2 this program reads</translation>
+    </message>
+    <message>
+        <source>a JPEG whose %1 scans of %2 × %3 pixels would take too long to decode</source>
+        <translation>a JPEG whose %1 scans of %2 × %3 pixels would take too long to decode</translation>
+    </message>
+    <message>
+        <source>an MNG animation of more than %1 layers</source>
+        <translation>an MNG animation of more than %1 layers</translation>
+    </message>
+    <message>
+        <source>an MNG animation that would take more than %1 million pixels to draw</source>
+        <translation>an MNG animation that would take more than %1 million pixels to draw</translation>
+    </message>
+    <message numerus="yes">
+        <source>The picture %1 could not be read: reading it took longer than %n seconds, so it was stopped.</source>
+        <translation>
+            <numerusform>The picture %1 could not be read: reading it took longer than %n second, so it was stopped.</numerusform>
+            <numerusform>The picture %1 could not be read: reading it took longer than %n seconds, so it was stopped.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the picture %1 was given up.</source>
+        <translation>Reading the picture %1 was given up.</translation>
+    </message>
+    <message>
+        <source>its reader stopped with the signal %1</source>
+        <translation>its reader stopped with the signal %1</translation>
+    </message>
+    <message>
+        <source>its reader gave no answer</source>
+        <translation>its reader gave no answer</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to load (%2 bytes).</source>
+        <translation>The picture %1 is too large to load (%2 bytes).</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -512,6 +603,22 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
 Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
 </source>
         <translation>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</translation>
+    </message>
+    <message>
+        <source>Pixelwick could not open its window: the display “%1” did not answer.
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</source>
+        <translation>Pixelwick could not open its window: the display “%1” did not answer.
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</translation>
+    </message>
+    <message>
+        <source>Pixelwick could not open its window: the platform “%1” that QT_QPA_PLATFORM names cannot be used here.
+Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
+</source>
+        <translation>Pixelwick could not open its window: the platform “%1” that QT_QPA_PLATFORM names cannot be used here.
 Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
 </translation>
     </message>
