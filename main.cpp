@@ -5,12 +5,15 @@
 #include "pixelwick_version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QList>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -90,8 +93,48 @@ void sayHeldMessages()
 
 } // namespace
 
+// The window's options, read the same with or without a display.
+struct Startup {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        Startup::tr("Opens Pixelwick's window, which turns a picture into a monochrome mouse cursor; "
+                    "with PICTURE, loads it as Load BMP would."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(Startup::tr("PICTURE"), Startup::tr("The picture to load at start."),
+                                 Startup::tr("[PICTURE]"));
+}
+
+// --help and --version need no window, so they work without a display.
+bool answersWithoutWindow(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 int main(int argc, char *argv[])
 {
+    if (answersWithoutWindow(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("pixelwick"));
+        QCoreApplication::setApplicationVersion(QLatin1String(pixelwick::kVersion));
+        pixelwick::installTranslations();
+        QCommandLineParser parser;
+        describeOptions(parser);
+        parser.process(app); // prints and exits
+        return 0;
+    }
     if (!haveDisplay()) {
         // Without a display there is no window, but the user's language still holds.
         QCoreApplication app(argc, argv);
@@ -112,7 +155,21 @@ int main(int argc, char *argv[])
     pixelwick::installTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("pixelwick"));
 
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        const QString problem = parser.positionalArguments().size() > 1
+                                    ? Startup::tr("Pixelwick opens one picture at a time.")
+                                    : parser.errorText();
+        std::fprintf(stderr, "pixelwick: %s\n%s\n", qPrintable(pixelwick::shownName(problem)),
+                     qPrintable(Startup::tr("Run \"pixelwick --help\" for the options.")));
+        return 2;
+    }
+
     pixelwick::FrmConverter window;
     window.show();
+    // Once the window is up, so that it can show a message about the picture.
+    if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())
+        QTimer::singleShot(0, &window, [&window, picture = pictures.constFirst()] { window.openPicture(picture); });
     return app.exec();
 }

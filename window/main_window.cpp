@@ -7,16 +7,21 @@
 #include "hot_spot.h"
 #include "make_cursor.h"
 #include "picture_loading.h"
+#include "picture_sources.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <exception>
 #include <optional>
@@ -131,6 +136,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     lblY = label(this, "lblY", tr("y:"), 128, 56, 17);
     lblHotSpot = label(this, "lblHotSpot", tr("Hot Spot:"), 120, 16, 65);
     commonDialog = new CommonDialog(this);
+    m_note = placed(new MakeNote(this), "lblNote", 8, 100, 196, 17);
 
     picBG->setBackColour(colourOf(kDefaultKeyColours.background));
     picBMP->setTransparentColour(picBG->backColour());
@@ -166,6 +172,16 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     connect(txtX, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
     connect(txtY, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
 
+    // The window cannot be made smaller than its controls.
+    setMinimumSize(kClientWidth, kClientHeight);
+    setAcceptDrops(true);
+    const auto shortcut = [this](QKeyCombination keys, const std::function<void()> &action) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, action);
+    };
+    shortcut(Qt::CTRL | Qt::Key_O, [this] { cmdLoadBMP->click(); });
+    shortcut(Qt::CTRL | Qt::Key_S, [this] { cmdMakeCUR->click(); });
+    shortcut(Qt::CTRL | Qt::Key_Q, [this] { close(); });
+
     connect(cmdLoadBMP, &QPushButton::clicked, this, &FrmConverter::cmdLoadBMPClick);
     connect(cmdMakeCUR, &QPushButton::clicked, this, &FrmConverter::cmdMakeCURClick);
     connect(picBG, &PictureBox::clicked, this, &FrmConverter::picBGClick);
@@ -190,6 +206,23 @@ template <typename Handler> void FrmConverter::guarded(Handler handler)
     }
 }
 
+void FrmConverter::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPicture(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FrmConverter::dropEvent(QDropEvent *event)
+{
+    const QString picture = droppedPicture(event->mimeData());
+    if (picture.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: a message box must not hold up the file
+    // manager that dropped it.
+    QTimer::singleShot(0, this, [this, picture] { openPicture(picture); });
+}
+
 void FrmConverter::closeEvent(QCloseEvent *event)
 {
     m_closedWhileReading = true;
@@ -199,7 +232,9 @@ void FrmConverter::closeEvent(QCloseEvent *event)
 void FrmConverter::cmdLoadBMPClick()
 {
     guarded([this] {
-        commonDialog->setInitDir(QCoreApplication::applicationDirPath());
+        // Where the last chosen picture was, as the platforms' own open
+        // dialogs do; the first time, where pictures are kept.
+        commonDialog->setInitDir(m_lastFolder.isEmpty() ? firstPictureFolder() : m_lastFolder);
         if (commonDialog->ShowOpen())
             openChosenPicture(commonDialog->FileName());
     });
@@ -219,6 +254,7 @@ bool FrmConverter::openChosenPicture(const QString &path)
 {
     // The picture is read in another process; meanwhile the window keeps
     // painting, shows that it is busy, and takes no input.
+    m_lastFolder = QFileInfo(path).absolutePath();
     std::optional<BusyPointer> busy(std::in_place);
     m_closedWhileReading = false;
     const LoadedPicture loaded = loadPicture(path, [this] {
@@ -237,6 +273,10 @@ bool FrmConverter::openChosenPicture(const QString &path)
         return false;
     }
     m_shownPicture = path;
+    // The title names the picture, which Make CUR's cursor is named after.
+    setWindowFilePath(path);
+    setWindowTitle(QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), QGuiApplication::applicationDisplayName()));
+    m_note->clearNote();
     picBMP->setPicture(loaded.image);
     refreshLooks();
     return true;
@@ -246,10 +286,16 @@ void FrmConverter::cmdMakeCURClick()
 {
     guarded([this] {
         const ImagePixelSource source(picBMP->shownImage());
+        const QFileInfo before(cursorPathFor(commonDialog->FileName()));
+        const bool replacing = before.exists() && before.isFile();
+        m_note->clearNote();
         const MakeCursorResult result =
             makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source, keyColours());
-        if (!result.ok())
+        if (!result.ok()) {
             showFailure(errorKindName(result.error), result.message);
+            return;
+        }
+        m_note->sayWritten(result.outputPath, replacing, !before.exists() || before.isFile());
     });
 }
 

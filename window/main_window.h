@@ -3,6 +3,7 @@
 
 #include "common_dialog.h"
 #include "looks_popup.h"
+#include "make_note.h"
 #include "picture_box.h"
 
 #include "cursor_file.h"
@@ -45,6 +46,8 @@ private slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The look popup on the preview: what Make CUR would write now.
@@ -75,6 +78,8 @@ private:
     QTimer m_leaveTimer;
     bool m_closedWhileReading = false;
     QString m_shownPicture; // the file the preview shows, as chosen
+    QString m_lastFolder;   // of the picture last chosen, shown or not
+    MakeNote *m_note = nullptr;
 };
 
 } // namespace pixelwick
