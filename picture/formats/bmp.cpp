@@ -14,7 +14,8 @@ constexpr qint64 kPixelOffset = 10;
 constexpr qint64 kInfoSize = 14;
 constexpr quint32 kOs2InfoSize = 12;
 constexpr qint64 kOs2Width = 18, kOs2Height = 20, kOs2BitsPerPixel = 24;
-constexpr qint64 kWidth = 18, kHeight = 22, kBitsPerPixel = 28, kCompression = 30;
+constexpr qint64 kWidth = 18, kHeight = 22, kBitsPerPixel = 28, kCompression = 30, kColoursUsed = 46;
+constexpr qint64 kInfoHeaderSize = 40;
 constexpr quint32 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 } // namespace bmp
 
@@ -89,10 +90,11 @@ StructureCheck checkBmp(const FileBytes &file)
 {
     if (!file.holds(bmp::kInfoSize, 4))
         return incomplete();
-    const qint64 pixelOffset = file.le32(bmp::kPixelOffset);
-    qint64 width = 0, height = 0, bitsPerPixel = 0;
+    qint64 pixelOffset = file.le32(bmp::kPixelOffset);
+    qint64 width = 0, height = 0, bitsPerPixel = 0, colours = 0;
     quint32 compression = bmp::kRgb;
-    if (file.le32(bmp::kInfoSize) == bmp::kOs2InfoSize) {
+    const qint64 infoSize = file.le32(bmp::kInfoSize);
+    if (infoSize == bmp::kOs2InfoSize) {
         if (!file.holds(bmp::kOs2BitsPerPixel, 2))
             return incomplete();
         width = file.le16(bmp::kOs2Width);
@@ -107,7 +109,22 @@ StructureCheck checkBmp(const FileBytes &file)
         height = qAbs(qint64(qint32(file.le32(bmp::kHeight))));
         bitsPerPixel = file.le16(bmp::kBitsPerPixel);
         compression = file.le32(bmp::kCompression);
+        if (file.holds(bmp::kColoursUsed, 4))
+            colours = file.le32(bmp::kColoursUsed);
     }
+    // Qt's reader takes the colour table (and the masks of bit fields, when
+    // the header lacks them) from right after the header, and seeks forward
+    // only: pixels said to start within them start after them instead.
+    if (bitsPerPixel <= 8)
+        colours = colours > 0 ? colours : qint64(1) << bitsPerPixel;
+    else
+        colours = 0;
+    qint64 tableEnd = bmp::kInfoSize + infoSize + colours * (infoSize == bmp::kOs2InfoSize ? 3 : 4);
+    if (infoSize == bmp::kInfoHeaderSize && compression == bmp::kBitFields)
+        tableEnd += 3 * 4;
+    else if (infoSize == bmp::kInfoHeaderSize && compression == bmp::kAlphaBitFields)
+        tableEnd += 4 * 4;
+    pixelOffset = qMax(pixelOffset, tableEnd);
     if (!file.holds(pixelOffset, 0))
         return incomplete(width, height);
     switch (compression) {
