@@ -624,6 +624,30 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
 Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster mit pixelwick-convert.
 </translation>
     </message>
+    <message>
+        <source>Opens Pixelwick&apos;s window, which turns a picture into a monochrome mouse cursor; with PICTURE, loads it as Load BMP would.</source>
+        <translation>Öffnet das Fenster von Pixelwick, das ein Bild in einen monochromen Mauszeiger umwandelt; mit BILD lädt es dieses, wie „BMP laden“ es täte.</translation>
+    </message>
+    <message>
+        <source>PICTURE</source>
+        <translation>BILD</translation>
+    </message>
+    <message>
+        <source>The picture to load at start.</source>
+        <translation>Das Bild, das beim Start geladen wird.</translation>
+    </message>
+    <message>
+        <source>[PICTURE]</source>
+        <translation>[BILD]</translation>
+    </message>
+    <message>
+        <source>Pixelwick opens one picture at a time.</source>
+        <translation>Pixelwick öffnet ein Bild auf einmal.</translation>
+    </message>
+    <message>
+        <source>Run &quot;pixelwick --help&quot; for the options.</source>
+        <translation>„pixelwick --help“ zeigt die Optionen.</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::FrmConverter</name>
@@ -690,6 +714,21 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>Nothing to show yet: load a picture first.</source>
         <translation>Es gibt noch nichts anzuzeigen: Laden Sie zuerst ein Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::MakeNote</name>
+    <message>
+        <source>Wrote the cursor into %1.</source>
+        <translation>Cursor in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 in %2.</source>
+        <translation>%1 in %2 ersetzt.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2.</source>
+        <translation>%1 in %2 geschrieben.</translation>
     </message>
 </context>
 </TS>

@@ -622,6 +622,30 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
 Start it from a desktop session, or use pixelwick-convert to make cursors without a window.
 </translation>
     </message>
+    <message>
+        <source>Opens Pixelwick&apos;s window, which turns a picture into a monochrome mouse cursor; with PICTURE, loads it as Load BMP would.</source>
+        <translation>Opens Pixelwick&apos;s window, which turns a picture into a monochrome mouse cursor; with PICTURE, loads it as Load BMP would.</translation>
+    </message>
+    <message>
+        <source>PICTURE</source>
+        <translation>PICTURE</translation>
+    </message>
+    <message>
+        <source>The picture to load at start.</source>
+        <translation>The picture to load at start.</translation>
+    </message>
+    <message>
+        <source>[PICTURE]</source>
+        <translation>[PICTURE]</translation>
+    </message>
+    <message>
+        <source>Pixelwick opens one picture at a time.</source>
+        <translation>Pixelwick opens one picture at a time.</translation>
+    </message>
+    <message>
+        <source>Run &quot;pixelwick --help&quot; for the options.</source>
+        <translation>Run &quot;pixelwick --help&quot; for the options.</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::FrmConverter</name>
@@ -688,6 +712,21 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>Nothing to show yet: load a picture first.</source>
         <translation>Nothing to show yet: load a picture first.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::MakeNote</name>
+    <message>
+        <source>Wrote the cursor into %1.</source>
+        <translation>Wrote the cursor into %1.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 in %2.</source>
+        <translation>Replaced %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2.</source>
+        <translation>Wrote %1 in %2.</translation>
     </message>
 </context>
 </TS>

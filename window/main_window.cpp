@@ -275,7 +275,8 @@ bool FrmConverter::openChosenPicture(const QString &path)
     m_shownPicture = path;
     // The title names the picture, which Make CUR's cursor is named after.
     setWindowFilePath(path);
-    setWindowTitle(QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), QGuiApplication::applicationDisplayName()));
+    setWindowTitle(
+        QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), QGuiApplication::applicationDisplayName()));
     m_note->clearNote();
     picBMP->setPicture(loaded.image);
     refreshLooks();
