@@ -118,6 +118,36 @@ QString descriptorShortage()
     return problem;
 }
 
+// Qt's bitmap reader writes into the image it is given when that has the
+// size and format it would make, and leaves the pixels that a run-length
+// stream skips, or that a cut row never reaches, as they were. Given one
+// of zeros, those pixels are the first palette colour, as in a new bitmap,
+// whatever memory held before. Else a null image: Qt makes its own.
+QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
+{
+    constexpr qsizetype kInfoHeader = 14;
+    if (format != "bmp" || bytes.size() < kInfoHeader + 16)
+        return {};
+    const auto number = [&](qsizetype at, int size) {
+        qint64 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | quint8(bytes[at + i]);
+        return value;
+    };
+    const qint64 headerSize = number(kInfoHeader, 4);
+    if (headerSize < 40)
+        return {}; // OS/2 bitmaps: left to Qt
+    const qint64 width = qint32(number(kInfoHeader + 4, 4));
+    const qint64 height = qAbs(qint64(qint32(number(kInfoHeader + 8, 4))));
+    const qint64 bits = number(kInfoHeader + 14, 2);
+    if (width <= 0 || height <= 0 || tooLarge(width, height) || (bits != 1 && bits != 4 && bits != 8))
+        return {};
+    QImage blank(int(width), int(height), bits == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
+    if (!blank.isNull())
+        blank.fill(0);
+    return blank;
+}
+
 // Reads the picture from `device`, whose whole content is `bytes`. A file
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
@@ -190,7 +220,9 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
             reader->setClipRect(QRect(0, 0, kCursorSize, kCursorSize).intersected(QRect(QPoint(0, 0), claimed)));
     }
 
-    QImage image = reader->read();
+    QImage image = blankPalettedBitmap(format, bytes);
+    if (!reader->read(&image))
+        image = QImage();
     if (const QString damage = capture.damage(); !damage.isEmpty())
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
