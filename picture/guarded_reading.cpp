@@ -25,13 +25,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-#define PIXELWICK_GUARD_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-#define PIXELWICK_GUARD_SANITIZED 1
-#endif
-#endif
+#include "sanitizer_build.h"
 
 namespace pixelwick {
 
@@ -44,7 +38,7 @@ class Picture {
 // Every picture the program accepts is read in well under a second; the
 // limit only stops readers that would never end. Sanitized builds run
 // several times slower.
-#if PIXELWICK_GUARD_SANITIZED
+#if PIXELWICK_HAS_SANITIZER
 constexpr int kProcessorSeconds = 15;
 #else
 constexpr int kProcessorSeconds = 3;

@@ -11,13 +11,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
-#define PIXELWICK_HAS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-#define PIXELWICK_HAS_SANITIZER 1
-#endif
-#endif
+#include "sanitizer_build.h"
 #if PIXELWICK_HAS_SANITIZER
 #include <sanitizer/common_interface_defs.h>
 #endif
