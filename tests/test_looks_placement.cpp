@@ -75,9 +75,11 @@ void LooksPlacementTest::popupBesidePreview()
 
     const QRect shown = popup->geometry();
     const QRect previewOnScreen(preview->mapToGlobal(QPoint(0, 0)), preview->size());
+    const auto text = [](const QRect &r) {
+        return QStringLiteral("%1 x %2 at %3, %4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    };
     const QString report = QStringLiteral("screen %1, window %2, preview %3, popup %4")
-                               .arg(QTest::toString(room), QTest::toString(window.frameGeometry()),
-                                    QTest::toString(previewOnScreen), QTest::toString(shown));
+                               .arg(text(room), text(window.frameGeometry()), text(previewOnScreen), text(shown));
     QVERIFY2(room.contains(shown), qPrintable(report));
     QVERIFY2(!shown.intersects(previewOnScreen), qPrintable(report));
     // Drawn one to one, never stretched by the label.
