@@ -5,7 +5,7 @@
 set -eu
 cd "$1"
 if ! command -v clang-format >/dev/null; then
-    echo "clang-format is not installed; ./run installs it" >&2
+    echo "clang-format is not installed; ./run test installs it" >&2
     exit 1
 fi
 files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h' | grep -v '^./build')

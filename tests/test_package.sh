@@ -18,7 +18,7 @@ for tool in dpkg-deb dpkg-shlibdeps dpkg-parsechangelog desktop-file-validate ap
         missing="$missing $tool"
 done
 if [ -n "$missing" ]; then
-    echo "SKIPPED: the packaging tools are missing:$missing (./run installs them)"
+    echo "SKIPPED: the packaging tools are missing:$missing (./run test installs them)"
     exit $skip
 fi
 if [ ! -f "$build/CPackConfig.cmake" ]; then

@@ -91,7 +91,7 @@ QString icotoolList(const QString &path)
 {
     const QString icotool = QStandardPaths::findExecutable(QStringLiteral("icotool"));
     if (icotool.isEmpty())
-        return QStringLiteral("error: icotool is not installed (./run installs icoutils)");
+        return QStringLiteral("error: icotool is not installed (./run test installs icoutils)");
     QProcess process;
     process.start(icotool, {QStringLiteral("-l"), path});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)

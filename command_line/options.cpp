@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "options.h"
+
+#include "file_targets.h"
+#include "make_cursor.h"
+#include "messages.h"
+#include "picture_loading.h"
+#include "preview_output.h"
+
+#include <QColor>
+#include <QCoreApplication>
+
+#include <cctype>
+
+#include <unistd.h>
+
+namespace pixelwick {
+
+namespace {
+
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const QString kHotSpotX = QStringLiteral("x");
+const QString kHotSpotY = QStringLiteral("y");
+const QString kBackground = QStringLiteral("background");
+const QString kInvert = QStringLiteral("invert");
+const QString kOutput = QStringLiteral("o");
+const QString kShow = QStringLiteral("show");
+const QString kPreview = QStringLiteral("preview");
+
+// The hot spot is read as Make CUR reads its fields, and worded the same.
+QString hotSpotProblem(const QString &text, char axis, std::int16_t &value)
+{
+    return readHotSpotField(text, axis, value).message;
+}
+
+// "#" and six hexadecimal digits; QColor alone would take #RGB and more.
+bool isSixDigitHex(const QString &text)
+{
+    if (text.size() != 7 || !text.startsWith(u'#'))
+        return false;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (!isxdigit(text[i].unicode()) || text[i].unicode() > 0x7F)
+            return false;
+    }
+    return true;
+}
+
+enum class KeyColour { Background, Invert };
+
+QString colourProblem(const QString &text, KeyColour which, ColourValue &value)
+{
+    const bool wellFormed = text.startsWith(u'#') ? isSixDigitHex(text) : QColor::isValidColorName(text);
+    const QColor colour = wellFormed ? QColor::fromString(text) : QColor();
+    if (!colour.isValid())
+        return (which == KeyColour::Background
+                    ? CommandLine::tr("the background colour \"%1\" is neither #RRGGBB nor a colour name such as white")
+                    : CommandLine::tr("the invert colour \"%1\" is neither #RRGGBB nor a colour name such as white"))
+            .arg(text);
+    // "transparent" is a name QColor knows, but as a key it would quietly
+    // mean black: the composed preview has no transparent pixels.
+    if (colour.alpha() != 255)
+        return (which == KeyColour::Background
+                    ? CommandLine::tr("the background colour \"%1\" is transparent; give an opaque colour")
+                    : CommandLine::tr("the invert colour \"%1\" is transparent; give an opaque colour"))
+            .arg(text);
+    value = colourValueOf(colour);
+    return {};
+}
+
+// The descriptor that `name` writes through, or -1 for any other file.
+int descriptorNamed(const QString &name)
+{
+    const Target target = targetFor(name);
+    return target.kind == Target::Kind::Descriptor ? target.descriptor : -1;
+}
+
+} // namespace
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        CommandLine::tr("Makes a 32 x 32 monochrome cursor of each picture's top-left corner and writes it beside the\n"
+                        "picture (arrow.png gives arrow.cur), as Pixelwick's Make CUR does. Pixels of the background\n"
+                        "colour become transparent, of the invert colour screen-inverting; other colours become white\n"
+                        "or black by brightness. White and black pixels stay, except that a white key colour makes\n"
+                        "them invert and a black one transparent. Exit code 0: all converted, 1: some failed,\n"
+                        "2: bad options."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QString defaultHotSpot = defaultHotSpotText();
+    const QString defaultBackground = colourOf(kDefaultKeyColours.background).name();
+    const QString defaultInvert = colourOf(kDefaultKeyColours.invert).name();
+    const QCommandLineOption hotSpotX({kHotSpotX, QStringLiteral("hotspot-x")},
+                                      CommandLine::tr("Hot spot column from the left, 0 to 31 (default %1). "
+                                                      "A fraction is rounded, a half to the even number.")
+                                          .arg(defaultHotSpot),
+                                      CommandLine::tr("TEXT"), defaultHotSpot);
+    const QCommandLineOption hotSpotY(
+        {kHotSpotY, QStringLiteral("hotspot-y")},
+        CommandLine::tr("Hot spot row from the top, 0 to 31 (default %1).").arg(defaultHotSpot),
+        CommandLine::tr("TEXT"), defaultHotSpot);
+    const QCommandLineOption background(kBackground,
+                                        CommandLine::tr("Colour that becomes transparent, #RRGGBB or a name "
+                                                        "(default %1).")
+                                            .arg(defaultBackground),
+                                        CommandLine::tr("COLOUR"), defaultBackground);
+    const QCommandLineOption invert(kInvert,
+                                    CommandLine::tr("Colour that inverts the screen, #RRGGBB or a name "
+                                                    "(default %1).")
+                                        .arg(defaultInvert),
+                                    CommandLine::tr("COLOUR"), defaultInvert);
+    const QCommandLineOption output({kOutput, QStringLiteral("output")},
+                                    CommandLine::tr("Write the cursor of the one picture to FILE instead; "
+                                                    "\"-\" writes it to standard output."),
+                                    CommandLine::tr("FILE"));
+    const QCommandLineOption show(kShow,
+                                  CommandLine::tr("Print the looks of each PICTURE as text instead of writing a "
+                                                  "cursor: a first line \"NAME: W x H cursor, hot spot X, Y\", then "
+                                                  "one line a row, top first, one character a pixel: # black, O "
+                                                  "white, . transparent, ~ inverted. A PICTURE that is a monochrome "
+                                                  "cursor is read as one."));
+    const QCommandLineOption preview(kPreview,
+                                     CommandLine::tr("Also write how the cursor of the one PICTURE looks, as "
+                                                     "Windows and as browsers and Linux draw it, as a picture in "
+                                                     "the format FILE's suffix names (PNG for any other)."),
+                                     CommandLine::tr("FILE"));
+    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output, show, preview})
+        parser.addOption(option);
+    parser.addPositionalArgument(CommandLine::tr("PICTURE"),
+                                 CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
+                                 CommandLine::tr("PICTURE..."));
+}
+
+QString optionsProblem(const QCommandLineParser &parser, Options &options)
+{
+    options.hotSpotXText = parser.value(kHotSpotX);
+    options.hotSpotYText = parser.value(kHotSpotY);
+    options.output = parser.value(kOutput);
+    options.pictures = parser.positionalArguments();
+    options.show = parser.isSet(kShow);
+    options.preview = parser.value(kPreview);
+    if (parser.isSet(kBackground))
+        options.backgroundGiven = parser.value(kBackground);
+    if (parser.isSet(kInvert))
+        options.invertGiven = parser.value(kInvert);
+    QString problem = hotSpotProblem(options.hotSpotXText, 'x', options.hotSpot.x);
+    if (problem.isEmpty())
+        problem = hotSpotProblem(options.hotSpotYText, 'y', options.hotSpot.y);
+    if (problem.isEmpty())
+        problem = colourProblem(parser.value(kBackground), KeyColour::Background, options.keys.background);
+    if (problem.isEmpty())
+        problem = colourProblem(parser.value(kInvert), KeyColour::Invert, options.keys.invert);
+    if (!problem.isEmpty())
+        return problem;
+    // makeCursor reads an empty output name as "beside the picture".
+    if (parser.isSet(kOutput) && options.output.isEmpty())
+        return CommandLine::tr("the output file name is empty");
+    if (parser.isSet(kPreview) && options.preview.isEmpty())
+        return CommandLine::tr("the preview file name is empty");
+    if (parser.isSet(kPreview) && options.pictures.size() > 1)
+        return CommandLine::tr("--preview shows one cursor, but %n pictures were given", nullptr,
+                               int(options.pictures.size()));
+    if (parser.isSet(kOutput) && options.show)
+        return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
+    if (parser.isSet(kOutput) && options.pictures.size() > 1)
+        return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
+                               int(options.pictures.size()));
+    return {};
+}
+
+QString outputsProblem(Options &options)
+{
+    // A cursor or a picture poured onto a terminal only garbles it; the
+    // user has most likely forgotten a redirection.
+    if (!options.output.isEmpty()) {
+        if (options.output == kStandardOutput && ::isatty(STDOUT_FILENO))
+            return CommandLine::tr("-o - writes the cursor's bytes to standard output, which is a terminal; "
+                                   "redirect standard output to a file or a pipe");
+        if (const int descriptor = descriptorNamed(options.output); descriptor >= 0 && ::isatty(descriptor))
+            return CommandLine::tr("the output %1 is a terminal, which cannot show the cursor's bytes; "
+                                   "name a file or a pipe")
+                .arg(quotedPath(options.output));
+    }
+    if (options.preview.isEmpty())
+        return {};
+    if (const int descriptor = descriptorNamed(options.preview); descriptor >= 0 && ::isatty(descriptor))
+        return CommandLine::tr("the preview %1 is a terminal, which cannot show a picture's bytes; name a file")
+            .arg(quotedPath(options.preview));
+    QString problem;
+    options.previewFormat = previewFormatFor(options.preview, problem);
+    return problem;
+}
+
+} // namespace pixelwick

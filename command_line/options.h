@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "file_placing.h"
+#include "hot_spot.h"
+#include "mask_encoder.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace pixelwick {
+
+// What -o takes for standard output.
+inline const QString kStandardOutput = QStringLiteral("-");
+
+struct Options {
+    QString hotSpotXText;
+    QString hotSpotYText;
+    HotSpot hotSpot;
+    KeyColours keys{};
+    // Each key colour as typed; empty where the default stands.
+    QString backgroundGiven;
+    QString invertGiven;
+    QString output;           // empty: beside each picture; "-": standard output
+    bool show = false;        // print each file's looks instead of writing
+    QString preview;          // where to write the looks, if anywhere
+    QByteArray previewFormat; // the picture format the preview is written in
+    QStringList pictures;
+    ProtectedFiles protectedPictures; // every one of them, from every file written
+};
+
+// The converter's options and arguments, with their help.
+void addOptions(QCommandLineParser &parser);
+
+// Reads what `parser` parsed into `options`. Everything is checked before
+// the first picture, so that a mistyped option converts nothing rather than
+// a batch with the wrong settings. Empty when nothing is wrong.
+QString optionsProblem(const QCommandLineParser &parser, Options &options);
+
+// What is wrong with where the cursor and the preview are to go, for
+// options that are well-formed: a terminal, or a preview format that
+// cannot be written. Empty when nothing is.
+QString outputsProblem(Options &options);
+
+} // namespace pixelwick

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cursor_reader.h"
+#include "mask_encoder.h"
+#include "options.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace pixelwick {
+
+// The picture format a preview named `name` is written in: the one its
+// suffix names where Qt can write it, else PNG. Empty, with `problem` set,
+// for a suffix naming a picture format that cannot be written here.
+QByteArray previewFormatFor(const QString &name, QString &problem);
+
+// The cursor Make CUR would make of `source`, read back for its looks.
+std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options);
+
+// Writes the looks of `picture`'s cursor to the preview file; says why not.
+bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options);
+
+// --show: a file that is a monochrome cursor is read as one; any other is
+// taken as a picture and made into a cursor in memory. Nothing is written
+// but the looks, to standard output, and the preview if asked for.
+bool show(const QString &file, const Options &options);
+
+} // namespace pixelwick
