@@ -134,14 +134,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>Gibt statt einer Cursordatei für jedes BILD als Text aus, wie sein Cursor aussieht: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann je Pixelreihe eine Zeile (von oben nach unten) mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Ein BILD, das selbst ein monochromer Cursor ist, wird als Cursor gelesen.</translation>
     </message>
     <message>
-        <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
-        <translation>Speichert zusätzlich ein PNG-Bild, das zeigt, wie Windows den Cursor zeichnet und wie Browser und Linux ihn zeichnen (nur bei einem einzigen BILD).</translation>
-    </message>
-    <message>
-        <source>PNG</source>
-        <translation>PNG</translation>
-    </message>
-    <message>
         <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
         <translation>der Name ist in der Zeichenkodierung dieses Systems (UTF-8) kein gültiger Text, daher kann Pixelwick die Datei darunter nicht öffnen; benennen Sie die Datei um</translation>
     </message>
@@ -164,6 +156,46 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>Pictures to convert; &quot;-&quot; reads one from standard input.</source>
         <translation>Die umzuwandelnden Bilder; „-“ liest eines von der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>the background colour %1 matches no pixel of the picture</source>
+        <translation>die Hintergrundfarbe %1 trifft auf kein Pixel des Bildes zu</translation>
+    </message>
+    <message>
+        <source>the invert colour %1 matches no pixel of the picture</source>
+        <translation>die Invertierfarbe %1 trifft auf kein Pixel des Bildes zu</translation>
+    </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 cursor</source>
+        <translation>der Hotspot %1, %2 liegt außerhalb des Cursors von %3 x %3</translation>
+    </message>
+    <message>
+        <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a picture in the format FILE&apos;s suffix names (PNG for any other).</source>
+        <translation>Außerdem schreiben, wie der Cursor des einen BILDES aussieht, wie Windows und wie Browser und Linux ihn zeichnen, als Bild in dem Format, das die Endung von DATEI nennt (sonst PNG).</translation>
+    </message>
+    <message>
+        <source>-o - writes the cursor&apos;s bytes to standard output, which is a terminal; redirect standard output to a file or a pipe</source>
+        <translation>-o - schreibt die Bytes des Cursors in die Standardausgabe, die ein Terminal ist; leiten Sie die Standardausgabe in eine Datei oder eine Pipe um</translation>
+    </message>
+    <message>
+        <source>the output %1 is a terminal, which cannot show the cursor&apos;s bytes; name a file or a pipe</source>
+        <translation>die Ausgabe %1 ist ein Terminal, das die Bytes des Cursors nicht zeigen kann; nennen Sie eine Datei oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>the preview %1 is a terminal, which cannot show a picture&apos;s bytes; name a file</source>
+        <translation>die Vorschau %1 ist ein Terminal, das die Bytes eines Bildes nicht zeigen kann; nennen Sie eine Datei</translation>
+    </message>
+    <message>
+        <source>the preview %1 names the picture format %2, which cannot be written here; give it a suffix such as .png</source>
+        <translation>die Vorschau %1 nennt das Bildformat %2, das hier nicht geschrieben werden kann; geben Sie ihr eine Endung wie .png</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: Warnung: %2</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
     </message>
 </context>
 <context>

@@ -132,14 +132,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</translation>
     </message>
     <message>
-        <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</source>
-        <translation>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a PNG picture.</translation>
-    </message>
-    <message>
-        <source>PNG</source>
-        <translation>PNG</translation>
-    </message>
-    <message>
         <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
         <translation>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</translation>
     </message>
@@ -162,6 +154,46 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>Pictures to convert; &quot;-&quot; reads one from standard input.</source>
         <translation>Pictures to convert; &quot;-&quot; reads one from standard input.</translation>
+    </message>
+    <message>
+        <source>the background colour %1 matches no pixel of the picture</source>
+        <translation>the background colour %1 matches no pixel of the picture</translation>
+    </message>
+    <message>
+        <source>the invert colour %1 matches no pixel of the picture</source>
+        <translation>the invert colour %1 matches no pixel of the picture</translation>
+    </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 cursor</source>
+        <translation>the hot spot %1, %2 lies outside the %3 x %3 cursor</translation>
+    </message>
+    <message>
+        <source>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a picture in the format FILE&apos;s suffix names (PNG for any other).</source>
+        <translation>Also write how the cursor of the one PICTURE looks, as Windows and as browsers and Linux draw it, as a picture in the format FILE&apos;s suffix names (PNG for any other).</translation>
+    </message>
+    <message>
+        <source>-o - writes the cursor&apos;s bytes to standard output, which is a terminal; redirect standard output to a file or a pipe</source>
+        <translation>-o - writes the cursor&apos;s bytes to standard output, which is a terminal; redirect standard output to a file or a pipe</translation>
+    </message>
+    <message>
+        <source>the output %1 is a terminal, which cannot show the cursor&apos;s bytes; name a file or a pipe</source>
+        <translation>the output %1 is a terminal, which cannot show the cursor&apos;s bytes; name a file or a pipe</translation>
+    </message>
+    <message>
+        <source>the preview %1 is a terminal, which cannot show a picture&apos;s bytes; name a file</source>
+        <translation>the preview %1 is a terminal, which cannot show a picture&apos;s bytes; name a file</translation>
+    </message>
+    <message>
+        <source>the preview %1 names the picture format %2, which cannot be written here; give it a suffix such as .png</source>
+        <translation>the preview %1 names the picture format %2, which cannot be written here; give it a suffix such as .png</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: warning: %2</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>warning: %1</translation>
     </message>
 </context>
 <context>
