@@ -9,6 +9,7 @@
 #include "picture_loading.h"
 #include "picture_sources.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -186,6 +187,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     connect(cmdMakeCUR, &QPushButton::clicked, this, &FrmConverter::cmdMakeCURClick);
     connect(picBG, &PictureBox::clicked, this, &FrmConverter::picBGClick);
     connect(picInvert, &PictureBox::clicked, this, &FrmConverter::picInvertClick);
+    wirePreview();
 }
 
 KeyColours FrmConverter::keyColours() const
@@ -315,9 +317,7 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
     // Start from this swatch's own colour, so a cancel leaves it as it was.
     commonDialog->setColor(swatch->backColour());
     commonDialog->ShowColor();
-    swatch->setBackColour(commonDialog->Color());
-    picBMP->setTransparentColour(picBG->backColour());
-    refreshLooks();
+    setSwatchColour(swatch, commonDialog->Color());
 }
 
 bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
@@ -339,7 +339,18 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
             m_restTimer.stop();
             m_leaveTimer.start();
             break;
+        case QEvent::ToolTip:
+            // The looks popup already stands beside the preview.
+            if (m_looks->isVisible() || m_restTimer.isActive())
+                return true;
+            break;
         case QEvent::FocusOut:
+            // The preview's own menu keeps the looks in view, to follow its
+            // choice, also where the platform makes the menu the active window.
+            if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason
+                || QApplication::activePopupWidget())
+                break;
+            [[fallthrough]];
         case QEvent::Hide:
             m_restTimer.stop();
             m_looks->hide();

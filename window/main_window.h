@@ -56,6 +56,12 @@ private:
     void refreshLooks();
     void updateLooks();
     void chooseSwatchColour(PictureBox *swatch);
+    // The preview's clicks, menu and arrow keys, its hot-spot mark, and
+    // the controls' tooltips.
+    void wirePreview();
+    void markHotSpot();
+    void setHotSpotFields(QPoint pixel);
+    void setSwatchColour(PictureBox *swatch, const QColor &colour);
     void showFailure(const QString &kind, const QString &message);
     bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
