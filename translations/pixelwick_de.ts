@@ -747,6 +747,34 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
         <source>Nothing to show yet: load a picture first.</source>
         <translation>Es gibt noch nichts anzuzeigen: Laden Sie zuerst ein Bild.</translation>
     </message>
+    <message>
+        <source>Choose a picture (Ctrl+O)</source>
+        <translation>Ein Bild wählen (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Write the cursor beside the picture (Ctrl+S)</source>
+        <translation>Den Cursor neben das Bild schreiben (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Click a pixel to make it the hot spot, right-click to use its colour, rest the pointer here to see the cursor</source>
+        <translation>Klicken Sie auf ein Pixel, um es zum Hotspot zu machen, rechts, um seine Farbe zu verwenden; lassen Sie den Zeiger hier ruhen, um den Cursor zu sehen</translation>
+    </message>
+    <message>
+        <source>Click to choose the colour that becomes transparent</source>
+        <translation>Klicken, um die Farbe zu wählen, die durchsichtig wird</translation>
+    </message>
+    <message>
+        <source>Click to choose the colour that inverts the screen</source>
+        <translation>Klicken, um die Farbe zu wählen, die den Bildschirm invertiert</translation>
+    </message>
+    <message>
+        <source>The hot spot&apos;s column, 0 to 31 from the left</source>
+        <translation>Die Spalte des Hotspots, 0 bis 31 von links</translation>
+    </message>
+    <message>
+        <source>The hot spot&apos;s row, 0 to 31 from the top</source>
+        <translation>Die Zeile des Hotspots, 0 bis 31 von oben</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::MakeNote</name>
@@ -761,6 +789,21 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>Wrote %1 in %2.</source>
         <translation>%1 in %2 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::PictureBox</name>
+    <message>
+        <source>Set the hot spot here</source>
+        <translation>Hotspot hierher setzen</translation>
+    </message>
+    <message>
+        <source>Make this colour transparent</source>
+        <translation>Diese Farbe durchsichtig machen</translation>
+    </message>
+    <message>
+        <source>Make this colour invert the screen</source>
+        <translation>Diese Farbe den Bildschirm invertieren lassen</translation>
     </message>
 </context>
 </TS>

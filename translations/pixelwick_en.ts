@@ -745,6 +745,34 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
         <source>Nothing to show yet: load a picture first.</source>
         <translation>Nothing to show yet: load a picture first.</translation>
     </message>
+    <message>
+        <source>Choose a picture (Ctrl+O)</source>
+        <translation>Choose a picture (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Write the cursor beside the picture (Ctrl+S)</source>
+        <translation>Write the cursor beside the picture (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Click a pixel to make it the hot spot, right-click to use its colour, rest the pointer here to see the cursor</source>
+        <translation>Click a pixel to make it the hot spot, right-click to use its colour, rest the pointer here to see the cursor</translation>
+    </message>
+    <message>
+        <source>Click to choose the colour that becomes transparent</source>
+        <translation>Click to choose the colour that becomes transparent</translation>
+    </message>
+    <message>
+        <source>Click to choose the colour that inverts the screen</source>
+        <translation>Click to choose the colour that inverts the screen</translation>
+    </message>
+    <message>
+        <source>The hot spot&apos;s column, 0 to 31 from the left</source>
+        <translation>The hot spot&apos;s column, 0 to 31 from the left</translation>
+    </message>
+    <message>
+        <source>The hot spot&apos;s row, 0 to 31 from the top</source>
+        <translation>The hot spot&apos;s row, 0 to 31 from the top</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::MakeNote</name>
@@ -759,6 +787,21 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>Wrote %1 in %2.</source>
         <translation>Wrote %1 in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::PictureBox</name>
+    <message>
+        <source>Set the hot spot here</source>
+        <translation>Set the hot spot here</translation>
+    </message>
+    <message>
+        <source>Make this colour transparent</source>
+        <translation>Make this colour transparent</translation>
+    </message>
+    <message>
+        <source>Make this colour invert the screen</source>
+        <translation>Make this colour invert the screen</translation>
     </message>
 </context>
 </TS>
