@@ -211,7 +211,7 @@ void PreviewClicksTest::markFollowsFields()
     }
     const QList<QPoint> pixels = marked(preview());
     if (shown)
-        QVERIFY2(marks(pixels, pixel), qPrintable(QTest::toString(pixels.size())));
+        QVERIFY2(marks(pixels, pixel), qPrintable(QString::number(pixels.size())));
     else
         QCOMPARE(pixels, QList<QPoint>());
     // The mark is drawn over the preview only, never into what converts.
