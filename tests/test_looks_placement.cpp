@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,6 +101,11 @@ void LooksPlacementTest::popupBesidePreview()
             --pitch;
         QVERIFY2(pitch >= 2, qPrintable(report));
     }
+
+    // Following a new hot spot, it is fitted to its room again.
+    window.findChild<QLineEdit *>(QStringLiteral("txtX"))->setText(QStringLiteral("3"));
+    QVERIFY(popup->accessibleDescription().contains(QStringLiteral("3, 15")));
+    QVERIFY2(room.contains(popup->geometry()) && !popup->geometry().intersects(previewOnScreen), qPrintable(report));
 
     // The pointer can go from the preview onto the popup without losing it.
     QCursor::setPos(shown.center());

@@ -78,6 +78,14 @@ void LooksPopup::showLooks(const CursorImage &cursor, const QString &reason)
     m_cursor = std::make_unique<CursorImage>(cursor);
     m_reason = reason;
     render(0);
+    placeAgain();
+}
+
+void LooksPopup::placeAgain()
+{
+    // A popup that follows a change is fitted to its room again.
+    if (isVisible() && m_anchor)
+        popUpBeside(m_anchor);
 }
 
 void LooksPopup::render(int largestPitch)
@@ -96,10 +104,12 @@ void LooksPopup::showText(const QString &text)
     setText(text);
     setAccessibleDescription(text);
     resize(sizeHint());
+    placeAgain();
 }
 
 void LooksPopup::popUpBeside(QWidget *anchor)
 {
+    m_anchor = anchor;
     const QRect preview(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     const QRect window = anchor->window()->frameGeometry();
     const QScreen *screen = anchor->screen();

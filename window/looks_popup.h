@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 
 #include <memory>
 
@@ -29,9 +30,11 @@ public:
 
 private:
     void render(int largestPitch);
+    void placeAgain();
 
     std::unique_ptr<CursorImage> m_cursor;
     QString m_reason;
+    QPointer<QWidget> m_anchor;
 };
 
 } // namespace pixelwick
