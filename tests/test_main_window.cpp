@@ -156,13 +156,7 @@ private slots:
     void realDialogs();
 
 private:
-    template <typename T> T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T *control(const char *name) const { return testing::controlOf<T>(m_window.get(), name); }
     CommonDialog *dialog() const { return control<CommonDialog>("CommonDialog"); }
     void pressOn(const char *name, Qt::Key key)
     {

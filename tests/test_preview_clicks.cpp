@@ -11,6 +11,7 @@
 #include "picture_box.h"
 #include "picture_loading.h"
 #include "preview_pixels.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,13 +45,7 @@ private slots:
     void toolTips();
 
 private:
-    template <typename T> T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T *control(const char *name) const { return testing::controlOf<T>(m_window.get(), name); }
     PictureBox *preview() const { return control<PictureBox>("picBMP"); }
     void setFields(const QString &x, const QString &y)
     {

@@ -8,12 +8,22 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
 
 namespace testing {
+
+// The window's control of this name; no test can go on without it.
+template <typename T> T *controlOf(const QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 using pixelwick::ColourValue;
 
