@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_loading.h"
 
+#include "formats/format_walk.h"
 #include "guarded_reading.h"
 #include "message_capture.h"
 #include "messages.h"
@@ -125,21 +126,15 @@ QString descriptorShortage()
 // whatever memory held before. Else a null image: Qt makes its own.
 QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
 {
-    constexpr qsizetype kInfoHeader = 14;
-    if (format != "bmp" || bytes.size() < kInfoHeader + 16)
+    constexpr qint64 kInfoHeader = 14;
+    const formats::FileBytes file(bytes);
+    if (format != "bmp" || !file.holds(kInfoHeader, 16))
         return {};
-    const auto number = [&](qsizetype at, int size) {
-        qint64 value = 0;
-        for (int i = size - 1; i >= 0; --i)
-            value = value << 8 | quint8(bytes[at + i]);
-        return value;
-    };
-    const qint64 headerSize = number(kInfoHeader, 4);
-    if (headerSize < 40)
+    if (file.le32(kInfoHeader) < 40)
         return {}; // OS/2 bitmaps: left to Qt
-    const qint64 width = qint32(number(kInfoHeader + 4, 4));
-    const qint64 height = qAbs(qint64(qint32(number(kInfoHeader + 8, 4))));
-    const qint64 bits = number(kInfoHeader + 14, 2);
+    const qint64 width = qint32(file.le32(kInfoHeader + 4));
+    const qint64 height = qAbs(qint64(qint32(file.le32(kInfoHeader + 8))));
+    const int bits = file.le16(kInfoHeader + 14);
     if (width <= 0 || height <= 0 || tooLarge(width, height) || (bits != 1 && bits != 4 && bits != 8))
         return {};
     QImage blank(int(width), int(height), bits == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
