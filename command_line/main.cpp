@@ -4,6 +4,7 @@
 // batches. Needs no display.
 #include "arguments.h"
 #include "cursor_file.h"
+#include "cursor_looks.h"
 #include "file_placing.h"
 #include "key_warnings.h"
 #include "language.h"
@@ -88,7 +89,7 @@ bool writeCursor(const QString &picture, const QImage &loaded, const Options &op
     const ImagePixelSource source(composePreview(loaded, Qt::white, colourOf(options.keys.background)));
     if (!options.preview.isEmpty()) {
         const std::optional<CursorImage> cursor = looksOf(source, options);
-        if (!cursor || !writePreview(picture, *cursor, options))
+        if (!cursor || !writePreview(picture, renderLooks(*cursor), options))
             return false;
     }
     if (options.output == kStandardOutput)

@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
+#include "cursor_pictures.h"
 #include "key_warnings.h"
 #include "messages.h"
 #include "picture_loading.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 
 #include <cerrno>
 #include <cstdio>
@@ -28,9 +30,9 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// A 256 x 256 monochrome cursor takes 16 454 bytes; a larger file is no
-// cursor worth reading whole.
-constexpr qint64 kLargestCursorFileSize = 64 * 1024;
+// Far beyond any real cursor file, animated ones with many frames of
+// 256 x 256 colour images included.
+constexpr qint64 kLargestCursorFileSize = 64 * 1024 * 1024;
 
 // Picture formats that a plugin not installed here would read, so that
 // their suffix is not quietly given a PNG.
@@ -82,7 +84,7 @@ std::optional<CursorImage> looksOf(const PixelSource &source, const Options &opt
 
 // The picture is made whole in memory, where the image libraries have
 // nothing to complain of, and then placed as a cursor would be.
-bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options)
+bool writePreview(const QString &picture, const QImage &looks, const Options &options)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -90,7 +92,7 @@ bool writePreview(const QString &picture, const CursorImage &cursor, const Optio
     QString problem;
     // The looks --show printed come first when both go to standard output.
     std::fflush(stdout);
-    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(renderLooks(cursor)))
+    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(looks))
         problem = writer.errorString();
     else if (const Placed placed = placeFile(options.preview, bytes, {&options.protectedPictures}); !placed.ok())
         problem = placingProblem(placed);
@@ -101,46 +103,114 @@ bool writePreview(const QString &picture, const CursorImage &cursor, const Optio
     return false;
 }
 
+namespace {
+
+// The first bytes of a file, enough to tell a cursor file from a picture.
+QByteArray fileStart(const QString &file)
+{
+    QFile opened(file);
+    if (!QFileInfo(file).isFile() || !opened.open(QIODevice::ReadOnly))
+        return {};
+    return opened.read(12);
+}
+
+// The whole of a cursor file; a picture's reader reads its own.
+std::optional<QByteArray> cursorFileBytes(const QString &file, QString &problem)
+{
+    QFile opened(file);
+    if (!opened.open(QIODevice::ReadOnly)) {
+        problem = opened.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = opened.read(kLargestCursorFileSize + 1);
+    if (opened.error() != QFileDevice::NoError) {
+        problem = opened.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > kLargestCursorFileSize) {
+        problem = CommandLine::tr("the cursor file is larger than %n MB", nullptr, int(kLargestCursorFileSize >> 20));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Each image's looks, one under the other.
+QImage stackedLooks(const QList<CursorImage> &images)
+{
+    QList<QImage> parts;
+    int width = 0, height = 0;
+    for (const CursorImage &image : images) {
+        parts.append(renderLooks(image, image.hasHotSpot ? QString() : CommandLine::tr("an icon has no hot spot")));
+        width = qMax(width, parts.last().width());
+        height += parts.last().height();
+    }
+    if (parts.size() == 1)
+        return parts.first();
+    QImage stacked(width, height, QImage::Format_RGB32);
+    stacked.fill(parts.first().pixel(0, 0));
+    QPainter painter(&stacked);
+    int y = 0;
+    for (const QImage &part : parts) {
+        painter.drawImage(0, y, part);
+        y += part.height();
+    }
+    return stacked;
+}
+
+// A cursor, icon or animated cursor shown as what it is: every image.
+bool showCursorFile(const QString &file, const QByteArray &bytes, const Options &options)
+{
+    const CursorFileLooks looks = readCursorLooks(bytes, file);
+    if (!looks.problem.isEmpty()) {
+        complain(pictureProblem(file, looks.problem));
+        return false;
+    }
+    QString text;
+    for (const CursorImage &image : looks.images)
+        text += looksAsText(image, shownName(file));
+    if (!writeLooks(file, text.toUtf8()))
+        return false;
+    return options.preview.isEmpty() || writePreview(file, stackedLooks(looks.images), options);
+}
+
+} // namespace
+
 bool show(const QString &file, const Options &options)
 {
-    std::optional<CursorImage> cursor;
     std::optional<QByteArray> input;
-    QFile opened(file);
     if (namesStandardInput(file)) {
         QString problem;
         if (!(input = readStandardInput(problem))) {
             complain(pictureProblem(file, problem));
             return false;
         }
-        if (input->size() <= kLargestCursorFileSize)
-            cursor = readCursor(*input).cursor;
-    } else if (QFileInfo(file).isFile() && QFileInfo(file).size() <= kLargestCursorFileSize
-               && opened.open(QIODevice::ReadOnly)) {
-        // A cursor file is small; anything larger is a picture, if anything.
-        cursor = readCursor(opened.readAll()).cursor;
-    }
-    QImage picture;
-    if (!cursor) {
-        const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file);
-        if (!loaded.ok()) {
-            complain(pictureProblem(file, loaded.error));
+        if (cursorFileKind(*input) != CursorFileKind::None)
+            return showCursorFile(file, *input, options);
+    } else if (cursorFileKind(fileStart(file)) != CursorFileKind::None) {
+        QString problem;
+        const std::optional<QByteArray> bytes = cursorFileBytes(file, problem);
+        if (!bytes) {
+            complain(pictureProblem(file, problem));
             return false;
         }
-        picture = loaded.image;
-        cursor =
-            looksOf(ImagePixelSource(composePreview(picture, Qt::white, colourOf(options.keys.background))), options);
+        return showCursorFile(file, *bytes, options);
     }
+    const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file);
+    if (!loaded.ok()) {
+        complain(pictureProblem(file, loaded.error));
+        return false;
+    }
+    const std::optional<CursorImage> cursor =
+        looksOf(ImagePixelSource(composePreview(loaded.image, Qt::white, colourOf(options.keys.background))), options);
     if (!cursor) {
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
         return false;
     }
     if (!writeLooks(file, looksAsText(*cursor, shownName(file)).toUtf8()))
         return false;
-    if (!options.preview.isEmpty() && !writePreview(file, *cursor, options))
+    if (!options.preview.isEmpty() && !writePreview(file, renderLooks(*cursor), options))
         return false;
-    // A cursor file's own pixels are shown as they are; no key applies.
-    if (!picture.isNull())
-        warnOfUnmatchedKeys(file, picture, options);
+    warnOfUnmatchedKeys(file, loaded.image, options);
     return true;
 }
 

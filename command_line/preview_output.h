@@ -21,11 +21,12 @@ QByteArray previewFormatFor(const QString &name, QString &problem);
 std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options);
 
 // Writes the looks of `picture`'s cursor to the preview file; says why not.
-bool writePreview(const QString &picture, const CursorImage &cursor, const Options &options);
+bool writePreview(const QString &picture, const QImage &looks, const Options &options);
 
-// --show: a file that is a monochrome cursor is read as one; any other is
-// taken as a picture and made into a cursor in memory. Nothing is written
-// but the looks, to standard output, and the preview if asked for.
+// --show: a cursor, icon or animated cursor file is read as what it is,
+// every image of it; any other is taken as a picture and made into a
+// cursor in memory. Nothing is written but the looks, to standard output,
+// and the preview if asked for.
 bool show(const QString &file, const Options &options);
 
 } // namespace pixelwick

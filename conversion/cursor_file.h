@@ -49,6 +49,42 @@
 
 namespace pixelwick {
 
+// Where each value of the table lies: the file header's from the start of
+// the file, a directory entry's from the start of that entry, the bitmap
+// header's and the colour table's from the start of the image data. The
+// reader of cursors and icons and the structure checks of icon pictures
+// use the same names.
+namespace layout {
+inline constexpr int kReserved = 0;
+inline constexpr int kType = 2;
+inline constexpr int kImageCount = 4;
+
+inline constexpr int kEntryWidth = 0;
+inline constexpr int kEntryHeight = 1;
+inline constexpr int kEntryColourCount = 2;
+inline constexpr int kEntryReserved = 3;
+inline constexpr int kEntryHotSpotX = 4; // an icon's entry: colour planes
+inline constexpr int kEntryHotSpotY = 6; // an icon's entry: bits per pixel
+inline constexpr int kEntryDataSize = 8;
+inline constexpr int kEntryDataOffset = 12;
+
+inline constexpr int kBitmapHeaderLength = 0;
+inline constexpr int kBitmapWidth = 4;
+inline constexpr int kBitmapHeight = 8;
+inline constexpr int kBitmapPlanes = 12;
+inline constexpr int kBitmapBitsPerPixel = 14;
+inline constexpr int kBitmapCompression = 16;
+inline constexpr int kBitmapImageSize = 20;
+inline constexpr int kBitmapResolutionX = 24;
+inline constexpr int kBitmapResolutionY = 28;
+inline constexpr int kBitmapColoursUsed = 32;
+inline constexpr int kBitmapColoursImportant = 36;
+inline constexpr int kColourTable = 40;
+} // namespace layout
+
+inline constexpr int kIconType = 1;
+inline constexpr int kCursorType = 2;
+
 inline constexpr int kFileHeaderSize = 6;
 inline constexpr int kDirectoryEntrySize = 16;
 inline constexpr int kBitmapHeaderSize = 40;
@@ -58,8 +94,8 @@ inline constexpr int kFixedBlocksSize = kImageDataOffset + kBitmapHeaderSize + k
 inline constexpr int kPlaneSize = kCursorSize * kCursorSize / 8;                                 // 128
 inline constexpr int kCursorFileSize = kFixedBlocksSize + 2 * kPlaneSize;                        // 326
 inline constexpr int kImageDataSize = kCursorFileSize - kImageDataOffset;                        // 304
-inline constexpr int kHotSpotXOffset = kFileHeaderSize + 4;                                      // 10
-inline constexpr int kHotSpotYOffset = kHotSpotXOffset + 2;                                      // 12
+inline constexpr int kHotSpotXOffset = kFileHeaderSize + layout::kEntryHotSpotX;                 // 10
+inline constexpr int kHotSpotYOffset = kFileHeaderSize + layout::kEntryHotSpotY;                 // 12
 
 // The 70 bytes before the planes, as the separate writes that make them:
 // three 2-byte values of the file header, the directory entry, the bitmap

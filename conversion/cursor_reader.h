@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reads a monochrome cursor back: the 326-byte file Pixelwick writes and any
-// other single-image, uncompressed 1-bit .cur with its AND mask, up to
-// 256 x 256. Icons (type 1) are refused even when their image is 1-bit: where
-// a cursor's directory entry holds the hot spot, an icon's holds planes and
-// bit count, so there would be no hot spot to show.
+// Reads cursors back. readCursor() takes a monochrome cursor: the 326-byte
+// file Pixelwick writes and any other single-image, uncompressed 1-bit .cur
+// with its AND mask, up to 256 x 256. Icons (type 1) are refused there even
+// when their image is 1-bit: where a cursor's directory entry holds the hot
+// spot, an icon's holds planes and bit count, so there would be no hot spot
+// to show. readCursorFile() takes any cursor, icon or animated cursor whole,
+// image by image, as Windows would load it.
 
 #include <QByteArrayView>
 #include <QList>
@@ -26,6 +28,15 @@ struct CursorImage {
     int hotSpotY = 0;
     QList<Look> looks; // width * height, row-major, top row first
 
+    // Where the image stands in its file, for saying so.
+    bool hasHotSpot = true; // an icon's images have none
+    int colourDepth = 0;    // bits per pixel of a colour image; 0 for black and white
+    bool png = false;       // stored as a PNG picture
+    int image = 1;          // of `images` in its file (or frame)
+    int images = 1;
+    int frame = 0; // of `frames` of an animated cursor; 0 when not animated
+    int frames = 0;
+
     // Outside the cursor the screen shows through, as it does for Transparent.
     Look lookAt(int x, int y) const;
     int count(Look look) const;
@@ -39,5 +50,29 @@ struct CursorReading {
 inline constexpr int kLargestCursorSide = 256;
 
 CursorReading readCursor(QByteArrayView bytes);
+
+// One image of a cursor, icon or animated cursor as it is stored. A black
+// and white image comes with its looks; a colour image's looks depend on
+// colours that a picture reader must give, so it comes with what that
+// reader needs instead.
+struct StoredImage {
+    CursorImage image;  // looks empty for a colour image
+    QByteArray colours; // a colour image's pixels as a picture file: a bitmap, or the PNG
+    QList<bool> masked; // a colour bitmap's AND mask, row-major, top row first
+};
+
+struct CursorFileReading {
+    QList<StoredImage> images; // in file order, frame by frame
+    QString problem;           // translated; empty exactly when there are images
+};
+
+enum class CursorFileKind { None, Cursor, Icon, Animated };
+
+// What the first bytes say the file is, without reading further.
+CursorFileKind cursorFileKind(QByteArrayView bytes);
+
+// Every image of a .cur, .ico or .ani file. A file with any damage is
+// refused whole, with its reason.
+CursorFileReading readCursorFile(QByteArrayView bytes);
 
 } // namespace pixelwick

@@ -316,14 +316,20 @@ QString looksSummary(const CursorImage &cursor, const QString &noMarkReason)
 
 QString looksAsText(const CursorImage &cursor, const QString &name)
 {
-    // Read by scripts, so never translated; the name goes in last so that a
-    // "%1" in it stays as it is.
-    QString text = QStringLiteral("%5: %1 x %2 cursor, hot spot %3, %4\n")
-                       .arg(cursor.width)
-                       .arg(cursor.height)
-                       .arg(cursor.hotSpotX)
-                       .arg(cursor.hotSpotY)
-                       .arg(name);
+    // Read by scripts, so never translated; the name goes in first, whole,
+    // so that a "%1" in it stays as it is.
+    QString text = name + QStringLiteral(": %1 x %2 ").arg(cursor.width).arg(cursor.height);
+    text += cursor.hasHotSpot ? QStringLiteral("cursor, hot spot %1, %2").arg(cursor.hotSpotX).arg(cursor.hotSpotY)
+                              : QStringLiteral("icon, no hot spot");
+    if (cursor.images > 1)
+        text += QStringLiteral(", image %1 of %2").arg(cursor.image).arg(cursor.images);
+    if (cursor.colourDepth > 0)
+        text += QStringLiteral(", %1-bit colour").arg(cursor.colourDepth);
+    if (cursor.png)
+        text += QStringLiteral(", PNG");
+    if (cursor.frames > 0)
+        text += QStringLiteral(", frame %1 of %2").arg(cursor.frame).arg(cursor.frames);
+    text += u'\n';
     text.reserve(text.size() + qsizetype(cursor.width + 1) * cursor.height);
     for (int y = 0; y < cursor.height; ++y) {
         for (int x = 0; x < cursor.width; ++x) {

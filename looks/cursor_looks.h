@@ -54,8 +54,10 @@ QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {}, 
 // they stop inverting; translated.
 QString looksSummary(const CursorImage &cursor, const QString &noMarkReason = {});
 
-// For scripts: "NAME: W x H cursor, hot spot X, Y", then one line a row,
-// top first: '#' black, 'O' white, '.' transparent, '~' inverted.
+// For scripts: "NAME: W x H cursor, hot spot X, Y" ("icon, no hot spot" for
+// an icon's image), followed where they apply by ", image I of N",
+// ", D-bit colour", ", PNG" and ", frame F of M"; then one line a row, top
+// first: '#' black, 'O' white, '.' transparent, '~' inverted.
 QString looksAsText(const CursorImage &cursor, const QString &name);
 
 } // namespace pixelwick

@@ -48,19 +48,21 @@ constexpr qint64 kWallMilliseconds = qint64(kProcessorSeconds) * 4000;
 constexpr int kPollMilliseconds = 50;
 // A request's header holds two names; anything longer is not ours.
 constexpr quint64 kLargestHeader = 1 << 20;
-// 32 x 32 pixels of the deepest format, a colour table and a message.
-constexpr quint64 kLargestAnswer = 1 << 20;
+// The largest corner asked for, in the deepest format, a colour table and a
+// message.
+constexpr int kLargestCorner = 256;
+constexpr quint64 kLargestAnswer = quint64(kLargestCorner) * kLargestCorner * 16 + (1 << 20);
 
 // The part of the picture that is ever used, in the picture's own format,
 // so that it draws exactly as the whole picture would.
-QByteArray serialise(const LoadedPicture &result)
+QByteArray serialise(const LoadedPicture &result, int cornerSize)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream << result.error;
     const QImage corner = result.image.isNull() ? QImage()
-                                                : result.image.copy(0, 0, qMin(result.image.width(), kCursorSize),
-                                                                    qMin(result.image.height(), kCursorSize));
+                                                : result.image.copy(0, 0, qMin(result.image.width(), cornerSize),
+                                                                    qMin(result.image.height(), cornerSize));
     stream << !corner.isNull();
     if (corner.isNull())
         return bytes;
@@ -70,7 +72,7 @@ QByteArray serialise(const LoadedPicture &result)
     return bytes;
 }
 
-bool deserialise(const QByteArray &bytes, LoadedPicture &result)
+bool deserialise(const QByteArray &bytes, int cornerSize, LoadedPicture &result)
 {
     QDataStream stream(bytes);
     bool hasImage = false;
@@ -83,7 +85,7 @@ bool deserialise(const QByteArray &bytes, LoadedPicture &result)
     QList<QRgb> colours;
     stream >> format >> width >> height >> colours;
     if (stream.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || width <= 0 || height <= 0 || width > kCursorSize || height > kCursorSize)
+        || width <= 0 || height <= 0 || width > cornerSize || height > cornerSize)
         return false;
     QImage image(width, height, QImage::Format(format));
     if (image.isNull())
@@ -189,12 +191,14 @@ void allowProcessorSeconds(int seconds)
         PictureRequest request;
         quint64 size = 0;
         QDataStream fields(header);
-        fields >> request.shown >> request.suffix >> size;
+        qint32 corner = 0;
+        fields >> request.shown >> request.suffix >> corner >> size;
+        request.corner = qBound(1, corner, kLargestCorner);
         request.bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
         allowProcessorSeconds(kProcessorSeconds);
-        const QByteArray reply = serialise(decoder(request));
+        const QByteArray reply = serialise(decoder(request), request.corner);
         if (!sendAll(socket, lengthOf(reply.size())) || !sendAll(socket, reply))
             ::_exit(0);
     }
@@ -338,12 +342,13 @@ LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request,
 
     QByteArray header;
     QDataStream fields(&header, QIODevice::WriteOnly);
-    fields << request.shown << request.suffix << quint64(request.bytes.size());
+    const int corner = qBound(1, request.corner, kLargestCorner);
+    fields << request.shown << request.suffix << qint32(corner) << quint64(request.bytes.size());
     const QByteArray headerLength = lengthOf(header.size());
     QByteArray answer;
     const Exchange outcome = exchange(guard.socket(), {headerLength, header, request.bytes}, answer, whileReading);
     LoadedPicture result;
-    if (outcome == Exchange::Answered && deserialise(answer, result))
+    if (outcome == Exchange::Answered && deserialise(answer, corner, result))
         return result;
     // A reader that broke off, or gave a garbled answer, is not asked again.
     const int status = guard.stop(outcome != Exchange::ReaderGone);

@@ -8,8 +8,9 @@ namespace pixelwick {
 // What a picture's file holds, and how to name it in messages.
 struct PictureRequest {
     QByteArray bytes;
-    QString shown;  // the file's name, quoted for messages
-    QString suffix; // may choose the reader, as a file's suffix does
+    QString shown;            // the file's name, quoted for messages
+    QString suffix;           // may choose the reader, as a file's suffix does
+    int corner = kCursorSize; // how much of the top-left corner comes back
 };
 
 using PictureDecoder = LoadedPicture (*)(const PictureRequest &request);
@@ -20,8 +21,8 @@ using PictureDecoder = LoadedPicture (*)(const PictureRequest &request);
 // image library that spins or faults takes only the reader with it, and the
 // next picture gets a new one. One reader serves picture after picture, so
 // a batch does not pay for a new process each time. Only the top-left
-// 32 x 32 pixels of the image come back, in the picture's own format, since
-// nothing else is ever used. Where no reader process can be started,
+// corner of the image comes back (32 x 32 pixels unless asked for more, up
+// to 256 x 256), in the picture's own format, since nothing else is used. Where no reader process can be started,
 // `decoder` runs here instead.
 LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request, const WhileReading &whileReading = {});
 

@@ -267,7 +267,7 @@ LoadedPicture decodeRequest(const PictureRequest &request)
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, int corner)
 {
     if (path.isEmpty())
         return {{}, Picture::tr("No picture file was named.")};
@@ -302,7 +302,16 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading)
     // every child that reads a picture.
     static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
     Q_UNUSED(pluginsKnown);
-    return readGuarded(decodeRequest, {bytes, shown, info.suffix()}, whileReading);
+    return readGuarded(decodeRequest, {bytes, shown, info.suffix(), corner}, whileReading);
+}
+
+LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix, int corner)
+{
+    if (bytes.isEmpty())
+        return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
+    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
+    Q_UNUSED(pluginsKnown);
+    return readGuarded(decodeRequest, {bytes, quotedPath(name), suffix, corner});
 }
 
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)

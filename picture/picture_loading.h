@@ -27,13 +27,20 @@ using WhileReading = std::function<bool()>;
 // and pictures too large to hold, with a message instead of a picture. The
 // file is read once into memory, so that another program changing it cannot
 // hurt; its picture is then decoded in a child process with a time limit.
-// Only the top-left 32 x 32 pixels are returned. Qt's own messages during
+// Only the top-left `corner` x `corner` pixels are returned (at most 256).
+// Qt's own messages during
 // the read are never printed; those that tell of damage become the
 // refusal's reason.
-LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {});
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {}, int corner = kCursorSize);
+
+// The same for a picture's bytes held in memory, read in the same guarded
+// way; `name` stands for the file in messages and `suffix` may choose the
+// reader.
+LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix,
+                               int corner = kCursorSize);
 
 // The same for a picture's bytes held in memory, decoded in this process
-// with no time limit and the whole image returned; `name` stands for the
+// with no time limit and the whole image returned (for fuzzing); `name` stands for the
 // file in messages and its suffix may choose the reader.
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
 

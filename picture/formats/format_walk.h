@@ -4,13 +4,13 @@
 // What every walk through a picture file's structure shares: bounds-checked
 // reads of the file's bytes and the verdicts.
 
+#include "byte_view.h"
 #include "picture_structure.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
 #include <QtNumeric>
 
-#include <cstring>
 #include <limits>
 
 namespace pixelwick::formats {
@@ -21,35 +21,8 @@ class Picture {
     Q_DECLARE_TR_FUNCTIONS(Picture)
 };
 
-// Reads numbers at offsets of a file held in memory; every offset and size
-// comes from the file, so each access is checked against its end first.
-class FileBytes {
-public:
-    explicit FileBytes(QByteArrayView bytes) : m_bytes(bytes) {}
-
-    qint64 size() const { return m_bytes.size(); }
-    // Whether `count` bytes from `offset` lie within the file.
-    bool holds(qint64 offset, qint64 count) const
-    {
-        qint64 end = 0;
-        return offset >= 0 && count >= 0 && !qAddOverflow(offset, count, &end) && end <= size();
-    }
-    quint8 u8(qint64 offset) const { return quint8(m_bytes[offset]); }
-    quint16 le16(qint64 offset) const { return qFromLittleEndian<quint16>(at(offset)); }
-    quint32 le32(qint64 offset) const { return qFromLittleEndian<quint32>(at(offset)); }
-    quint16 be16(qint64 offset) const { return qFromBigEndian<quint16>(at(offset)); }
-    quint32 be32(qint64 offset) const { return qFromBigEndian<quint32>(at(offset)); }
-    bool startsWith(qint64 offset, const char *text) const
-    {
-        const qint64 length = qint64(std::strlen(text));
-        return holds(offset, length) && std::memcmp(at(offset), text, size_t(length)) == 0;
-    }
-    QByteArrayView view() const { return m_bytes; }
-
-private:
-    const char *at(qint64 offset) const { return m_bytes.data() + offset; }
-    QByteArrayView m_bytes;
-};
+// The structure walks read their files as cursors are read.
+using FileBytes = ByteView;
 
 inline StructureCheck whole(qint64 width = 0, qint64 height = 0)
 {
