@@ -153,10 +153,10 @@ std::optional<QByteArray> readStandardInput(QString &problem)
     return bytes;
 }
 
-LoadedPicture loadArgument(const QString &name)
+LoadedPicture loadArgument(const QString &name, int corner)
 {
     if (!namesStandardInput(name))
-        return loadPicture(name);
+        return loadPicture(name, {}, corner);
     QString problem;
     const std::optional<QByteArray> bytes = readStandardInput(problem);
     return bytes ? loadPictureData(*bytes, name) : LoadedPicture{{}, problem};

@@ -41,6 +41,6 @@ QString namesProblem(const QStringList &pictures, const QStringList &written, bo
 std::optional<QByteArray> readStandardInput(QString &problem);
 
 // `name` loaded as a picture, from standard input if it names that.
-LoadedPicture loadArgument(const QString &name);
+LoadedPicture loadArgument(const QString &name, int corner = kCursorSize);
 
 } // namespace pixelwick

@@ -30,14 +30,14 @@ void warnOfUnmatchedKeys(const QString &name, const QImage &picture, const Optio
         return;
     // The preview exactly as the cursor is made of it, compared as the
     // encoder compares.
-    const ImagePixelSource shown(composePreview(picture, Qt::white, colourOf(options.keys.background)));
+    const ImagePixelSource shown(composePreview(picture, Qt::white, colourOf(options.keys.background), options.size));
     // The pixels the picture leaves clear are the ones that follow the
     // colour they are shown in: composed twice, only they differ.
-    const ImagePixelSource clearAsBlack(composePreview(picture, Qt::white, Qt::black));
-    const ImagePixelSource clearAsWhite(composePreview(picture, Qt::white, Qt::white));
+    const ImagePixelSource clearAsBlack(composePreview(picture, Qt::white, Qt::black, options.size));
+    const ImagePixelSource clearAsWhite(composePreview(picture, Qt::white, Qt::white, options.size));
     bool backgroundFound = false, invertFound = false;
-    for (int y = 0; y < kCursorSize; ++y) {
-        for (int x = 0; x < kCursorSize; ++x) {
+    for (int y = 0; y < options.size; ++y) {
+        for (int x = 0; x < options.size; ++x) {
             if (clearAsBlack.colourAt(x, y) != clearAsWhite.colourAt(x, y))
                 continue;
             const ColourValue colour = shown.colourAt(x, y);
@@ -55,12 +55,12 @@ void warnOfUnmatchedKeys(const QString &name, const QImage &picture, const Optio
 
 void warnOfHotSpotOutside(const Options &options)
 {
-    const auto outside = [](int value) { return value < 0 || value >= kCursorSize; };
-    if (outside(options.hotSpot.x) || outside(options.hotSpot.y))
-        warn(CommandLine::tr("the hot spot %1, %2 lies outside the %3 x %3 cursor")
-                 .arg(options.hotSpot.x)
-                 .arg(options.hotSpot.y)
-                 .arg(kCursorSize));
+    // When combining, -x and -y belong to the 32 x 32 image.
+    const int size = options.combine ? kCursorSize : options.size;
+    const HotSpot spot = options.combine ? options.hotSpot : hotSpotFor(options, size);
+    const auto outside = [size](int value) { return value < 0 || value >= size; };
+    if (outside(spot.x) || outside(spot.y))
+        warn(CommandLine::tr("the hot spot %1, %2 lies outside the %3 x %3 cursor").arg(spot.x).arg(spot.y).arg(size));
 }
 
 } // namespace pixelwick

@@ -3,8 +3,10 @@
 // the window's Make CUR does with the window's defaults, for scripts and
 // batches. Needs no display.
 #include "arguments.h"
+#include "combining.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
+#include "cursor_output.h"
 #include "file_placing.h"
 #include "key_warnings.h"
 #include "language.h"
@@ -26,9 +28,6 @@
 #include <memory>
 #include <optional>
 
-#include <csignal>
-
-#include <poll.h>
 #include <unistd.h>
 
 using namespace pixelwick;
@@ -41,43 +40,12 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// Why `placed` failed, in words.
-QString placingProblem(const Placed &placed)
+// The cursor Make CUR makes, or one of another size.
+QByteArray cursorOf(const Options &options, const PixelSource &source)
 {
-    return placed.outcome == Placed::Outcome::ReplacesPicture ? describe(Reason::IsAPicture, placed.picture)
-                                                              : placed.reason;
-}
-
-// A reader of standard output that has gone ends the converter by SIGPIPE,
-// as it would any tool, unless SIGPIPE is ignored; the write itself holds
-// the signal back, so that the window is never ended by it.
-void endByBrokenPipeAsUsual()
-{
-    struct sigaction current {};
-    if (::sigaction(SIGPIPE, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
-        return;
-    pollfd output{STDOUT_FILENO, POLLOUT, 0};
-    if (::poll(&output, 1, 0) == 1 && (output.revents & POLLERR))
-        ::raise(SIGPIPE);
-}
-
-bool writeToStandardOutput(const QString &picture, const Options &options, const PixelSource &source)
-{
-    // The whole cursor first, so that a failure sends nothing half-made.
-    const QByteArray bytes = cursorBytes(options.hotSpot, source, options.keys);
-    if (bytes.size() != kCursorFileSize) {
-        complain(CommandLine::tr("%1: the cursor could not be encoded").arg(shownName(picture)));
-        return false;
-    }
-    const Placed placed = placeIntoDescriptor(STDOUT_FILENO, bytes, {&options.protectedPictures});
-    if (!placed.ok()) {
-        endByBrokenPipeAsUsual();
-        complain(CommandLine::tr("%1: writing to standard output failed: %2")
-                     .arg(shownName(picture), placingProblem(placed)));
-        loseStandardOutput();
-        return false;
-    }
-    return true;
+    if (options.size == kCursorSize && options.hotSpotFor.isEmpty())
+        return cursorBytes(options.hotSpot, source, options.keys);
+    return cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, options.keys);
 }
 
 // The cursor of `loaded` to where the options say; `batch` is null for a
@@ -86,16 +54,20 @@ bool writeCursor(const QString &picture, const QImage &loaded, const Options &op
 {
     // Over white, as the window's preview shows the picture on the usual
     // colour scheme; that is what its Make CUR encodes.
-    const ImagePixelSource source(composePreview(loaded, Qt::white, colourOf(options.keys.background)));
+    const ImagePixelSource source(composePreview(loaded, Qt::white, colourOf(options.keys.background), options.size));
     if (!options.preview.isEmpty()) {
         const std::optional<CursorImage> cursor = looksOf(source, options);
         if (!cursor || !writePreview(picture, renderLooks(*cursor), options))
             return false;
     }
     if (options.output == kStandardOutput)
-        return writeToStandardOutput(picture, options, source);
-    const MakeCursorResult result = makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source,
-                                               options.keys, options.output, batch, &options.protectedPictures);
+        return writeToStandardOutput(picture, cursorOf(options, source), options);
+    // The 32 x 32 cursor is made from the hot-spot texts, as the window makes it.
+    const MakeCursorResult result =
+        options.size == kCursorSize && options.hotSpotFor.isEmpty()
+            ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output,
+                         batch, &options.protectedPictures)
+            : makeCursorFile(picture, cursorOf(options, source), options.output, batch, &options.protectedPictures);
     if (!result.ok()) {
         complain(pictureProblem(picture, result.message));
         return false;
@@ -107,7 +79,7 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch)
 {
     if (options.show)
         return show(picture, options);
-    const LoadedPicture loaded = loadArgument(picture);
+    const LoadedPicture loaded = loadArgument(picture, options.size);
     if (!loaded.ok()) {
         complain(pictureProblem(picture, loaded.error));
         return false;
@@ -189,6 +161,8 @@ int main(int argc, char *argv[])
     staged_names::guardSignals();
     for (const QString &picture : std::as_const(options.pictures))
         options.protectedPictures.add(picture);
+    if (options.combine)
+        return combine(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;
     // Many cursors are synced to disk together rather than one by one.
     CursorBatch batch;

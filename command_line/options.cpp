@@ -28,12 +28,39 @@ const QString kBackground = QStringLiteral("background");
 const QString kInvert = QStringLiteral("invert");
 const QString kOutput = QStringLiteral("o");
 const QString kShow = QStringLiteral("show");
-const QString kPreview = QStringLiteral("preview");
 
 // The hot spot is read as Make CUR reads its fields, and worded the same.
 QString hotSpotProblem(const QString &text, char axis, std::int16_t &value)
 {
     return readHotSpotField(text, axis, value).message;
+}
+const QString kPreview = QStringLiteral("preview");
+const QString kSize = QStringLiteral("size");
+const QString kCombine = QStringLiteral("combine");
+const QString kHotSpotFor = QStringLiteral("hotspot-for");
+
+QString sizeProblem(const QString &text, int &size)
+{
+    bool ok = false;
+    size = text.trimmed().toInt(&ok);
+    if (ok && isCursorSize(size))
+        return {};
+    return CommandLine::tr("the size \"%1\" is not one a cursor can have: from 16 to 256, a multiple of 8").arg(text);
+}
+
+// "N:X,Y": the hot spot of the image N pixels wide.
+QString hotSpotForProblem(const QString &text, std::pair<int, HotSpot> &spot)
+{
+    const int colon = int(text.indexOf(u':'));
+    const int comma = int(text.indexOf(u',', colon + 1));
+    if (colon < 0 || comma < 0)
+        return CommandLine::tr("--hotspot-for \"%1\" is not SIZE:X,Y, such as 48:23,21").arg(text);
+    if (QString problem = sizeProblem(text.left(colon), spot.first); !problem.isEmpty())
+        return problem;
+    if (QString problem = hotSpotProblem(text.mid(colon + 1, comma - colon - 1), 'x', spot.second.x);
+        !problem.isEmpty())
+        return problem;
+    return hotSpotProblem(text.mid(comma + 1), 'y', spot.second.y);
 }
 
 // "#" and six hexadecimal digits; QColor alone would take #RGB and more.
@@ -127,7 +154,23 @@ void addOptions(QCommandLineParser &parser)
                                                      "Windows and as browsers and Linux draw it, as a picture in "
                                                      "the format FILE's suffix names (PNG for any other)."),
                                      CommandLine::tr("FILE"));
-    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, output, show, preview})
+    const QCommandLineOption size(kSize,
+                                  CommandLine::tr("Make the cursor of the top-left N x N pixels instead, N from 16 "
+                                                  "to 256 and a multiple of 8 (default 32); its default hot spot is "
+                                                  "N / 2 - 1."),
+                                  CommandLine::tr("N"));
+    const QCommandLineOption combine(kCombine,
+                                     CommandLine::tr("Make one cursor file, named with -o, of all the PICTUREs, one "
+                                                     "image each at its picture's own size (square, 16 to 256, a "
+                                                     "multiple of 8), as Windows picks by pointer size and screen "
+                                                     "scale. -x and -y give the 32 x 32 image's hot spot; the other "
+                                                     "sizes get the same spot of the picture."));
+    const QCommandLineOption hotSpotForSize(kHotSpotFor,
+                                            CommandLine::tr("The hot spot of the image of size N, by hand; may be "
+                                                            "given for each size."),
+                                            CommandLine::tr("N:X,Y"));
+    for (const QCommandLineOption &option :
+         {hotSpotX, hotSpotY, background, invert, output, show, preview, size, combine, hotSpotForSize})
         parser.addOption(option);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
@@ -146,6 +189,9 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         options.backgroundGiven = parser.value(kBackground);
     if (parser.isSet(kInvert))
         options.invertGiven = parser.value(kInvert);
+    options.combine = parser.isSet(kCombine);
+    options.hotSpotXGiven = parser.isSet(kHotSpotX);
+    options.hotSpotYGiven = parser.isSet(kHotSpotY);
     QString problem = hotSpotProblem(options.hotSpotXText, 'x', options.hotSpot.x);
     if (problem.isEmpty())
         problem = hotSpotProblem(options.hotSpotYText, 'y', options.hotSpot.y);
@@ -153,22 +199,60 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         problem = colourProblem(parser.value(kBackground), KeyColour::Background, options.keys.background);
     if (problem.isEmpty())
         problem = colourProblem(parser.value(kInvert), KeyColour::Invert, options.keys.invert);
+    if (problem.isEmpty() && parser.isSet(kSize))
+        problem = sizeProblem(parser.value(kSize), options.size);
+    for (const QString &given : parser.values(kHotSpotFor)) {
+        std::pair<int, HotSpot> spot;
+        if (problem.isEmpty())
+            problem = hotSpotForProblem(given, spot);
+        for (const auto &[size, earlier] : std::as_const(options.hotSpotFor)) {
+            if (problem.isEmpty() && size == spot.first)
+                problem = CommandLine::tr("--hotspot-for gives the size %1 twice").arg(size);
+        }
+        options.hotSpotFor.append(spot);
+    }
     if (!problem.isEmpty())
         return problem;
+    if (options.combine) {
+        if (parser.isSet(kSize))
+            return CommandLine::tr("--combine takes each image's size from its picture, so --size has nothing to do");
+        if (options.show)
+            return CommandLine::tr("--show reads each file as it is, so --combine has nothing to do");
+        if (!parser.isSet(kOutput))
+            return CommandLine::tr("--combine makes one cursor of all the pictures: name it with -o");
+    } else {
+        for (const auto &[size, spot] : std::as_const(options.hotSpotFor)) {
+            if (size != options.size)
+                return CommandLine::tr("--hotspot-for %1 names a size that is not made: the cursor is %2 x %2")
+                    .arg(size)
+                    .arg(options.size);
+        }
+    }
     // makeCursor reads an empty output name as "beside the picture".
     if (parser.isSet(kOutput) && options.output.isEmpty())
         return CommandLine::tr("the output file name is empty");
     if (parser.isSet(kPreview) && options.preview.isEmpty())
         return CommandLine::tr("the preview file name is empty");
-    if (parser.isSet(kPreview) && options.pictures.size() > 1)
+    if (parser.isSet(kPreview) && options.pictures.size() > 1 && !options.combine)
         return CommandLine::tr("--preview shows one cursor, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     if (parser.isSet(kOutput) && options.show)
         return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
-    if (parser.isSet(kOutput) && options.pictures.size() > 1)
+    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine)
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};
+}
+
+HotSpot hotSpotFor(const Options &options, int size)
+{
+    for (const auto &[forSize, spot] : options.hotSpotFor) {
+        if (forSize == size)
+            return spot;
+    }
+    const HotSpot scaled = options.combine ? scaledHotSpot(options.hotSpot, size) : options.hotSpot;
+    return {options.hotSpotXGiven ? scaled.x : defaultHotSpotFor(size),
+            options.hotSpotYGiven ? scaled.y : defaultHotSpotFor(size)};
 }
 
 QString outputsProblem(Options &options)

@@ -27,9 +27,19 @@ struct Options {
     bool show = false;        // print each file's looks instead of writing
     QString preview;          // where to write the looks, if anywhere
     QByteArray previewFormat; // the picture format the preview is written in
+    int size = kCursorSize;   // --size: the cursor's side
+    bool combine = false;     // --combine: one cursor of every picture, a size each
+    bool hotSpotXGiven = false;
+    bool hotSpotYGiven = false;
+    QList<std::pair<int, HotSpot>> hotSpotFor; // --hotspot-for, by size
     QStringList pictures;
     ProtectedFiles protectedPictures; // every one of them, from every file written
 };
+
+// The hot spot of the image `size` pixels wide: --hotspot-for's for that
+// size, else -x and -y (scaled from the 32 x 32 image when combining), else
+// the middle.
+HotSpot hotSpotFor(const Options &options, int size);
 
 // The converter's options and arguments, with their help.
 void addOptions(QCommandLineParser &parser);

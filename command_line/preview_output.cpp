@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
+#include "cursor_output.h"
 #include "cursor_pictures.h"
 #include "key_warnings.h"
 #include "messages.h"
@@ -53,13 +54,6 @@ bool writeLooks(const QString &file, const QByteArray &text)
     return false;
 }
 
-// Why `placed` failed, in words.
-QString placingProblem(const Placed &placed)
-{
-    return placed.outcome == Placed::Outcome::ReplacesPicture ? describe(Reason::IsAPicture, placed.picture)
-                                                              : placed.reason;
-}
-
 } // namespace
 
 QByteArray previewFormatFor(const QString &name, QString &problem)
@@ -79,7 +73,8 @@ QByteArray previewFormatFor(const QString &name, QString &problem)
 
 std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options)
 {
-    return readCursor(cursorBytes(options.hotSpot, source, options.keys)).cursor;
+    return readCursor(cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, options.keys))
+        .cursor;
 }
 
 // The picture is made whole in memory, where the image libraries have
@@ -134,7 +129,8 @@ std::optional<QByteArray> cursorFileBytes(const QString &file, QString &problem)
     return bytes;
 }
 
-// Each image's looks, one under the other.
+} // namespace
+
 QImage stackedLooks(const QList<CursorImage> &images)
 {
     QList<QImage> parts;
@@ -156,6 +152,8 @@ QImage stackedLooks(const QList<CursorImage> &images)
     }
     return stacked;
 }
+
+namespace {
 
 // A cursor, icon or animated cursor shown as what it is: every image.
 bool showCursorFile(const QString &file, const QByteArray &bytes, const Options &options)
@@ -195,13 +193,14 @@ bool show(const QString &file, const Options &options)
         }
         return showCursorFile(file, *bytes, options);
     }
-    const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file);
+    const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file, {}, options.size);
     if (!loaded.ok()) {
         complain(pictureProblem(file, loaded.error));
         return false;
     }
-    const std::optional<CursorImage> cursor =
-        looksOf(ImagePixelSource(composePreview(loaded.image, Qt::white, colourOf(options.keys.background))), options);
+    const std::optional<CursorImage> cursor = looksOf(
+        ImagePixelSource(composePreview(loaded.image, Qt::white, colourOf(options.keys.background), options.size)),
+        options);
     if (!cursor) {
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
         return false;

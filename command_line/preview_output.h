@@ -23,6 +23,9 @@ std::optional<CursorImage> looksOf(const PixelSource &source, const Options &opt
 // Writes the looks of `picture`'s cursor to the preview file; says why not.
 bool writePreview(const QString &picture, const QImage &looks, const Options &options);
 
+// Each image's looks, one under the other, in their order.
+QImage stackedLooks(const QList<CursorImage> &images);
+
 // --show: a cursor, icon or animated cursor file is read as what it is,
 // every image of it; any other is taken as a picture and made into a
 // cursor in memory. Nothing is written but the looks, to standard output,

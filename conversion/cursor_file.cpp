@@ -69,4 +69,28 @@ QByteArray cursorBytes(HotSpot hotSpot, const PixelSource &source, const KeyColo
     return bytes;
 }
 
+QByteArray cursorFileBytes(const QList<CursorFrame> &frames, const KeyColours &keys)
+{
+    ByteWriter file;
+    file.le16(0).le16(kCursorType).le16(quint16(frames.size()));
+    qint64 offset = kFileHeaderSize + qint64(frames.size()) * kDirectoryEntrySize;
+    for (const CursorFrame &frame : frames) {
+        file.u8(quint8(frame.size & 0xFF)).u8(quint8(frame.size & 0xFF)).u8(kColourCount).u8(0);
+        file.le16(std::uint16_t(frame.hotSpot.x)).le16(std::uint16_t(frame.hotSpot.y));
+        file.le32(quint32(imageDataSize(frame.size))).le32(quint32(offset));
+        offset += imageDataSize(frame.size);
+    }
+    for (const CursorFrame &frame : frames) {
+        file.le32(kBitmapHeaderSize).le32(quint32(frame.size)).le32(quint32(2 * frame.size));
+        file.le16(1).le16(1).le32(0).le32(0).le32(0).le32(0).le32(0).le32(0);
+        file.raw({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0});
+        QByteArray planes;
+        planes.reserve(2 * planeRowBytes(frame.size) * frame.size);
+        encodePlanes(
+            *frame.source, keys, [&planes](std::uint8_t byte) { return planes.append(char(byte)), true; }, frame.size);
+        file.raw(planes);
+    }
+    return file.bytes();
+}
+
 } // namespace pixelwick

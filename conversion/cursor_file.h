@@ -109,4 +109,25 @@ bool writeCursor(QIODevice &device, HotSpot hotSpot, const PixelSource &source, 
 // The whole cursor's 326 bytes, made in memory.
 QByteArray cursorBytes(HotSpot hotSpot, const PixelSource &source, const KeyColours &keys);
 
+// One image of a cursor of any allowed size: the top-left `size` x `size`
+// pixels of `source`, laid out as the table above with every 32 in it
+// replaced by the size (0 in the directory entry's bytes for 256) and rows
+// of whole 4-byte words.
+struct CursorFrame {
+    int size = kCursorSize;
+    HotSpot hotSpot;
+    const PixelSource *source = nullptr;
+};
+
+// Bytes of one image's data: bitmap header, colour table and both planes.
+constexpr int imageDataSize(int size)
+{
+    return kBitmapHeaderSize + kColourTableSize + 2 * planeRowBytes(size) * size;
+}
+
+// A cursor file of these images in this order: the file header, a
+// directory entry for each, then each image's data. A single 32 x 32 frame
+// gives exactly cursorBytes().
+QByteArray cursorFileBytes(const QList<CursorFrame> &frames, const KeyColours &keys);
+
 } // namespace pixelwick

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "hot_spot.h"
 
+#include <QtGlobal>
+
+#include <limits>
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -40,6 +44,24 @@ HotSpotValue parseHotSpot(const QString &text)
     if (value < -32768 || value > 32767)
         return {HotSpotStatus::OutOfRange, 0};
     return {HotSpotStatus::Ok, std::int16_t(value)};
+}
+
+namespace {
+
+std::int16_t scaled(std::int16_t value, int size)
+{
+    // (2x + 1) * size / 64, rounded down also below 0.
+    const qint64 numerator = (2 * qint64(value) + 1) * size;
+    const qint64 floor = numerator >= 0 ? numerator / 64 : -((-numerator + 63) / 64);
+    return std::int16_t(
+        std::clamp<qint64>(floor, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+} // namespace
+
+HotSpot scaledHotSpot(HotSpot spot, int size)
+{
+    return {scaled(spot.x, size), scaled(spot.y, size)};
 }
 
 } // namespace pixelwick

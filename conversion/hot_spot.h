@@ -34,4 +34,15 @@ inline QString defaultHotSpotText()
     return QString::number(kDefaultHotSpotCoordinate);
 }
 
+// The middle of a cursor `size` pixels wide, as 15 is of 32.
+constexpr std::int16_t defaultHotSpotFor(int size)
+{
+    return std::int16_t(size / 2 - 1);
+}
+
+// A hot spot of the 32 x 32 image moved to the same spot of the picture at
+// `size`: the middle of its pixel scaled, then the pixel that holds it,
+// floor((x + 0.5) * size / 32). 15, 14 becomes 23, 21 at 48.
+HotSpot scaledHotSpot(HotSpot spot, int size);
+
 } // namespace pixelwick

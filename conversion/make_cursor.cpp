@@ -78,14 +78,15 @@ MakeCursorResult readHotSpotField(const QString &text, char axis, std::int16_t &
     return failure(CursorError::TypeMismatch, Problem::HotSpotNotANumber, {axisName, text.trimmed()});
 }
 
-MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
-                            const PixelSource &source, const KeyColours &keys, const QString &outputPath,
-                            CursorBatch *batch, const ProtectedFiles *otherPictures)
+namespace {
+
+// Step 1: where the cursor goes; a failure, or empty with `output` set.
+MakeCursorResult placeFor(const QString &dialogFileName, const QString &outputPath, const CursorBatch *batch,
+                          QString &output)
 {
-    // 1. Where the cursor goes.
     if (dialogFileName.isEmpty())
         return failure(CursorError::InvalidArgument, Problem::NoPictureChosen);
-    const QString output = outputPath.isEmpty() ? cursorPathFor(dialogFileName) : outputPath;
+    output = outputPath.isEmpty() ? cursorPathFor(dialogFileName) : outputPath;
     if (output.isEmpty())
         return failure(CursorError::InvalidArgument, Problem::NamesNoPicture, {dialogFileName});
     if (samePlace(output, dialogFileName))
@@ -94,20 +95,13 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
         if (const QString earlier = batch->pictureFor(output); !earlier.isEmpty())
             return failure(CursorError::InvalidArgument, Problem::AlreadyMadeInThisRun, {output, earlier}, output);
     }
+    return {};
+}
 
-    // 2, 3. The hot spot.
-    HotSpot hotSpot;
-    if (MakeCursorResult bad = readHotSpotField(hotSpotXText, 'x', hotSpot.x); !bad.ok())
-        return bad;
-    if (MakeCursorResult bad = readHotSpotField(hotSpotYText, 'y', hotSpot.y); !bad.ok())
-        return bad;
-
-    // 4 to 8. Made whole in memory first, so that a failure sends nothing
-    // half-made, then put in place.
-    const QByteArray bytes = cursorBytes(hotSpot, source, keys);
-    if (bytes.size() != kCursorFileSize)
-        return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {output, describe(Reason::TookNoData)},
-                       output);
+// Steps 4 to 8: the cursor made whole in memory is put in place.
+MakeCursorResult placeCursor(const QString &dialogFileName, const QString &output, const QByteArray &bytes,
+                             CursorBatch *batch, const ProtectedFiles *otherPictures)
+{
     ProtectedFiles picture;
     picture.add(dialogFileName);
     const Placed placed =
@@ -126,6 +120,42 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
     if (batch)
         CursorBatchAccess::record(*batch, output, dialogFileName, placed.staged);
     return {CursorError::None, Problem::None, {}, {}, output};
+}
+
+} // namespace
+
+MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpotXText, const QString &hotSpotYText,
+                            const PixelSource &source, const KeyColours &keys, const QString &outputPath,
+                            CursorBatch *batch, const ProtectedFiles *otherPictures)
+{
+    // 1. Where the cursor goes.
+    QString output;
+    if (MakeCursorResult bad = placeFor(dialogFileName, outputPath, batch, output); !bad.ok())
+        return bad;
+
+    // 2, 3. The hot spot.
+    HotSpot hotSpot;
+    if (MakeCursorResult bad = readHotSpotField(hotSpotXText, 'x', hotSpot.x); !bad.ok())
+        return bad;
+    if (MakeCursorResult bad = readHotSpotField(hotSpotYText, 'y', hotSpot.y); !bad.ok())
+        return bad;
+
+    // 4 to 8. Made whole in memory first, so that a failure sends nothing
+    // half-made, then put in place.
+    const QByteArray bytes = cursorBytes(hotSpot, source, keys);
+    if (bytes.size() != kCursorFileSize)
+        return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {output, describe(Reason::TookNoData)},
+                       output);
+    return placeCursor(dialogFileName, output, bytes, batch, otherPictures);
+}
+
+MakeCursorResult makeCursorFile(const QString &dialogFileName, const QByteArray &bytes, const QString &outputPath,
+                                CursorBatch *batch, const ProtectedFiles *otherPictures)
+{
+    QString output;
+    if (MakeCursorResult bad = placeFor(dialogFileName, outputPath, batch, output); !bad.ok())
+        return bad;
+    return placeCursor(dialogFileName, output, bytes, batch, otherPictures);
 }
 
 } // namespace pixelwick

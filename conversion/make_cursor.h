@@ -71,4 +71,10 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                             const PixelSource &source, const KeyColours &keys, const QString &outputPath = {},
                             CursorBatch *batch = nullptr, const ProtectedFiles *otherPictures = nullptr);
 
+// The same for a cursor file already made whole, of another size or of
+// several images: placed beside the picture named `dialogFileName`, or at
+// `outputPath`, by the same rule.
+MakeCursorResult makeCursorFile(const QString &dialogFileName, const QByteArray &bytes, const QString &outputPath = {},
+                                CursorBatch *batch = nullptr, const ProtectedFiles *otherPictures = nullptr);
+
 } // namespace pixelwick

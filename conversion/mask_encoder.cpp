@@ -54,16 +54,21 @@ char andCharacter(ColourValue c, const KeyColours &keys)
 namespace {
 
 bool encodePlane(const PixelSource &source, const KeyColours &keys, char (*classify)(ColourValue, const KeyColours &),
-                 const ByteSink &sink)
+                 const ByteSink &sink, int size)
 {
     std::string byteText;
-    for (int y = kCursorSize - 1; y >= 0; --y) {
-        for (int k = 0; k < kCursorSize / 8; ++k) {
+    for (int y = size - 1; y >= 0; --y) {
+        for (int k = 0; k < size / 8; ++k) {
             for (int i = 0; i < 8; ++i)
                 byteText.push_back(classify(source.colourAt(8 * k + i, y), keys));
             if (!sink(BitStringToByte(byteText)))
                 return false;
             byteText.clear();
+        }
+        // Rows are whole 4-byte words.
+        for (int k = size / 8; k < planeRowBytes(size); ++k) {
+            if (!sink(0))
+                return false;
         }
     }
     return true;
@@ -71,9 +76,9 @@ bool encodePlane(const PixelSource &source, const KeyColours &keys, char (*class
 
 } // namespace
 
-bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink)
+bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink, int size)
 {
-    return encodePlane(source, keys, xorCharacter, sink) && encodePlane(source, keys, andCharacter, sink);
+    return encodePlane(source, keys, xorCharacter, sink, size) && encodePlane(source, keys, andCharacter, sink, size);
 }
 
 } // namespace pixelwick

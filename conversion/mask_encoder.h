@@ -61,8 +61,23 @@ char andCharacter(ColourValue c, const KeyColours &keys);
 // Receives each finished byte; returning false stops the encoding.
 using ByteSink = std::function<bool(std::uint8_t)>;
 
-// Emits the 128 XOR bytes, then the 128 AND bytes, rows bottom-up.
-// Returns false if the sink refused a byte.
-bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink);
+// The sides a cursor may have: from 16 to 256 pixels, a multiple of 8.
+inline constexpr int kSmallestCursorSize = 16;
+inline constexpr int kLargestCursorSize = 256;
+constexpr bool isCursorSize(int size)
+{
+    return size >= kSmallestCursorSize && size <= kLargestCursorSize && size % 8 == 0;
+}
+
+// Bytes in one row of a plane `size` pixels wide: whole 4-byte words.
+constexpr int planeRowBytes(int size)
+{
+    return (size + 31) / 32 * 4;
+}
+
+// Emits the XOR plane's bytes, then the AND plane's (128 each at 32 x 32),
+// rows bottom-up, of the top-left `size` x `size` pixels. Returns false if
+// the sink refused a byte.
+bool encodePlanes(const PixelSource &source, const KeyColours &keys, const ByteSink &sink, int size = kCursorSize);
 
 } // namespace pixelwick

@@ -59,7 +59,7 @@ QByteArray serialise(const LoadedPicture &result, int cornerSize)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << result.error;
+    stream << result.error << result.size;
     const QImage corner = result.image.isNull() ? QImage()
                                                 : result.image.copy(0, 0, qMin(result.image.width(), cornerSize),
                                                                     qMin(result.image.height(), cornerSize));
@@ -76,7 +76,7 @@ bool deserialise(const QByteArray &bytes, int cornerSize, LoadedPicture &result)
 {
     QDataStream stream(bytes);
     bool hasImage = false;
-    stream >> result.error >> hasImage;
+    stream >> result.error >> result.size >> hasImage;
     if (stream.status() != QDataStream::Ok)
         return false;
     if (!hasImage)

@@ -146,7 +146,8 @@ QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
 // Reads the picture from `device`, whose whole content is `bytes`. A file
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
-LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {})
+LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {},
+                     int corner = kCursorSize)
 {
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
@@ -212,7 +213,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
             return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
         // Only the top-left corner is used; readers that can stop there do.
         if (clipped)
-            reader->setClipRect(QRect(0, 0, kCursorSize, kCursorSize).intersected(QRect(QPoint(0, 0), claimed)));
+            reader->setClipRect(QRect(0, 0, corner, corner).intersected(QRect(QPoint(0, 0), claimed)));
     }
 
     QImage image = blankPalettedBitmap(format, bytes);
@@ -254,7 +255,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
     image.setDevicePixelRatio(1.0);
-    return {image, {}};
+    return {image, {}, clipped && claimed.isValid() ? claimed : image.size()};
 }
 
 LoadedPicture decodeRequest(const PictureRequest &request)
@@ -262,7 +263,7 @@ LoadedPicture decodeRequest(const PictureRequest &request)
     QBuffer buffer;
     buffer.setData(request.bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, request.bytes, request.shown, request.suffix);
+    return decode(buffer, request.bytes, request.shown, request.suffix, request.corner);
 }
 
 } // namespace
@@ -324,21 +325,21 @@ LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
     return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix());
 }
 
-QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs)
+QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs, int size)
 {
-    QImage preview(kCursorSize, kCursorSize, QImage::Format_RGB32);
+    QImage preview(size, size, QImage::Format_RGB32);
     preview.fill(background.rgb());
     if (picture.isNull())
         return preview;
     QPainter painter(&preview);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, kCursorSize, kCursorSize));
+    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, size, size));
     painter.end();
     if (!transparentAs.isValid() || !picture.hasAlphaChannel())
         return preview;
     // As icon tools take it: more than half transparent is transparent.
     constexpr int kOpaqueFrom = 128;
-    const int width = qMin(picture.width(), kCursorSize), height = qMin(picture.height(), kCursorSize);
+    const int width = qMin(picture.width(), size), height = qMin(picture.height(), size);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (qAlpha(picture.pixel(x, y)) < kOpaqueFrom)
@@ -352,7 +353,7 @@ ImagePixelSource::ImagePixelSource(QImage preview) : m_preview(std::move(preview
 
 ColourValue ImagePixelSource::colourAt(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= kCursorSize || y >= kCursorSize || !m_preview.valid(x, y))
+    if (!m_preview.valid(x, y))
         return kNoColour;
     const QRgb rgb = m_preview.pixel(x, y);
     return colourValue(qRed(rgb), qGreen(rgb), qBlue(rgb));

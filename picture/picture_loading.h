@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -12,9 +13,16 @@
 namespace pixelwick {
 
 struct LoadedPicture {
+    LoadedPicture() = default;
+    LoadedPicture(QImage picture, QString problem, QSize whole = {})
+        : image(std::move(picture)),
+          error(std::move(problem)),
+          size(whole)
+    {}
     QImage image;
     // A sentence for a person naming the file and what is wrong; empty on success.
     QString error;
+    QSize size; // the whole picture's, of which `image` may be the corner
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -44,12 +52,13 @@ LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, con
 // file in messages and its suffix may choose the reader.
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
 
-// What the 32 x 32 preview shows: `background` (the window colour)
+// What the 32 x 32 preview (or one of another cursor size) shows: `background` (the window colour)
 // everywhere, with the picture drawn over it unscaled from the top-left
 // corner, alpha blended. A picture pixel more than half transparent (alpha
 // below 128) shows `transparentAs` instead, when given: the background key
 // colour, so that it becomes a transparent cursor pixel.
-QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs = {});
+QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs = {},
+                      int size = kCursorSize);
 
 // The colours of a composed preview; outside it reads kNoColour.
 class ImagePixelSource : public PixelSource {

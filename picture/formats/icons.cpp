@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cursor_file.h"
 #include "format_walk.h"
 
 namespace pixelwick::formats {
@@ -10,7 +11,9 @@ namespace pixelwick::formats {
 // read, has its true size in its own header, PNG or bitmap.
 StructureCheck checkIconDirectory(const FileBytes &file)
 {
-    constexpr qint64 kCount = 4, kEntries = 6, kEntrySize = 16, kBytesInImage = 8, kImageOffset = 12;
+    using namespace layout;
+    constexpr qint64 kCount = kImageCount, kEntries = kFileHeaderSize, kEntrySize = kDirectoryEntrySize,
+                     kBytesInImage = kEntryDataSize, kImageOffset = kEntryDataOffset;
     if (!file.holds(0, kEntries))
         return incomplete();
     const qint64 count = file.le16(kCount);
@@ -24,7 +27,7 @@ StructureCheck checkIconDirectory(const FileBytes &file)
     if (count == 0)
         return whole();
     const qint64 image = file.le32(kEntries + kImageOffset);
-    constexpr qint64 kPngWidth = 16, kPngHeight = 20, kBitmapWidth = 4, kBitmapHeight = 8;
+    constexpr qint64 kPngWidth = 16, kPngHeight = 20;
     if (file.startsWith(image, "\x89PNG\r\n\x1a\n") && file.startsWith(image + 12, "IHDR")
         && file.holds(image + kPngHeight, 4)) {
         StructureCheck result = whole(file.be32(image + kPngWidth), file.be32(image + kPngHeight));

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "combining.h"
+
+#include "arguments.h"
+#include "cursor_file.h"
+#include "cursor_output.h"
+#include "cursor_pictures.h"
+#include "key_warnings.h"
+#include "make_cursor.h"
+#include "picture_loading.h"
+#include "preview_output.h"
+#include "reporting.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <memory>
+
+namespace pixelwick {
+
+namespace {
+
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+struct Frame {
+    QString picture;
+    QImage image;
+    int size = 0;
+    std::unique_ptr<ImagePixelSource> source;
+};
+
+// The picture's image, or a complaint: its size is the image's size.
+bool loadFrame(const QString &picture, const Options &options, Frame &frame)
+{
+    const LoadedPicture loaded = loadArgument(picture, kLargestCursorSize);
+    if (!loaded.ok()) {
+        complain(pictureProblem(picture, loaded.error));
+        return false;
+    }
+    const QSize size = loaded.size.isValid() ? loaded.size : loaded.image.size();
+    if (size.width() != size.height() || !isCursorSize(size.width())) {
+        complain(pictureProblem(picture, CommandLine::tr("the picture is %1 x %2 pixels; to be combined it must be "
+                                                         "square, from 16 to 256 pixels and a multiple of 8")
+                                             .arg(size.width())
+                                             .arg(size.height())));
+        return false;
+    }
+    frame.picture = picture;
+    frame.image = loaded.image;
+    frame.size = size.width();
+    frame.source = std::make_unique<ImagePixelSource>(
+        composePreview(loaded.image, Qt::white, colourOf(options.keys.background), frame.size));
+    return true;
+}
+
+} // namespace
+
+bool combine(const Options &options)
+{
+    std::vector<Frame> frames(size_t(options.pictures.size()));
+    bool allRead = true;
+    for (qsizetype i = 0; i < options.pictures.size(); ++i)
+        allRead = loadFrame(options.pictures[i], options, frames[size_t(i)]) && allRead;
+    if (!allRead)
+        return false;
+    std::stable_sort(frames.begin(), frames.end(), [](const Frame &a, const Frame &b) { return a.size < b.size; });
+    for (size_t i = 1; i < frames.size(); ++i) {
+        if (frames[i].size == frames[i - 1].size) {
+            complain(pictureProblem(frames[i].picture, CommandLine::tr("it is %1 x %1 pixels, as %2 is; a cursor "
+                                                                       "holds one image of each size")
+                                                           .arg(frames[i].size)
+                                                           .arg(shownName(frames[i - 1].picture))));
+            return false;
+        }
+    }
+    for (const auto &[size, spot] : options.hotSpotFor) {
+        const auto given = std::find_if(frames.cbegin(), frames.cend(), [&](const Frame &f) { return f.size == size; });
+        if (given == frames.cend()) {
+            complain(CommandLine::tr("--hotspot-for %1 names a size that no picture has").arg(size));
+            return false;
+        }
+    }
+
+    QList<CursorFrame> images;
+    for (const Frame &frame : frames)
+        images.append({frame.size, hotSpotFor(options, frame.size), frame.source.get()});
+    const QByteArray bytes = cursorFileBytes(images, options.keys);
+    const QString first = frames.front().picture;
+    if (!options.preview.isEmpty()) {
+        const CursorFileLooks looks = readCursorLooks(bytes, options.output);
+        if (!looks.problem.isEmpty()) {
+            complain(pictureProblem(first, looks.problem));
+            return false;
+        }
+        if (!writePreview(first, stackedLooks(looks.images), options))
+            return false;
+    }
+    if (options.output == kStandardOutput) {
+        if (!writeToStandardOutput(first, bytes, options))
+            return false;
+    } else if (const MakeCursorResult result =
+                   makeCursorFile(first, bytes, options.output, nullptr, &options.protectedPictures);
+               !result.ok()) {
+        complain(pictureProblem(first, result.message));
+        return false;
+    }
+    for (const Frame &frame : frames)
+        warnOfUnmatchedKeys(frame.picture, frame.image, options);
+    return true;
+}
+
+} // namespace pixelwick
