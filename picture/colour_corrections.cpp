@@ -2,6 +2,7 @@
 #include "colour_corrections.h"
 
 #include "formats/format_walk.h"
+#include "keyed_png.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -16,8 +17,6 @@
 namespace pixelwick {
 
 namespace {
-
-// --- Bitmaps ---------------------------------------------------------------
 
 // Qt widens a channel of n bits by multiplying it with 256 / 2^n: full 5-bit
 // green is 248, and a channel wider than 8 bits is 0. Its n top bits are the
@@ -63,6 +62,29 @@ int toEightBits(quint64 value, int width)
     const quint64 largest = (quint64(1) << width) - 1;
     return int((value * 255 * 2 + largest) / (largest * 2));
 }
+
+// toEightBits() for values of one width, from a table where that is small.
+class EightBits {
+public:
+    EightBits() = default;
+    explicit EightBits(int width) : m_width(width)
+    {
+        if (width <= kMostTabled) {
+            m_table.resize(size_t(1) << width);
+            for (size_t value = 0; value < m_table.size(); ++value)
+                m_table[value] = quint8(toEightBits(value, width));
+        }
+    }
+    int operator()(quint32 value) const
+    {
+        return value < m_table.size() ? m_table[value] : toEightBits(value, m_width);
+    }
+
+private:
+    static constexpr int kMostTabled = 16;
+    int m_width = 0;
+    std::vector<quint8> m_table;
+};
 
 struct BitmapLayout {
     qint32 width = 0, height = 0; // a negative height: rows from the top down
@@ -237,6 +259,9 @@ QImage readInParts(const formats::FileBytes &file, const BitmapLayout &layout, Q
     if (image.isNull())
         return image;
     const int parts = layout.parts();
+    std::array<EightBits, kChannels> scales;
+    for (int c = 0; c < kChannels; ++c)
+        scales[size_t(c)] = EightBits(layout.channels[size_t(c)].width);
     const int bandRows = int(qBound<qint64>(1, bmp::kBandPixels / layout.width, qint64(height)));
     std::vector<quint32> values;
     for (int first = 0; first < height; first += bandRows) {
@@ -247,16 +272,22 @@ QImage readInParts(const formats::FileBytes &file, const BitmapLayout &layout, Q
             const QImage band = readBitmap(bandCopy(file, layout, first, count, masks));
             if (band.size() != QSize(layout.width, count) || band.depth() != 32)
                 return ours ? QImage() : image;
+            // Channels without bits in this part are read as 0 and left out.
+            std::array<int, kChannels> dropped{};
+            for (int c = 0; c < kChannels; ++c)
+                dropped[size_t(c)] = masks[size_t(c)] == 0 ? 32 : 8 - std::popcount(masks[size_t(c)]);
+            const auto add = [&](quint32 &value, int read, int c) {
+                if (dropped[size_t(c)] < 32)
+                    value |= quint32(read >> dropped[size_t(c)]) << (8 * part);
+            };
             quint32 *value = values.data();
             for (int y = 0; y < count; ++y) {
                 const QRgb *pixel = reinterpret_cast<const QRgb *>(band.constScanLine(y));
-                for (int x = 0; x < layout.width; ++x, ++pixel) {
-                    const int read[kChannels] = {qRed(*pixel), qGreen(*pixel), qBlue(*pixel), qAlpha(*pixel)};
-                    for (int c = 0; c < kChannels; ++c, ++value) {
-                        const int bits = std::popcount(masks[size_t(c)]);
-                        if (bits > 0)
-                            *value |= quint32(read[c] >> (8 - bits)) << (8 * part);
-                    }
+                for (int x = 0; x < layout.width; ++x, ++pixel, value += kChannels) {
+                    add(value[kRed], qRed(*pixel), kRed);
+                    add(value[kGreen], qGreen(*pixel), kGreen);
+                    add(value[kBlue], qBlue(*pixel), kBlue);
+                    add(value[kAlpha], qAlpha(*pixel), kAlpha);
                 }
             }
         }
@@ -264,8 +295,8 @@ QImage readInParts(const formats::FileBytes &file, const BitmapLayout &layout, Q
         for (int y = 0; y < count; ++y) {
             QRgb *pixel = reinterpret_cast<QRgb *>(image.scanLine(first + y));
             for (int x = 0; x < layout.width; ++x, ++pixel, value += kChannels) {
-                const auto channel = [&](int c) { return toEightBits(value[c], layout.channels[size_t(c)].width); };
-                *pixel = qRgba(channel(kRed), channel(kGreen), channel(kBlue), layout.alpha ? channel(kAlpha) : 255);
+                *pixel = qRgba(scales[kRed](value[kRed]), scales[kGreen](value[kGreen]), scales[kBlue](value[kBlue]),
+                               layout.alpha ? scales[kAlpha](value[kAlpha]) : 255);
             }
         }
     }
@@ -290,74 +321,6 @@ QImage exactBitmap(const formats::FileBytes &file, QImage image)
     return readInParts(file, *layout, std::move(image));
 }
 
-// --- PNG -------------------------------------------------------------------
-
-// Qt reads a PNG of 16 bits a sample with a colour key (a tRNS chunk) wrongly.
-// Without the chunk it keeps the samples exactly, so the key is applied here.
-
-namespace png {
-constexpr qint64 kSignatureSize = 8, kChunkOverhead = 12, kBitDepth = 24, kColourType = 25;
-constexpr int kGrey = 0, kRgb = 2;
-} // namespace png
-
-QImage readPng(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    return reader.read(&image) ? image : QImage();
-}
-
-QImage exactKeyedPng(const formats::FileBytes &file, QImage image)
-{
-    using namespace png;
-    if (image.isNull() || !file.startsWith(0, "\x89PNG\r\n\x1a\n") || !file.holds(kColourType, 1)
-        || file.u8(kBitDepth) != 16)
-        return image;
-    const int colourType = file.u8(kColourType);
-    const qint64 keyBytes = colourType == kGrey ? 2 : colourType == kRgb ? 6 : 0;
-    // The key comes before the pixels.
-    qint64 key = -1, position = kSignatureSize;
-    while (key < 0 && file.holds(position, kChunkOverhead)) {
-        const qint64 length = file.be32(position);
-        if (!file.holds(position, length + kChunkOverhead) || file.startsWith(position + 4, "IDAT")
-            || file.startsWith(position + 4, "IEND"))
-            break;
-        if (file.startsWith(position + 4, "tRNS"))
-            key = position;
-        else
-            position += length + kChunkOverhead;
-    }
-    if (key < 0 || keyBytes == 0 || file.be32(key) != keyBytes)
-        return image;
-    const QByteArrayView bytes = file.view();
-    QByteArray unkeyed = bytes.first(key).toByteArray();
-    unkeyed.append(bytes.sliced(key + kChunkOverhead + keyBytes));
-    const QSize size = image.size();
-    image = QImage(); // no need for both at once
-    QImage samples = readPng(unkeyed);
-    const bool grey = colourType == kGrey;
-    if (samples.size() != size || samples.format() != (grey ? QImage::Format_Grayscale16 : QImage::Format_RGBX64))
-        return readPng(bytes.toByteArray()); // as Qt reads it
-    const quint16 red = file.be16(key + 8), green = grey ? red : file.be16(key + 10),
-                  blue = grey ? red : file.be16(key + 12);
-    QImage keyed = samples.convertToFormat(QImage::Format_RGBA64);
-    for (int y = 0; y < keyed.height(); ++y) {
-        const quint16 *greys = reinterpret_cast<const quint16 *>(samples.constScanLine(y));
-        QRgba64 *pixel = reinterpret_cast<QRgba64 *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x, ++pixel) {
-            const bool isKey =
-                grey ? greys[x] == red : pixel->red() == red && pixel->green() == green && pixel->blue() == blue;
-            if (isKey)
-                pixel->setAlpha(0);
-        }
-    }
-    return keyed;
-}
-
 } // namespace
 
 QImage withExactColours(const QByteArray &format, QByteArrayView bytes, QImage image)
@@ -366,7 +329,7 @@ QImage withExactColours(const QByteArray &format, QByteArrayView bytes, QImage i
     if (format == "bmp")
         return exactBitmap(file, std::move(image));
     if (format == "png")
-        return exactKeyedPng(file, std::move(image));
+        return exactKeyedPng(bytes, std::move(image));
     return image;
 }
 

@@ -5,29 +5,19 @@
 #include "common_dialog.h"
 #include "main_window.h"
 #include "picture_box.h"
+#include "picture_files.h"
 #include "picture_loading.h"
 #include "test_support.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-
-#include <array>
 
 using namespace pixelwick;
+using testing::bitmap;
 using testing::Look;
+using Layout = testing::BitmapLayout;
 
 namespace {
-
-// How a bitmap stores its pixels, as its header says.
-struct Layout {
-    quint32 headerSize;
-    int bits;
-    quint32 compression;          // 0 plain, 3 bit fields, 6 bit fields with alpha
-    std::array<quint32, 4> masks; // red, green, blue, alpha
-};
 
 const Layout k555{40, 16, 0, {}};
 const Layout k565{40, 16, 3, {0xf800, 0x07e0, 0x001f, 0}};
@@ -40,51 +30,6 @@ const Layout k231{40, 16, 3, {0x30, 0x0e, 0x01, 0}};
 const Layout k8888V5{124, 32, 3, {0xff0000, 0xff00, 0xff, 0xff000000}};
 const Layout k888Fields{40, 32, 3, {0xff0000, 0xff00, 0xff, 0}};
 const Layout k8881V5{124, 32, 3, {0xff0000, 0xff00, 0xff, 0x01000000}};
-
-void append(QByteArray &bytes, quint32 value, int size)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, size);
-}
-
-// A bitmap file of `rows` (top row first) of raw pixel values, as the
-// bitmap documentation lays it out: the info header (with the masks in it
-// from 52 bytes on, else after it), then rows of whole 32-bit words.
-QByteArray bitmap(const Layout &layout, const QList<QList<quint32>> &rows, bool topDown = false)
-{
-    const qsizetype width = rows.first().size();
-    QByteArray info;
-    append(info, layout.headerSize, 4);
-    append(info, quint32(width), 4);
-    append(info, quint32(topDown ? -rows.size() : rows.size()), 4);
-    append(info, 1, 2);
-    append(info, quint32(layout.bits), 2);
-    append(info, layout.compression, 4);
-    info.append(20, '\0'); // image size, resolution, colours
-    if (layout.headerSize >= 52) {
-        for (const quint32 mask : layout.masks)
-            append(info, mask, 4);
-        append(info, 0x73524742, 4); // sRGB
-        info.append(48 + 16, '\0');  // end points, gamma, intent and profile
-        info.truncate(layout.headerSize);
-    } else if (layout.compression != 0) {
-        for (int c = 0; c < (layout.compression == 6 ? 4 : 3); ++c)
-            append(info, layout.masks[size_t(c)], 4);
-    }
-    QByteArray pixels;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        for (const quint32 pixel : rows[topDown ? row : rows.size() - 1 - row])
-            append(pixels, pixel, layout.bits / 8);
-        while (pixels.size() % 4 != 0)
-            pixels.append('\0');
-    }
-    QByteArray file("BM");
-    append(file, quint32(14 + info.size() + pixels.size()), 4);
-    append(file, 0, 4);
-    append(file, quint32(14 + info.size()), 4);
-    return file + info + pixels;
-}
 
 QString written(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
@@ -110,58 +55,6 @@ QString pixelsDiffer(const QImage &image, const QList<QRgb> &expected)
     return {};
 }
 
-// PNG's checksum (CRC-32 of ISO 3309), bit by bit.
-quint32 pngChecksum(QByteArrayView bytes)
-{
-    quint32 crc = 0xffffffff;
-    for (const char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (crc & 1 ? 0xedb88320 : 0);
-    }
-    return ~crc;
-}
-
-// `image` as a PNG by Qt's writer, with a tRNS chunk of `key` (16-bit
-// samples) before its pixel data.
-QByteArray keyedPng(const QImage &image, const QList<quint16> &key)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "png").write(image))
-        return {};
-    QByteArray chunk("tRNS");
-    for (const quint16 sample : key) {
-        chunk.append(char(sample >> 8));
-        chunk.append(char(sample & 0xff));
-    }
-    QByteArray whole(4, '\0');
-    qToBigEndian(quint32(chunk.size() - 4), whole.data());
-    whole += chunk;
-    QByteArray checksum(4, '\0');
-    qToBigEndian(pngChecksum(chunk), checksum.data());
-    whole += checksum;
-    const qsizetype pixels = png.indexOf("IDAT") - 4;
-    return pixels < 0 ? QByteArray() : png.insert(pixels, whole);
-}
-
-QImage rgb64(const QList<QRgba64> &pixels)
-{
-    QImage image(int(pixels.size()), 1, QImage::Format_RGBX64);
-    for (int x = 0; x < image.width(); ++x)
-        image.setPixelColor(x, 0, QColor::fromRgba64(pixels[x]));
-    return image;
-}
-
-QImage grey16(const QList<quint16> &samples)
-{
-    QImage image(int(samples.size()), 1, QImage::Format_Grayscale16);
-    for (int x = 0; x < image.width(); ++x)
-        reinterpret_cast<quint16 *>(image.scanLine(0))[x] = samples[x];
-    return image;
-}
-
 // Answers every colour dialog with one colour.
 class ColourAnswer : public DialogBackend {
 public:
@@ -182,8 +75,6 @@ Look lookOfColumn(int x)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Layout)
 
 class ExactColoursTest : public QObject {
     Q_OBJECT
@@ -332,14 +223,15 @@ void ExactColoursTest::keyedPngs_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<QRgb>>("expected");
     // Near the key differs from it only in the low byte of a sample.
-    QTest::newRow("RGB") << keyedPng(
-        rgb64({QRgba64::fromRgba64(0, 0xffff, 0, 0xffff), QRgba64::fromRgba64(0, 0xffff, 0x0001, 0xffff),
-               QRgba64::fromRgba64(0x1234, 0x8080, 0xff7f, 0xffff), QRgba64::fromRgba64(0x00ff, 0xffff, 0, 0xffff),
-               QRgba64::fromRgba64(0, 0xffff, 0, 0xffff)}),
+    QTest::newRow("RGB") << testing::keyedPng(
+        testing::rgb64({QRgba64::fromRgba64(0, 0xffff, 0, 0xffff), QRgba64::fromRgba64(0, 0xffff, 0x0001, 0xffff),
+                        QRgba64::fromRgba64(0x1234, 0x8080, 0xff7f, 0xffff),
+                        QRgba64::fromRgba64(0x00ff, 0xffff, 0, 0xffff), QRgba64::fromRgba64(0, 0xffff, 0, 0xffff)}),
         {0, 0xffff, 0})
                          << QList<QRgb>{qRgba(0, 255, 0, 0), qRgb(0, 255, 0), qRgb(18, 128, 255), qRgb(1, 255, 0),
                                         qRgba(0, 255, 0, 0)};
-    QTest::newRow("grey") << keyedPng(grey16({0x8000, 0x8001, 0x80ff, 0xffff, 0x0000, 0x8000}), {0x8000})
+    QTest::newRow("grey") << testing::keyedPng(testing::grey16({0x8000, 0x8001, 0x80ff, 0xffff, 0x0000, 0x8000}),
+                                               {0x8000})
                           << QList<QRgb>{qRgba(128, 128, 128, 0), qRgb(128, 128, 128), qRgb(128, 128, 128),
                                          qRgb(255, 255, 255),     qRgb(0, 0, 0),       qRgba(128, 128, 128, 0)};
 }
