@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_loading.h"
 
+#include "colour_corrections.h"
 #include "formats/format_walk.h"
 #include "guarded_reading.h"
 #include "message_capture.h"
@@ -219,6 +220,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     QImage image = blankPalettedBitmap(format, bytes);
     if (!reader->read(&image))
         image = QImage();
+    image = withExactColours(format, picture.isOpen() ? QByteArrayView(picture.data()) : bytes, std::move(image));
     if (const QString damage = capture.damage(); !damage.isEmpty())
         return {{}, damaged(shown, damage)};
     if (image.isNull()) {
