@@ -49,13 +49,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
+trap 'exit 1' HUP INT PIPE TERM
 if [ -z "${WINEPREFIX:-}" ]; then
     own_prefix=$work/prefix
     WINE="$wine" "$here/wine_prefix.sh" init "$own_prefix" >&2
-    WINEPREFIX=$own_prefix
+    export WINEPREFIX="$own_prefix"
 fi
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
 
 if [ "$size" = default ]; then
     set -- --default-size "$cursor" 0 ${3:+"$3"}
@@ -70,7 +69,7 @@ fi
 }
 # Wine writes its own notes (a lost X connection and the like) to standard
 # error; only the loader's own lines are passed on.
-if ! xvfb-run -a "$wine" "$loader" "$@" >"$work/windows.txt" 2>"$work/windows.err"; then
+if ! CURSOR_LOADER="$loader" WINE="$wine" "$here/run_loader.sh" "$@" >"$work/windows.txt" 2>"$work/windows.err"; then
     echo "compare_with_show.sh: the loader failed on $cursor:" >&2
     grep '^cursor_loader\|^usage' "$work/windows.err" >&2 || cat "$work/windows.err" >&2
     exit 1

@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -62,18 +63,27 @@ QByteArray header(const QString &name, int size, int hotX, int hotY)
     return QStringLiteral("%1: %2 x %2 cursor, hot spot %3, %4\n").arg(name).arg(size).arg(hotX).arg(hotY).toUtf8();
 }
 
-Run compare(const QString &folder, const QString &cursor, const QString &size)
+// The comparison, with its scratch files in a folder of its own that must
+// be empty again after it, whatever the outcome.
+// Without WINEPREFIX it makes a prefix of its own there, and removes it.
+Run compare(const QString &folder, const QString &cursor, const QString &size, bool ownPrefix = false)
 {
-    return testing::runProgram(QStringLiteral(PIXELWICK_COMPARE), {cursor, size}, folder);
+    const QString scratch = folder + QStringLiteral("/scratch");
+    if (!QDir().mkpath(scratch))
+        return {};
+    const QStringList unset = ownPrefix ? QStringList{QStringLiteral("WINEPREFIX")} : QStringList{};
+    Run run = testing::runProgram(QStringLiteral(PIXELWICK_COMPARE), {cursor, size}, folder, unset,
+                                  {{QStringLiteral("TMPDIR"), scratch}});
+    if (!QDir(scratch).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        run.exitCode = -1;
+        run.err += "\nthe comparison left files in " + scratch.toUtf8();
+    }
+    return run;
 }
 
 Run runLoader(const QString &folder, const QStringList &arguments)
 {
-    return testing::runProgram(
-        qEnvironmentVariable("XVFB_RUN"),
-        QStringList{QStringLiteral("-a"), qEnvironmentVariable("WINE"), qEnvironmentVariable("CURSOR_LOADER")}
-            + arguments,
-        folder);
+    return testing::runProgram(QStringLiteral(PIXELWICK_RUN_LOADER), arguments, folder);
 }
 
 Run runConverter(const QString &folder, const QStringList &arguments)
@@ -103,6 +113,7 @@ private slots:
     void sizes_data();
     void sizes();
     void disagreementFails();
+    void prefixOfItsOwn();
     void loaderRefuses_data();
     void loaderRefuses();
 
@@ -115,7 +126,7 @@ private:
 void WineCursorsTest::initTestCase()
 {
     QVERIFY(m_folder.isValid());
-    for (const char *name : {"WINEPREFIX", "WINE", "CURSOR_LOADER", "PIXELWICK_CONVERT", "XVFB_RUN"})
+    for (const char *name : {"WINEPREFIX", "WINE", "CURSOR_LOADER", "PIXELWICK_CONVERT"})
         QVERIFY2(!qEnvironmentVariable(name).isEmpty(), name);
 }
 
@@ -240,6 +251,15 @@ void WineCursorsTest::disagreementFails()
              compared.err.constData());
     QVERIFY2(compared.err.contains("--show says:\nstretched.cur: 32 x 32 cursor, hot spot 15, 15\n"),
              compared.err.constData());
+}
+
+void WineCursorsTest::prefixOfItsOwn()
+{
+    makeCursor(painted(skewed, kDefaultInks), QStringLiteral("alone.cur"), {"-x", "7", "-y", "1", "-o", "alone.cur"});
+    const Run compared = compare(m_folder.path(), QStringLiteral("alone.cur"), QStringLiteral("default"), true);
+    QVERIFY2(compared.exitCode == 0, compared.err.constData());
+    QCOMPARE(compared.out, header(QStringLiteral("alone.cur"), 32, 7, 1) + expectedRows(skewed, kDefaultInks, 32, 32));
+    QVERIFY2(compared.err.contains("made the Wine prefix "), compared.err.constData());
 }
 
 void WineCursorsTest::loaderRefuses_data()

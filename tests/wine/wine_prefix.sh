@@ -11,6 +11,7 @@ if [ $# -ne 2 ] || { [ "$1" != init ] && [ "$1" != remove ]; }; then
     echo "usage: wine_prefix.sh init|remove PREFIX" >&2
     exit 2
 fi
+here=$(cd "$(dirname "$0")" && pwd)
 case $2 in
 /*) prefix=$2 ;;
 *) prefix=$(pwd)/$2 ;;
@@ -18,23 +19,22 @@ esac
 wine=${WINE:-wine}
 wineserver=$(dirname "$(command -v "$wine")")/wineserver
 [ -x "$wineserver" ] || wineserver=wineserver
-export WINEPREFIX="$prefix" WINEDEBUG=-all
-# No Mono or Gecko installer dialogs, and no menu entries in the user's home.
-export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d"
+export WINEPREFIX="$prefix"
 
-remove() {
-    if [ -d "$prefix" ]; then
+if [ -d "$prefix" ]; then
+    (
+        . "$here/wine_environment.sh"
         "$wineserver" -k 2>/dev/null || true
-        rm -rf "$prefix"
-    fi
-}
-
-remove
+    )
+    rm -rf "$prefix"
+fi
 [ "$1" = remove ] && exit 0
 mkdir -p "$prefix"
+. "$here/wine_environment.sh"
 start=$(date +%s)
 # wineserver -w keeps the X server up until every process of the new prefix
 # has ended, so none of them loses its display halfway.
+# shellcheck disable=SC2016 # expanded by the inner shell
 xvfb-run -a sh -c '"$1" wineboot --init && "$2" -w' sh "$wine" "$wineserver"
 if [ ! -f "$prefix/system.reg" ]; then
     echo "wine_prefix.sh: wineboot made no prefix in $prefix" >&2
