@@ -58,14 +58,20 @@ QByteArray expectedRows(const Plan &plan, const Inks &inks, int width, int heigh
     return rows;
 }
 
-QByteArray header(const QString &name, int size, int hotX, int hotY)
+QByteArray header(const QString &name, int size, int hotX, int hotY, const QString &kind = QStringLiteral("cursor"))
 {
-    return QStringLiteral("%1: %2 x %2 cursor, hot spot %3, %4\n").arg(name).arg(size).arg(hotX).arg(hotY).toUtf8();
+    return QStringLiteral("%1: %2 x %2 %3, hot spot %4, %5\n")
+        .arg(name)
+        .arg(size)
+        .arg(kind)
+        .arg(hotX)
+        .arg(hotY)
+        .toUtf8();
 }
 
 // The comparison, with its scratch files in a folder of its own that must
-// be empty again after it, whatever the outcome.
-// Without WINEPREFIX it makes a prefix of its own there, and removes it.
+// be empty again after it, whatever the outcome; with `ownPrefix` it has no
+// WINEPREFIX, so it makes a prefix of its own there and must remove it.
 Run compare(const QString &folder, const QString &cursor, const QString &size, bool ownPrefix = false)
 {
     const QString scratch = folder + QStringLiteral("/scratch");
@@ -217,13 +223,18 @@ void WineCursorsTest::sizes_data()
     QTest::addColumn<QStringList>("loaderArguments");
     QTest::addColumn<int>("scale");
     QTest::addColumn<QPoint>("hotSpot");
+    QTest::addColumn<QString>("kind");
 
-    QTest::newRow("the file's own size") << QStringList{"sizes.cur", "0"} << 1 << QPoint(5, 9);
+    QTest::newRow("the file's own size") << QStringList{"sizes.cur", "0"} << 1 << QPoint(5, 9) << "cursor";
     // Wine's system cursor size is 32 x 32.
-    QTest::newRow("the system's size") << QStringList{"--default-size", "sizes.cur", "0"} << 1 << QPoint(5, 9);
+    QTest::newRow("the system's size") << QStringList{"--default-size", "sizes.cur", "0"} << 1 << QPoint(5, 9)
+                                       << "cursor";
     // Stretched, each pixel becomes a square and the hot spot moves with it.
-    QTest::newRow("64 x 64") << QStringList{"sizes.cur", "64"} << 2 << QPoint(10, 18);
-    QTest::newRow("64 x 64 over another colour") << QStringList{"sizes.cur", "64", "204060"} << 2 << QPoint(10, 18);
+    QTest::newRow("64 x 64") << QStringList{"sizes.cur", "64"} << 2 << QPoint(10, 18) << "cursor";
+    QTest::newRow("64 x 64 over another colour")
+        << QStringList{"sizes.cur", "64", "204060"} << 2 << QPoint(10, 18) << "cursor";
+    // Taken as an icon, the same pixels have their hot spot in the middle.
+    QTest::newRow("as an icon") << QStringList{"--icon", "sizes.cur", "32"} << 1 << QPoint(16, 16) << "icon";
 }
 
 void WineCursorsTest::sizes()
@@ -231,12 +242,13 @@ void WineCursorsTest::sizes()
     QFETCH(QStringList, loaderArguments);
     QFETCH(int, scale);
     QFETCH(QPoint, hotSpot);
+    QFETCH(QString, kind);
     if (!QFileInfo::exists(m_folder.filePath(QStringLiteral("sizes.cur"))))
         makeCursor(painted(skewed, kDefaultInks), QStringLiteral("sizes.cur"),
                    {"-x", "5", "-y", "9", "-o", "sizes.cur"});
     const Run loaded = runLoader(m_folder.path(), loaderArguments);
     QVERIFY2(loaded.exitCode == 0, loaded.err.constData());
-    QCOMPARE(loaded.out, header(QStringLiteral("sizes.cur"), 32 * scale, hotSpot.x(), hotSpot.y())
+    QCOMPARE(loaded.out, header(QStringLiteral("sizes.cur"), 32 * scale, hotSpot.x(), hotSpot.y(), kind)
                              + expectedRows(skewed, kDefaultInks, 32, 32, scale));
 }
 
