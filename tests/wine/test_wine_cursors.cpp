@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: MIT
+// Cursors the real converter makes, loaded and drawn by Windows (Wine) with
+// the Win32 loader, must look as the picture says and exactly as --show
+// prints them: every pixel, the size and the hot spot.
+#include "test_support.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+using testing::Run;
+
+namespace {
+
+// What each code of a picture's plan is painted in, and how it must look.
+struct Ink {
+    QColor colour;
+    char look;
+};
+using Plan = std::function<char(int x, int y)>;
+using Inks = QHash<char, Ink>;
+
+// The default keys, and black and white, as the converter takes them.
+const Inks kDefaultInks = {{'k', {Qt::black, '#'}},
+                           {'w', {Qt::white, 'O'}},
+                           {'b', {QColor(0x00, 0xff, 0x00), '.'}},
+                           {'i', {QColor(0xff, 0x00, 0xff), '~'}}};
+
+QImage painted(const Plan &plan, const Inks &inks, int width = 32, int height = 32)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixelColor(x, y, inks.value(plan(x, y)).colour);
+    return picture;
+}
+
+// The looks as text, with `scale` screen pixels for each cursor pixel;
+// beyond a smaller picture the converter shows white.
+QByteArray expectedRows(const Plan &plan, const Inks &inks, int width, int height, int scale = 1)
+{
+    QByteArray rows;
+    for (int y = 0; y < 32 * scale; ++y) {
+        for (int x = 0; x < 32 * scale; ++x) {
+            const int px = x / scale;
+            const int py = y / scale;
+            rows += px < width && py < height ? inks.value(plan(px, py)).look : 'O';
+        }
+        rows += '\n';
+    }
+    return rows;
+}
+
+QByteArray header(const QString &name, int size, int hotX, int hotY, const QString &kind = QStringLiteral("cursor"))
+{
+    return QStringLiteral("%1: %2 x %2 %3, hot spot %4, %5\n")
+        .arg(name)
+        .arg(size)
+        .arg(kind)
+        .arg(hotX)
+        .arg(hotY)
+        .toUtf8();
+}
+
+// The comparison, with its scratch files in a folder of its own that must
+// be empty again after it, whatever the outcome; with `ownPrefix` it has no
+// WINEPREFIX, so it makes a prefix of its own there and must remove it.
+Run compare(const QString &folder, const QString &cursor, const QString &size, bool ownPrefix = false)
+{
+    const QString scratch = folder + QStringLiteral("/scratch");
+    if (!QDir().mkpath(scratch))
+        return {};
+    const QStringList unset = ownPrefix ? QStringList{QStringLiteral("WINEPREFIX")} : QStringList{};
+    Run run = testing::runProgram(QStringLiteral(PIXELWICK_COMPARE), {cursor, size}, folder, unset,
+                                  {{QStringLiteral("TMPDIR"), scratch}});
+    if (!QDir(scratch).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        run.exitCode = -1;
+        run.err += "\nthe comparison left files in " + scratch.toUtf8();
+    }
+    return run;
+}
+
+Run runLoader(const QString &folder, const QStringList &arguments)
+{
+    return testing::runProgram(QStringLiteral(PIXELWICK_RUN_LOADER), arguments, folder);
+}
+
+Run runConverter(const QString &folder, const QStringList &arguments)
+{
+    return testing::runProgram(qEnvironmentVariable("PIXELWICK_CONVERT"), arguments, folder);
+}
+
+// A plan that differs from its mirror images and turns, so that a flipped
+// or shifted drawing shows.
+char skewed(int x, int y)
+{
+    return "kwbi"[((x ^ (y * 5)) + y / 3 + (x == y ? 1 : 0)) % 4];
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Plan)
+Q_DECLARE_METATYPE(Inks)
+
+class WineCursorsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void looksAgree_data();
+    void looksAgree();
+    void sizes_data();
+    void sizes();
+    void disagreementFails();
+    void prefixOfItsOwn();
+    void loaderRefuses_data();
+    void loaderRefuses();
+
+private:
+    // Makes `name` of `picture` with the converter in the folder.
+    void makeCursor(const QImage &picture, const QString &name, const QStringList &arguments);
+    QTemporaryDir m_folder;
+};
+
+void WineCursorsTest::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    for (const char *name : {"WINEPREFIX", "WINE", "CURSOR_LOADER", "PIXELWICK_CONVERT"})
+        QVERIFY2(!qEnvironmentVariable(name).isEmpty(), name);
+}
+
+void WineCursorsTest::makeCursor(const QImage &picture, const QString &name, const QStringList &arguments)
+{
+    const QString pictureName = QString(name).replace(QStringLiteral(".cur"), QStringLiteral(".png"));
+    QVERIFY(picture.save(m_folder.filePath(pictureName)));
+    const Run made = runConverter(m_folder.path(), arguments + QStringList{pictureName});
+    QVERIFY2(made.exitCode == 0, made.err.constData());
+    QVERIFY2(QFileInfo(m_folder.filePath(name)).size() == 326, qPrintable(name));
+}
+
+void WineCursorsTest::looksAgree_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Plan>("plan");
+    QTest::addColumn<Inks>("inks");
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QPoint>("hotSpot");
+
+    // Bands of all four looks that move down the rows.
+    const Plan bands = [](int x, int y) { return "kwbi"[(x / 8 + y / 8) % 4]; };
+    QTest::newRow("four looks in bands, hot spot 0, 0")
+        << "bands.cur" << bands << kDefaultInks << QSize(32, 32) << QStringList{"-x", "0", "-y", "0", "-o", "bands.cur"}
+        << QPoint(0, 0);
+    // Other keys, and a pixel's neighbours all of other looks.
+    const Inks ownKeys = {{'k', {Qt::black, '#'}},
+                          {'w', {Qt::white, 'O'}},
+                          {'b', {QColor(0x12, 0x34, 0x56), '.'}},
+                          {'i', {QColor(0xfe, 0xdc, 0xba), '~'}}};
+    QTest::newRow("every pixel its own look, hot spot 31, 31")
+        << "skewed.cur" << Plan(skewed) << ownKeys << QSize(32, 32)
+        << QStringList{"--hotspot-x", "31",       "--hotspot-y", "31", "--background",
+                       "#123456",     "--invert", "#fedcba",     "-o", "skewed.cur"}
+        << QPoint(31, 31);
+    // Other colours go by brightness; the cursor is written beside the
+    // picture with the default hot spot.
+    const Inks greys = {{'k', {QColor(0x80, 0x00, 0x00), '#'}}, {'w', {QColor(0xff, 0xff, 0x80), 'O'}},
+                        {'b', {QColor(0x00, 0xff, 0x00), '.'}}, {'i', {QColor(0xff, 0x00, 0xff), '~'}},
+                        {'d', {QColor(0x20, 0x40, 0x20), '#'}}, {'l', {QColor(0xc0, 0xe0, 0xff), 'O'}}};
+    const Plan rings = [](int x, int y) {
+        return "kwbidl"[(std::max(std::abs(x - 15), std::abs(y - 15)) + x / 16) % 6];
+    };
+    QTest::newRow("colours by brightness, hot spot 15, 15")
+        << "rings.cur" << rings << greys << QSize(32, 32) << QStringList{} << QPoint(15, 15);
+    // A white key makes white pixels invert, a black one black transparent.
+    const Inks swapped = {{'k', {Qt::black, '.'}},
+                          {'w', {Qt::white, '~'}},
+                          {'d', {QColor(0x20, 0x20, 0x20), '#'}},
+                          {'l', {QColor(0xe0, 0xe0, 0xe0), 'O'}}};
+    const Plan quarters = [](int x, int y) { return "kwdl"[(x < 16 ? 0 : 1) + (y < 12 ? 0 : 2)]; };
+    QTest::newRow("white key inverts, black key is clear, hot spot 2.5, 30.5")
+        << "swapped.cur" << quarters << swapped << QSize(32, 32)
+        << QStringList{"-x", "2.5", "-y", "30.5", "--background", "black", "--invert", "white", "-o", "swapped.cur"}
+        << QPoint(2, 30);
+    // Beyond a smaller picture the cursor is white.
+    QTest::newRow("small picture, hot spot 15, 15")
+        << "small.cur" << Plan(skewed) << kDefaultInks << QSize(12, 7)
+        << QStringList{"-x", "15", "-y", "15", "-o", "small.cur"} << QPoint(15, 15);
+}
+
+void WineCursorsTest::looksAgree()
+{
+    QFETCH(QString, name);
+    QFETCH(Plan, plan);
+    QFETCH(Inks, inks);
+    QFETCH(QSize, pictureSize);
+    QFETCH(QStringList, arguments);
+    QFETCH(QPoint, hotSpot);
+    makeCursor(painted(plan, inks, pictureSize.width(), pictureSize.height()), name, arguments);
+    if (QTest::currentTestFailed())
+        return;
+    const Run compared = compare(m_folder.path(), name, QStringLiteral("32"));
+    QVERIFY2(compared.exitCode == 0, compared.err.constData());
+    QCOMPARE(compared.out, header(name, 32, hotSpot.x(), hotSpot.y())
+                               + expectedRows(plan, inks, pictureSize.width(), pictureSize.height()));
+    // Windows takes it as monochrome: no colour bitmap, both planes in the mask.
+    QVERIFY2(compared.err.contains(QStringLiteral("Windows: hot spot %1, %2; mask 32 x 64; colour 0 x 0")
+                                       .arg(hotSpot.x())
+                                       .arg(hotSpot.y())
+                                       .toUtf8()),
+             compared.err.constData());
+}
+
+void WineCursorsTest::sizes_data()
+{
+    QTest::addColumn<QStringList>("loaderArguments");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QPoint>("hotSpot");
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("the file's own size") << QStringList{"sizes.cur", "0"} << 1 << QPoint(5, 9) << "cursor";
+    // Wine's system cursor size is 32 x 32.
+    QTest::newRow("the system's size") << QStringList{"--default-size", "sizes.cur", "0"} << 1 << QPoint(5, 9)
+                                       << "cursor";
+    // Stretched, each pixel becomes a square and the hot spot moves with it.
+    QTest::newRow("64 x 64") << QStringList{"sizes.cur", "64"} << 2 << QPoint(10, 18) << "cursor";
+    QTest::newRow("64 x 64 over another colour")
+        << QStringList{"sizes.cur", "64", "204060"} << 2 << QPoint(10, 18) << "cursor";
+    // Taken as an icon, the same pixels have their hot spot in the middle.
+    QTest::newRow("as an icon") << QStringList{"--icon", "sizes.cur", "32"} << 1 << QPoint(16, 16) << "icon";
+}
+
+void WineCursorsTest::sizes()
+{
+    QFETCH(QStringList, loaderArguments);
+    QFETCH(int, scale);
+    QFETCH(QPoint, hotSpot);
+    QFETCH(QString, kind);
+    if (!QFileInfo::exists(m_folder.filePath(QStringLiteral("sizes.cur"))))
+        makeCursor(painted(skewed, kDefaultInks), QStringLiteral("sizes.cur"),
+                   {"-x", "5", "-y", "9", "-o", "sizes.cur"});
+    const Run loaded = runLoader(m_folder.path(), loaderArguments);
+    QVERIFY2(loaded.exitCode == 0, loaded.err.constData());
+    QCOMPARE(loaded.out, header(QStringLiteral("sizes.cur"), 32 * scale, hotSpot.x(), hotSpot.y(), kind)
+                             + expectedRows(skewed, kDefaultInks, 32, 32, scale));
+}
+
+void WineCursorsTest::disagreementFails()
+{
+    // --show draws the cursor's own 32 x 32; Windows stretches it to 48.
+    makeCursor(painted(skewed, kDefaultInks), QStringLiteral("stretched.cur"), {"-o", "stretched.cur"});
+    const Run compared = compare(m_folder.path(), QStringLiteral("stretched.cur"), QStringLiteral("48"));
+    QCOMPARE(compared.exitCode, 1);
+    QVERIFY(compared.out.isEmpty());
+    QVERIFY2(compared.err.contains("Windows draws:\nstretched.cur: 48 x 48 cursor, hot spot 22, 22\n"),
+             compared.err.constData());
+    QVERIFY2(compared.err.contains("--show says:\nstretched.cur: 32 x 32 cursor, hot spot 15, 15\n"),
+             compared.err.constData());
+}
+
+void WineCursorsTest::prefixOfItsOwn()
+{
+    makeCursor(painted(skewed, kDefaultInks), QStringLiteral("alone.cur"), {"-x", "7", "-y", "1", "-o", "alone.cur"});
+    const Run compared = compare(m_folder.path(), QStringLiteral("alone.cur"), QStringLiteral("default"), true);
+    QVERIFY2(compared.exitCode == 0, compared.err.constData());
+    QCOMPARE(compared.out, header(QStringLiteral("alone.cur"), 32, 7, 1) + expectedRows(skewed, kDefaultInks, 32, 32));
+    QVERIFY2(compared.err.contains("made the Wine prefix "), compared.err.constData());
+}
+
+void WineCursorsTest::loaderRefuses_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("not there") << "missing.cur" << QByteArray();
+    QTest::newRow("text") << "text.cur" << QByteArray("no cursor at all\n");
+    // A directory entry whose image lies past the file's end.
+    QTest::newRow("cut short") << "cut.cur" << QByteArray::fromHex("000002000100202002000300050030010000160000002800");
+}
+
+void WineCursorsTest::loaderRefuses()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    if (!bytes.isEmpty())
+        QVERIFY(testing::writeAll(m_folder.filePath(name), bytes));
+    const Run loaded = runLoader(m_folder.path(), {name, QStringLiteral("32")});
+    QVERIFY2(loaded.exitCode == 1, loaded.err.constData());
+    QVERIFY(loaded.out.isEmpty());
+    QVERIFY2(loaded.err.contains(QStringLiteral("cursor_loader: %1: LoadImage failed").arg(name).toUtf8()),
+             loaded.err.constData());
+}
+
+QTEST_GUILESS_MAIN(WineCursorsTest)
+#include "test_wine_cursors.moc"
