@@ -104,6 +104,11 @@ char skewed(int x, int y)
     return "kwbi"[((x ^ (y * 5)) + y / 3 + (x == y ? 1 : 0)) % 4];
 }
 
+char inksLook(char code)
+{
+    return kDefaultInks.value(code).look;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Plan)
@@ -122,6 +127,8 @@ private slots:
     void prefixOfItsOwn();
     void loaderRefuses_data();
     void loaderRefuses();
+    void combinedSizes_data();
+    void combinedSizes();
 
 private:
     // Makes `name` of `picture` with the converter in the folder.
@@ -296,6 +303,58 @@ void WineCursorsTest::loaderRefuses()
     QVERIFY(loaded.out.isEmpty());
     QVERIFY2(loaded.err.contains(QStringLiteral("cursor_loader: %1: LoadImage failed").arg(name).toUtf8()),
              loaded.err.constData());
+}
+
+void WineCursorsTest::combinedSizes_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QPoint>("hotSpot");
+    QTest::newRow("16") << 16 << QPoint(7, 7);
+    QTest::newRow("32") << 32 << QPoint(15, 14);
+    QTest::newRow("48") << 48 << QPoint(23, 21);
+    QTest::newRow("64, by hand") << 64 << QPoint(40, 2);
+}
+
+// Asked for each size, Windows picks that image of a combined file, with
+// its own hot spot, and draws exactly what --show prints of it.
+void WineCursorsTest::combinedSizes()
+{
+    QFETCH(int, size);
+    QFETCH(QPoint, hotSpot);
+    const QString name = QStringLiteral("combined.cur");
+    if (!QFileInfo::exists(m_folder.filePath(name))) {
+        QStringList pictures;
+        for (int side : {64, 16, 48, 32}) {
+            pictures << QStringLiteral("side%1.png").arg(side);
+            QVERIFY(painted(skewed, kDefaultInks, side, side).save(m_folder.filePath(pictures.last())));
+        }
+        const Run made = runConverter(
+            m_folder.path(),
+            QStringList{"--combine", "-x", "15", "-y", "14", "--hotspot-for", "64:40,2", "-o", name} + pictures);
+        QVERIFY2(made.exitCode == 0, made.err.constData());
+    }
+    const Run loaded = runLoader(m_folder.path(), {name, QString::number(size)});
+    QVERIFY2(loaded.exitCode == 0, loaded.err.constData());
+    QByteArray rows;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            rows += inksLook(skewed(x, y));
+        rows += '\n';
+    }
+    QCOMPARE(loaded.out, header(name, size, hotSpot.x(), hotSpot.y()) + rows);
+    // --show prints the same block, marked as one image of four.
+    const Run shown = runConverter(m_folder.path(), {QStringLiteral("--show"), name});
+    QVERIFY2(shown.exitCode == 0, shown.err.constData());
+    const int index = QList<int>{16, 32, 48, 64}.indexOf(size);
+    const QByteArray block = QStringLiteral("%1: %2 x %2 cursor, hot spot %3, %4, image %5 of 4\n")
+                                 .arg(name)
+                                 .arg(size)
+                                 .arg(hotSpot.x())
+                                 .arg(hotSpot.y())
+                                 .arg(index + 1)
+                                 .toUtf8()
+                             + rows;
+    QVERIFY2(shown.out.contains(block), shown.out.constData());
 }
 
 QTEST_GUILESS_MAIN(WineCursorsTest)
