@@ -147,8 +147,10 @@ void addOptions(QCommandLineParser &parser)
                                   CommandLine::tr("Print the looks of each PICTURE as text instead of writing a "
                                                   "cursor: a first line \"NAME: W x H cursor, hot spot X, Y\", then "
                                                   "one line a row, top first, one character a pixel: # black, O "
-                                                  "white, . transparent, ~ inverted. A PICTURE that is a monochrome "
-                                                  "cursor is read as one."));
+                                                  "white, . transparent, ~ inverted. A cursor, icon or animated "
+                                                  "cursor file is read as what it is: every image of it, each "
+                                                  "marked \", image I of N\", \", D-bit colour\" or \", frame F "
+                                                  "of M\" where that applies."));
     const QCommandLineOption preview(kPreview,
                                      CommandLine::tr("Also write how the cursor of the one PICTURE looks, as "
                                                      "Windows and as browsers and Linux draw it, as a picture in "

@@ -130,10 +130,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>Der Cursor konnte nicht kodiert werden</translation>
     </message>
     <message>
-        <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
-        <translation>Gibt statt einer Cursordatei für jedes BILD als Text aus, wie sein Cursor aussieht: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann je Pixelreihe eine Zeile (von oben nach unten) mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Ein BILD, das selbst ein monochromer Cursor ist, wird als Cursor gelesen.</translation>
-    </message>
-    <message>
         <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
         <translation>der Name ist in der Zeichenkodierung dieses Systems (UTF-8) kein gültiger Text, daher kann Pixelwick die Datei darunter nicht öffnen; benennen Sie die Datei um</translation>
     </message>
@@ -196,6 +192,81 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels; to be combined it must be square, from 16 to 256 pixels and a multiple of 8</source>
+        <translation>das Bild hat %1 x %2 Pixel; zum Zusammenfassen muss es quadratisch sein, 16 bis 256 Pixel groß und ein Vielfaches von 8</translation>
+    </message>
+    <message>
+        <source>it is %1 x %1 pixels, as %2 is; a cursor holds one image of each size</source>
+        <translation>es hat %1 x %1 Pixel, wie %2; ein Cursor enthält von jeder Größe nur ein Bild</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that no picture has</source>
+        <translation>--hotspot-for %1 nennt eine Größe, die kein Bild hat</translation>
+    </message>
+    <message>
+        <source>the size &quot;%1&quot; is not one a cursor can have: from 16 to 256, a multiple of 8</source>
+        <translation>die Größe „%1“ kann ein Cursor nicht haben: 16 bis 256, ein Vielfaches von 8</translation>
+    </message>
+    <message>
+        <source>--hotspot-for &quot;%1&quot; is not SIZE:X,Y, such as 48:23,21</source>
+        <translation>--hotspot-for „%1“ ist nicht GRÖSSE:X,Y, etwa 48:23,21</translation>
+    </message>
+    <message>
+        <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A cursor, icon or animated cursor file is read as what it is: every image of it, each marked &quot;, image I of N&quot;, &quot;, D-bit colour&quot; or &quot;, frame F of M&quot; where that applies.</source>
+        <translation>Gibt statt einer Cursordatei für jedes BILD als Text aus, wie sein Cursor aussieht: zuerst eine Zeile „NAME: W x H cursor, hot spot X, Y“, dann je Pixelreihe eine Zeile (von oben nach unten) mit einem Zeichen je Pixel: # schwarz, O weiß, . transparent, ~ invertierend. Eine Cursor-, Symbol- oder animierte Cursordatei wird als das gelesen, was sie ist: jedes ihrer Bilder, jeweils mit „, image I of N“, „, D-bit colour“ oder „, frame F of M“ gekennzeichnet, wo das zutrifft.</translation>
+    </message>
+    <message>
+        <source>Make the cursor of the top-left N x N pixels instead, N from 16 to 256 and a multiple of 8 (default 32); its default hot spot is N / 2 - 1.</source>
+        <translation>Erstellt den Cursor stattdessen aus den linken oberen N x N Pixeln, N von 16 bis 256 und ein Vielfaches von 8 (Standard: 32); sein Hotspot ist dann standardmäßig N / 2 - 1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Make one cursor file, named with -o, of all the PICTUREs, one image each at its picture&apos;s own size (square, 16 to 256, a multiple of 8), as Windows picks by pointer size and screen scale. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</source>
+        <translation>Erstellt aus allen BILDERN eine einzige Cursordatei, mit -o benannt, mit je einem Bild in der eigenen Größe seines Bildes (quadratisch, 16 bis 256, ein Vielfaches von 8), aus denen Windows nach Zeigergröße und Bildschirmskalierung wählt. -x und -y geben den Hotspot des Bildes mit 32 x 32 Pixeln an; die anderen Größen erhalten dieselbe Stelle des Bildes.</translation>
+    </message>
+    <message>
+        <source>The hot spot of the image of size N, by hand; may be given for each size.</source>
+        <translation>Der Hotspot des Bildes der Größe N, von Hand; kann für jede Größe angegeben werden.</translation>
+    </message>
+    <message>
+        <source>N:X,Y</source>
+        <translation>N:X,Y</translation>
+    </message>
+    <message>
+        <source>--hotspot-for gives the size %1 twice</source>
+        <translation>--hotspot-for nennt die Größe %1 zweimal</translation>
+    </message>
+    <message>
+        <source>--combine takes each image&apos;s size from its picture, so --size has nothing to do</source>
+        <translation>--combine nimmt die Größe jedes Bildes von seinem Bild, daher hat --size keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--show reads each file as it is, so --combine has nothing to do</source>
+        <translation>--show liest jede Datei, wie sie ist, daher hat --combine keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--combine makes one cursor of all the pictures: name it with -o</source>
+        <translation>--combine erstellt einen einzigen Cursor aus allen Bildern: nennen Sie ihn mit -o</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that is not made: the cursor is %2 x %2</source>
+        <translation>--hotspot-for %1 nennt eine Größe, die nicht erstellt wird: der Cursor hat %2 x %2 Pixel</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cursor file is larger than %n MB</source>
+        <translation>
+            <numerusform>die Cursordatei ist größer als %n MB</numerusform>
+            <numerusform>die Cursordatei ist größer als %n MB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an icon has no hot spot</source>
+        <translation>ein Symbol hat keinen Hotspot</translation>
     </message>
 </context>
 <context>
@@ -452,10 +523,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>Die Farbtabelle hat %1 Einträge, bei einem Schwarz-Weiß-Cursor sind es aber 2.</translation>
     </message>
     <message>
-        <source>The image&apos;s planes are too large.</source>
-        <translation>Die Ebenen des Bildes sind zu groß.</translation>
-    </message>
-    <message>
         <source>The image needs %1 bytes for its header, colours and two planes, but has only %2.</source>
         <translation>Das Bild braucht %1 Byte für Bitmap-Kopf, Farben und beide Ebenen, ist aber nur %2 Byte lang.</translation>
     </message>
@@ -506,6 +573,72 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>%1 %2</source>
         <comment>the size sentence, then the inverted pixels&apos; sentence</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The animated cursor is cut short.</source>
+        <translation>Der animierte Cursor ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The animated cursor has no header of its animation.</source>
+        <translation>Dem animierten Cursor fehlt der Kopf seiner Animation.</translation>
+    </message>
+    <message>
+        <source>The animated cursor&apos;s frames are bare bitmaps, not cursors; they cannot be read.</source>
+        <translation>Die Einzelbilder des animierten Cursors sind bloße Bitmaps, keine Cursor; sie können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds no frame.</source>
+        <translation>Der animierte Cursor enthält kein Einzelbild.</translation>
+    </message>
+    <message>
+        <source>The animated cursor says it has %1 frames, but it holds %2.</source>
+        <translation>Laut dem animierten Cursor hat er %1 Einzelbilder, er enthält aber %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
+        <translation>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %n Schritt.</numerusform>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %n Schritten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
+        <translation>Schritt %1 des animierten Cursors zeigt das Einzelbild %2, das er nicht enthält.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2: %3</source>
+        <translation>Einzelbild %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The file holds more images than can be shown.</source>
+        <translation>Die Datei enthält mehr Bilder, als gezeigt werden können.</translation>
+    </message>
+    <message>
+        <source>The image is stored as PNG, but its PNG header is missing.</source>
+        <translation>Das Bild ist als PNG gespeichert, aber sein PNG-Kopf fehlt.</translation>
+    </message>
+    <message>
+        <source>The image is %1 x %2 pixels; a cursor&apos;s image is at most 256 x 256.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; ein Cursorbild hat höchstens 256 x 256.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The image has %n bit(s) per pixel, which no cursor or icon has.</source>
+        <translation>
+            <numerusform>Das Bild hat %n Bit pro Pixel, was kein Cursor und kein Symbol hat.</numerusform>
+            <numerusform>Das Bild hat %n Bit pro Pixel, was kein Cursor und kein Symbol hat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colour table has %1 entries where an image of %2 bits per pixel has at most %3.</source>
+        <translation>Die Farbtabelle hat %1 Einträge, ein Bild mit %2 Bit pro Pixel hat aber höchstens %3.</translation>
+    </message>
+    <message>
+        <source>Image %1 of %2: %3</source>
+        <translation>Bild %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The image&apos;s colours could not be read whole.</source>
+        <translation>Die Farben des Bildes konnten nicht vollständig gelesen werden.</translation>
     </message>
 </context>
 <context>

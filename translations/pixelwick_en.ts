@@ -128,10 +128,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>the cursor could not be encoded</translation>
     </message>
     <message>
-        <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</source>
-        <translation>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A PICTURE that is a monochrome cursor is read as one.</translation>
-    </message>
-    <message>
         <source>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</source>
         <translation>the name is not valid text in this system&apos;s encoding (UTF-8), so Pixelwick cannot open the file by it; rename the file</translation>
     </message>
@@ -194,6 +190,81 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>warning: %1</source>
         <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>the picture is %1 x %2 pixels; to be combined it must be square, from 16 to 256 pixels and a multiple of 8</source>
+        <translation>the picture is %1 x %2 pixels; to be combined it must be square, from 16 to 256 pixels and a multiple of 8</translation>
+    </message>
+    <message>
+        <source>it is %1 x %1 pixels, as %2 is; a cursor holds one image of each size</source>
+        <translation>it is %1 x %1 pixels, as %2 is; a cursor holds one image of each size</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that no picture has</source>
+        <translation>--hotspot-for %1 names a size that no picture has</translation>
+    </message>
+    <message>
+        <source>the size &quot;%1&quot; is not one a cursor can have: from 16 to 256, a multiple of 8</source>
+        <translation>the size &quot;%1&quot; is not one a cursor can have: from 16 to 256, a multiple of 8</translation>
+    </message>
+    <message>
+        <source>--hotspot-for &quot;%1&quot; is not SIZE:X,Y, such as 48:23,21</source>
+        <translation>--hotspot-for &quot;%1&quot; is not SIZE:X,Y, such as 48:23,21</translation>
+    </message>
+    <message>
+        <source>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A cursor, icon or animated cursor file is read as what it is: every image of it, each marked &quot;, image I of N&quot;, &quot;, D-bit colour&quot; or &quot;, frame F of M&quot; where that applies.</source>
+        <translation>Print the looks of each PICTURE as text instead of writing a cursor: a first line &quot;NAME: W x H cursor, hot spot X, Y&quot;, then one line a row, top first, one character a pixel: # black, O white, . transparent, ~ inverted. A cursor, icon or animated cursor file is read as what it is: every image of it, each marked &quot;, image I of N&quot;, &quot;, D-bit colour&quot; or &quot;, frame F of M&quot; where that applies.</translation>
+    </message>
+    <message>
+        <source>Make the cursor of the top-left N x N pixels instead, N from 16 to 256 and a multiple of 8 (default 32); its default hot spot is N / 2 - 1.</source>
+        <translation>Make the cursor of the top-left N x N pixels instead, N from 16 to 256 and a multiple of 8 (default 32); its default hot spot is N / 2 - 1.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Make one cursor file, named with -o, of all the PICTUREs, one image each at its picture&apos;s own size (square, 16 to 256, a multiple of 8), as Windows picks by pointer size and screen scale. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</source>
+        <translation>Make one cursor file, named with -o, of all the PICTUREs, one image each at its picture&apos;s own size (square, 16 to 256, a multiple of 8), as Windows picks by pointer size and screen scale. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</translation>
+    </message>
+    <message>
+        <source>The hot spot of the image of size N, by hand; may be given for each size.</source>
+        <translation>The hot spot of the image of size N, by hand; may be given for each size.</translation>
+    </message>
+    <message>
+        <source>N:X,Y</source>
+        <translation>N:X,Y</translation>
+    </message>
+    <message>
+        <source>--hotspot-for gives the size %1 twice</source>
+        <translation>--hotspot-for gives the size %1 twice</translation>
+    </message>
+    <message>
+        <source>--combine takes each image&apos;s size from its picture, so --size has nothing to do</source>
+        <translation>--combine takes each image&apos;s size from its picture, so --size has nothing to do</translation>
+    </message>
+    <message>
+        <source>--show reads each file as it is, so --combine has nothing to do</source>
+        <translation>--show reads each file as it is, so --combine has nothing to do</translation>
+    </message>
+    <message>
+        <source>--combine makes one cursor of all the pictures: name it with -o</source>
+        <translation>--combine makes one cursor of all the pictures: name it with -o</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that is not made: the cursor is %2 x %2</source>
+        <translation>--hotspot-for %1 names a size that is not made: the cursor is %2 x %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the cursor file is larger than %n MB</source>
+        <translation>
+            <numerusform>the cursor file is larger than %n MB</numerusform>
+            <numerusform>the cursor file is larger than %n MB</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an icon has no hot spot</source>
+        <translation>an icon has no hot spot</translation>
     </message>
 </context>
 <context>
@@ -450,10 +521,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>The colour table has %1 entries where a black and white cursor has 2.</translation>
     </message>
     <message>
-        <source>The image&apos;s planes are too large.</source>
-        <translation>The image&apos;s planes are too large.</translation>
-    </message>
-    <message>
         <source>The image needs %1 bytes for its header, colours and two planes, but has only %2.</source>
         <translation>The image needs %1 bytes for its header, colours and two planes, but has only %2.</translation>
     </message>
@@ -504,6 +571,72 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>%1 %2</source>
         <comment>the size sentence, then the inverted pixels&apos; sentence</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The animated cursor is cut short.</source>
+        <translation>The animated cursor is cut short.</translation>
+    </message>
+    <message>
+        <source>The animated cursor has no header of its animation.</source>
+        <translation>The animated cursor has no header of its animation.</translation>
+    </message>
+    <message>
+        <source>The animated cursor&apos;s frames are bare bitmaps, not cursors; they cannot be read.</source>
+        <translation>The animated cursor&apos;s frames are bare bitmaps, not cursors; they cannot be read.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds no frame.</source>
+        <translation>The animated cursor holds no frame.</translation>
+    </message>
+    <message>
+        <source>The animated cursor says it has %1 frames, but it holds %2.</source>
+        <translation>The animated cursor says it has %1 frames, but it holds %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
+        <translation>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %n step.</numerusform>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %n steps.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
+        <translation>Step %1 of the animated cursor shows frame %2, which it does not hold.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2: %3</source>
+        <translation>Frame %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>The file holds more images than can be shown.</source>
+        <translation>The file holds more images than can be shown.</translation>
+    </message>
+    <message>
+        <source>The image is stored as PNG, but its PNG header is missing.</source>
+        <translation>The image is stored as PNG, but its PNG header is missing.</translation>
+    </message>
+    <message>
+        <source>The image is %1 x %2 pixels; a cursor&apos;s image is at most 256 x 256.</source>
+        <translation>The image is %1 x %2 pixels; a cursor&apos;s image is at most 256 x 256.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The image has %n bit(s) per pixel, which no cursor or icon has.</source>
+        <translation>
+            <numerusform>The image has %n bit per pixel, which no cursor or icon has.</numerusform>
+            <numerusform>The image has %n bits per pixel, which no cursor or icon has.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The colour table has %1 entries where an image of %2 bits per pixel has at most %3.</source>
+        <translation>The colour table has %1 entries where an image of %2 bits per pixel has at most %3.</translation>
+    </message>
+    <message>
+        <source>Image %1 of %2: %3</source>
+        <translation>Image %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>The image&apos;s colours could not be read whole.</source>
+        <translation>The image&apos;s colours could not be read whole.</translation>
     </message>
 </context>
 <context>
