@@ -215,17 +215,6 @@ QByteArray bandCopy(const formats::FileBytes &file, const BitmapLayout &layout, 
     return copy;
 }
 
-QImage readBitmap(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    return reader.read(&image) ? image : QImage();
-}
-
 // Qt's reading of a bitmap with channels of up to 8 bits, each scaled anew.
 QImage rescaled(QImage image, const BitmapLayout &layout)
 {
@@ -269,7 +258,7 @@ QImage readInParts(const formats::FileBytes &file, const BitmapLayout &layout, Q
         values.assign(size_t(count) * size_t(layout.width) * kChannels, 0);
         for (int part = 0; part < parts; ++part) {
             const std::array<quint32, kChannels> masks = layout.partMasks(part);
-            const QImage band = readBitmap(bandCopy(file, layout, first, count, masks));
+            const QImage band = readCopyAs(bandCopy(file, layout, first, count, masks), "bmp");
             if (band.size() != QSize(layout.width, count) || band.depth() != 32)
                 return ours ? QImage() : image;
             // Channels without bits in this part are read as 0 and left out.
@@ -322,6 +311,17 @@ QImage exactBitmap(const formats::FileBytes &file, QImage image)
 }
 
 } // namespace
+
+QImage readCopyAs(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    QImage image;
+    return reader.read(&image) ? image : QImage();
+}
 
 QImage withExactColours(const QByteArray &format, QByteArrayView bytes, QImage image)
 {

@@ -18,6 +18,10 @@ namespace pixelwick {
 //   the samples equal the key, every other pixel its own colour.
 // Anything Qt reads right, or that is not clear enough to correct (masks
 // that are not one run of bits, say), is returned as Qt read it.
+// Qt's reading of a copy of a picture's bytes, made so that Qt reads it
+// right, in the format named.
+QImage readCopyAs(const QByteArray &bytes, const char *format);
+
 QImage withExactColours(const QByteArray &format, QByteArrayView bytes, QImage image);
 
 } // namespace pixelwick

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "keyed_png.h"
 
+#include "colour_corrections.h"
+
 #include "formats/format_walk.h"
 
 #include <QBuffer>
@@ -14,17 +16,6 @@ namespace png {
 constexpr qint64 kSignatureSize = 8, kChunkOverhead = 12, kBitDepth = 24, kColourType = 25;
 constexpr int kGrey = 0, kRgb = 2;
 } // namespace png
-
-QImage readPng(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    return reader.read(&image) ? image : QImage();
-}
 
 } // namespace
 
@@ -55,10 +46,10 @@ QImage exactKeyedPng(QByteArrayView bytes, QImage image)
     unkeyed.append(bytes.sliced(key + kChunkOverhead + keyBytes));
     const QSize size = image.size();
     image = QImage(); // no need for both at once
-    QImage samples = readPng(unkeyed);
+    QImage samples = readCopyAs(unkeyed, "png");
     const bool grey = colourType == kGrey;
     if (samples.size() != size || samples.format() != (grey ? QImage::Format_Grayscale16 : QImage::Format_RGBX64))
-        return readPng(bytes.toByteArray()); // as Qt reads it
+        return readCopyAs(bytes.toByteArray(), "png"); // as Qt reads it
     const quint16 red = file.be16(key + 8), green = grey ? red : file.be16(key + 10),
                   blue = grey ? red : file.be16(key + 12);
     // Grey samples are compared before they become colours; colours in place.

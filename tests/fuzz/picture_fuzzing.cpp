@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture_fuzzing.h"
 
+#include "cursor_reader.h"
+
 #include "cursor_file.h"
 #include "picture_loading.h"
 
@@ -137,6 +139,18 @@ Outcome convertPictureBytes(const std::uint8_t *data, std::size_t size, QByteArr
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString name = nameFor(bytes);
     markFileFormat(bytes, name);
+    // What --show reads of a cursor, icon or animated cursor file: whole
+    // images of the sizes they claim, or a reason.
+    const CursorFileReading reading = readCursorFile(bytes);
+    if (reading.images.isEmpty() == reading.problem.isEmpty())
+        broken("the cursor reader gave both images and a problem, or neither");
+    for (const StoredImage &stored : reading.images) {
+        const qsizetype pixels = qsizetype(stored.image.width) * stored.image.height;
+        const bool whole = stored.image.png ? !stored.colours.isEmpty()
+                                            : stored.image.looks.size() == pixels || stored.masked.size() == pixels;
+        if (!whole)
+            broken("the cursor reader gave an image of another size than it claims");
+    }
     const LoadedPicture picture = loadPictureData(bytes, name);
     if (!picture.ok())
         return Outcome::Refused;
