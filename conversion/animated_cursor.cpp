@@ -102,7 +102,7 @@ CursorFileReading readAnimated(QByteArrayView bytes)
             return refused(CursorLooks::tr("Frame %1 of %2: %3").arg(f + 1).arg(frames.size()).arg(frame.problem));
         for (StoredImage &stored : frame.images) {
             pixels += qint64(stored.image.width) * stored.image.height;
-            if (pixels > kMostPixelsShown)
+            if (pixels > kMostPixelsShown || reading.images.size() >= kMostImagesShown)
                 return refused(CursorLooks::tr("The file holds more images than can be shown."));
             stored.image.frame = f + 1;
             stored.image.frames = int(frames.size());

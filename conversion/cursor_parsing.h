@@ -32,7 +32,9 @@ CursorFileReading readDirectory(QByteArrayView bytes);
 // Every image of every frame of a .ani file.
 CursorFileReading readAnimated(QByteArrayView bytes);
 
-// No file is shown that would take more looks than this, in all.
+// No file is shown that would take more looks than this, in all, or that
+// holds more images: each colour image is a picture to read.
 inline constexpr qint64 kMostPixelsShown = 16 * 1024 * 1024;
+inline constexpr int kMostImagesShown = 1024;
 
 } // namespace pixelwick::cursor_parsing

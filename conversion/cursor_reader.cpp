@@ -62,7 +62,7 @@ CursorFileReading readDirectory(QByteArrayView bytes)
             return {{}, count > 1 ? which.arg(parsed.problem) : parsed.problem};
         }
         pixels += qint64(parsed.stored->image.width) * parsed.stored->image.height;
-        if (pixels > kMostPixelsShown)
+        if (pixels > kMostPixelsShown || reading.images.size() >= kMostImagesShown)
             return {{}, CursorLooks::tr("The file holds more images than can be shown.")};
         parsed.stored->image.image = index + 1;
         parsed.stored->image.images = count;

@@ -304,6 +304,8 @@ void CursorReaderTest::refusesDamage_data()
     QTest::newRow("animated: a damaged frame")
         << animated({iconFile({monochrome(32, 0, 0)}), iconFile({monochrome(32, 0, 0)}).left(20)})
         << "Frame 2 of 2: The file is cut short";
+    QTest::newRow("more images than can be shown")
+        << iconFile(QList<Image>(1025, monochrome(16, 0, 0))) << "more images than can be shown";
     QTest::newRow("animated: no header") << QByteArray("RIFF\x04\0\0\0ACON", 12) << "no header";
 }
 
