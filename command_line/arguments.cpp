@@ -159,7 +159,7 @@ LoadedPicture loadArgument(const QString &name, int corner)
         return loadPicture(name, {}, corner);
     QString problem;
     const std::optional<QByteArray> bytes = readStandardInput(problem);
-    return bytes ? loadPictureData(*bytes, name) : LoadedPicture{{}, problem};
+    return bytes ? loadPictureData(*bytes, name, corner) : LoadedPicture{{}, problem};
 }
 
 } // namespace pixelwick

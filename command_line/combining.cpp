@@ -106,8 +106,12 @@ bool combine(const Options &options)
         complain(pictureProblem(first, result.message));
         return false;
     }
-    for (const Frame &frame : frames)
-        warnOfUnmatchedKeys(frame.picture, frame.image, options);
+    // Each picture is looked at as far as its own image goes.
+    for (const Frame &frame : frames) {
+        Options sized = options;
+        sized.size = frame.size;
+        warnOfUnmatchedKeys(frame.picture, frame.image, sized);
+    }
     return true;
 }
 

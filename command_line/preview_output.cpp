@@ -35,6 +35,9 @@ class CommandLine {
 // 256 x 256 colour images included.
 constexpr qint64 kLargestCursorFileSize = 64 * 1024 * 1024;
 
+// A preview of more images than this would be a picture of a gigabyte.
+constexpr int kMostImagesDrawn = 64;
+
 // Picture formats that a plugin not installed here would read, so that
 // their suffix is not quietly given a PNG.
 const QList<QByteArray> kOtherPictureFormats = {"avif", "exr", "heic", "heif", "jp2", "jxl",
@@ -137,12 +140,16 @@ QImage stackedLooks(const QList<CursorImage> &images)
     int width = 0, height = 0;
     for (const CursorImage &image : images) {
         parts.append(renderLooks(image, image.hasHotSpot ? QString() : CommandLine::tr("an icon has no hot spot")));
+        if (parts.last().isNull())
+            return {};
         width = qMax(width, parts.last().width());
         height += parts.last().height();
     }
     if (parts.size() == 1)
         return parts.first();
     QImage stacked(width, height, QImage::Format_RGB32);
+    if (stacked.isNull())
+        return {};
     stacked.fill(parts.first().pixel(0, 0));
     QPainter painter(&stacked);
     int y = 0;
@@ -168,7 +175,15 @@ bool showCursorFile(const QString &file, const QByteArray &bytes, const Options 
         text += looksAsText(image, shownName(file));
     if (!writeLooks(file, text.toUtf8()))
         return false;
-    return options.preview.isEmpty() || writePreview(file, stackedLooks(looks.images), options);
+    if (options.preview.isEmpty())
+        return true;
+    if (looks.images.size() > kMostImagesDrawn) {
+        complain(pictureProblem(file, CommandLine::tr("the preview draws at most %1 images, but the file holds %2")
+                                          .arg(kMostImagesDrawn)
+                                          .arg(looks.images.size())));
+        return false;
+    }
+    return writePreview(file, stackedLooks(looks.images), options);
 }
 
 } // namespace
@@ -193,7 +208,8 @@ bool show(const QString &file, const Options &options)
         }
         return showCursorFile(file, *bytes, options);
     }
-    const LoadedPicture loaded = input ? loadPictureData(*input, file) : loadPicture(file, {}, options.size);
+    const LoadedPicture loaded =
+        input ? loadPictureData(*input, file, options.size) : loadPicture(file, {}, options.size);
     if (!loaded.ok()) {
         complain(pictureProblem(file, loaded.error));
         return false;

@@ -48,7 +48,8 @@ CursorFileReading readAnimated(QByteArrayView bytes)
     const ByteView file(bytes);
     const qint64 riffEnd = kChunkHeader + qint64(file.le32(4));
     QList<Chunk> top;
-    if (!file.holds(0, kRiffHeader) || riffEnd > file.size() || !chunks(file, kRiffHeader, riffEnd, top))
+    if (!file.holds(0, kRiffHeader) || riffEnd < kRiffHeader || riffEnd > file.size()
+        || !chunks(file, kRiffHeader, riffEnd, top))
         return refused(CursorLooks::tr("The animated cursor is cut short."));
 
     const Chunk *header = nullptr;
@@ -95,14 +96,16 @@ CursorFileReading readAnimated(QByteArrayView bytes)
                                .arg(file.le32(sequence + step * 4) + 1));
 
     CursorFileReading reading;
-    qint64 pixels = 0;
+    qint64 pixels = 0, colourBytes = 0;
     for (int f = 0; f < frames.size(); ++f) {
         CursorFileReading frame = readDirectory(file.slice(frames[f].data, frames[f].size));
         if (!frame.problem.isEmpty())
             return refused(CursorLooks::tr("Frame %1 of %2: %3").arg(f + 1).arg(frames.size()).arg(frame.problem));
         for (StoredImage &stored : frame.images) {
             pixels += qint64(stored.image.width) * stored.image.height;
-            if (pixels > kMostPixelsShown || reading.images.size() >= kMostImagesShown)
+            colourBytes += stored.colours.size();
+            if (pixels > kMostPixelsShown || colourBytes > kMostColourBytesShown
+                || reading.images.size() >= kMostImagesShown)
                 return refused(CursorLooks::tr("The file holds more images than can be shown."));
             stored.image.frame = f + 1;
             stored.image.frames = int(frames.size());

@@ -36,5 +36,6 @@ CursorFileReading readAnimated(QByteArrayView bytes);
 // holds more images: each colour image is a picture to read.
 inline constexpr qint64 kMostPixelsShown = 16 * 1024 * 1024;
 inline constexpr int kMostImagesShown = 1024;
+inline constexpr qint64 kMostColourBytesShown = 64 * 1024 * 1024;
 
 } // namespace pixelwick::cursor_parsing

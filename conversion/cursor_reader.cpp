@@ -54,7 +54,7 @@ CursorFileReading readDirectory(QByteArrayView bytes)
     if (const QString problem = headerProblem(file, false, type, count); !problem.isEmpty())
         return {{}, problem};
     CursorFileReading reading;
-    qint64 pixels = 0;
+    qint64 pixels = 0, colourBytes = 0;
     for (int index = 0; index < count; ++index) {
         ParsedImage parsed = parseImage(file, index, type == kIconType, Accept::Everything);
         if (!parsed.stored) {
@@ -62,7 +62,9 @@ CursorFileReading readDirectory(QByteArrayView bytes)
             return {{}, count > 1 ? which.arg(parsed.problem) : parsed.problem};
         }
         pixels += qint64(parsed.stored->image.width) * parsed.stored->image.height;
-        if (pixels > kMostPixelsShown || reading.images.size() >= kMostImagesShown)
+        colourBytes += parsed.stored->colours.size();
+        if (pixels > kMostPixelsShown || colourBytes > kMostColourBytesShown
+            || reading.images.size() >= kMostImagesShown)
             return {{}, CursorLooks::tr("The file holds more images than can be shown.")};
         parsed.stored->image.image = index + 1;
         parsed.stored->image.images = count;

@@ -250,6 +250,8 @@ QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason, int l
 {
     const LooksLayout layout = looksLayout(cursor, noMarkReason, largestPitch);
     QImage image(layout.imageSize, QImage::Format_RGB32);
+    if (image.isNull())
+        return image; // too large to hold
     image.fill(kPage);
     for (LooksRow row : kRowOrder) {
         for (LooksBackground background : kColumnOrder)

@@ -317,14 +317,14 @@ LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, con
     return readGuarded(decodeRequest, {bytes, quotedPath(name), suffix, corner});
 }
 
-LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name)
+LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int corner)
 {
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix());
+    return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix(), corner);
 }
 
 QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs, int size)

@@ -48,9 +48,10 @@ LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, con
                                int corner = kCursorSize);
 
 // The same for a picture's bytes held in memory, decoded in this process
-// with no time limit and the whole image returned (for fuzzing); `name` stands for the
+// with no time limit and the whole image returned (for fuzzing), read as
+// far as `corner` at least where the reader can stop early; `name` stands for the
 // file in messages and its suffix may choose the reader.
-LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name);
+LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int corner = kCursorSize);
 
 // What the 32 x 32 preview (or one of another cursor size) shows: `background` (the window colour)
 // everywhere, with the picture drawn over it unscaled from the top-left

@@ -185,6 +185,7 @@ private slots:
     void refusesDamage_data();
     void refusesDamage();
     void previewStacksEveryImage();
+    void previewOfTooManyImages();
     void everyCutOrChangedByteIsSafe();
 
 private:
@@ -306,6 +307,20 @@ void CursorReaderTest::refusesDamage_data()
         << "Frame 2 of 2: The file is cut short";
     QTest::newRow("more images than can be shown")
         << iconFile(QList<Image>(1025, monochrome(16, 0, 0))) << "more images than can be shown";
+    // Entries may share their data; what is kept of it counts each time.
+    const Image tiny{16, 0, 0, 0, {}, {{kWhiteOpaque}}};
+    QByteArray shared = iconFile({tiny}) + QByteArray(2 * 1024 * 1024, '\0');
+    const quint32 blob = quint32(shared.size() - 22);
+    QByteArray sharing = shared.left(4);
+    put16(sharing, 40);
+    for (int i = 0; i < 40; ++i) {
+        sharing += shared.mid(6, 8);
+        put32(sharing, blob);
+        put32(sharing, 6 + 16 * 40);
+    }
+    sharing += shared.mid(22);
+    QTest::newRow("entries sharing a large PNG") << sharing << "more images than can be shown";
+    QTest::newRow("animated: RIFF size 0") << QByteArray("RIFF\0\0\0\0ACON", 12) << "cut short";
     QTest::newRow("animated: no header") << QByteArray("RIFF\x04\0\0\0ACON", 12) << "no header";
 }
 
@@ -345,6 +360,22 @@ void CursorReaderTest::previewStacksEveryImage()
         top += part.height();
     }
     QCOMPARE(all.height(), top);
+}
+
+// A file of many images is shown as text, but drawn only up to a limit.
+void CursorReaderTest::previewOfTooManyImages()
+{
+    const QByteArray file = iconFile(QList<Image>(65, monochrome(16, 0, 0)));
+    const Run run = show(file, {QStringLiteral("--preview"), QStringLiteral("many.png")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("at most 64 images"), run.err.constData());
+    QCOMPARE(run.out.count("16 x 16 cursor"), 65);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("many.png"))));
+    QCOMPARE(show(iconFile(QList<Image>(64, monochrome(16, 0, 0))),
+                  {QStringLiteral("--preview"), QStringLiteral("many.png")})
+                 .exitCode,
+             0);
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("many.png"))));
 }
 
 // Whatever a file's bytes, the reader refuses it with a reason or gives

@@ -56,6 +56,9 @@ private slots:
     void combined();
     void refused_data();
     void refused();
+    void standardInputWhole_data();
+    void standardInputWhole();
+    void keysFoundInEverySize();
 
 private:
     QString picture(int width, int height = -1, const QString &name = {});
@@ -267,6 +270,53 @@ void CursorSizesTest::refused()
     QVERIFY2(QString::fromUtf8(run.err).contains(mention), run.err.constData());
     QCOMPARE(readAll(m_dir->filePath(QStringLiteral("out.cur"))), QByteArray("older"));
     QCOMPARE(listing(m_dir->path()).filter(QStringLiteral(".cur")), QStringList{QStringLiteral("out.cur")});
+}
+
+void CursorSizesTest::standardInputWhole_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("PNG") << "png";
+    QTest::newRow("JPEG, whose reader can stop early") << "jpg";
+}
+
+// A picture piped in is read as far as the cursor's size, as a file is.
+void CursorSizesTest::standardInputWhole()
+{
+    QFETCH(QString, format);
+    QImage image(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            image.setPixel(x, y, x < 32 || y >= 40 ? 0xFF000000 : 0xFFFFFFFF);
+    const QString name = QStringLiteral("piped.") + format;
+    QVERIFY(image.save(m_dir->filePath(name), nullptr, 100));
+    const Run fromFile = convert({"--show", "--size", "64", name});
+    QVERIFY2(fromFile.exitCode == 0, fromFile.err.constData());
+    QVERIFY(fromFile.out.contains(QByteArray(64, '#')));
+    const Run piped = runProgram(QStringLiteral("/bin/sh"),
+                                 {"-c", QStringLiteral("\"$0\" --show --size 64 - < %1").arg(name), PIXELWICK_CONVERT},
+                                 m_dir->path());
+    QVERIFY2(piped.exitCode == 0, piped.err.constData());
+    QCOMPARE(piped.out.mid(piped.out.indexOf('\n')), fromFile.out.mid(fromFile.out.indexOf('\n')));
+}
+
+// A key colour that only a larger picture holds, beyond its first 32 x 32
+// pixels, is found there: no warning, and the pixels are transparent.
+void CursorSizesTest::keysFoundInEverySize()
+{
+    QImage large(64, 64, QImage::Format_RGB32);
+    large.fill(Qt::black);
+    for (int y = 40; y < 64; ++y)
+        for (int x = 40; x < 64; ++x)
+            large.setPixel(x, y, 0xFF00FF00);
+    QVERIFY(large.save(m_dir->filePath(QStringLiteral("large.png"))));
+    const Run run = convert({"--combine", "--background", "#00ff00", "-o", "set.cur", picture(32), "large.png"});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(run.err, QByteArray());
+    const pixelwick::CursorFileReading reading =
+        pixelwick::readCursorFile(readAll(m_dir->filePath(QStringLiteral("set.cur"))));
+    QCOMPARE(reading.images.size(), 2);
+    QCOMPARE(reading.images[1].image.lookAt(50, 50), pixelwick::Look::Transparent);
+    QCOMPARE(reading.images[1].image.lookAt(10, 10), pixelwick::Look::Black);
 }
 
 QTEST_GUILESS_MAIN(CursorSizesTest)

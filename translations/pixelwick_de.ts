@@ -268,6 +268,10 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>an icon has no hot spot</source>
         <translation>ein Symbol hat keinen Hotspot</translation>
     </message>
+    <message>
+        <source>the preview draws at most %1 images, but the file holds %2</source>
+        <translation>die Vorschau zeichnet höchstens %1 Bilder, die Datei enthält aber %2</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

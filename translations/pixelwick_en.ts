@@ -266,6 +266,10 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>an icon has no hot spot</source>
         <translation>an icon has no hot spot</translation>
     </message>
+    <message>
+        <source>the preview draws at most %1 images, but the file holds %2</source>
+        <translation>the preview draws at most %1 images, but the file holds %2</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
