@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "bitmap_file.h"
 #include "cursor_file.h"
 #include "cursor_parsing.h"
 
@@ -60,27 +61,6 @@ ParsedImage pngImage(const ByteView &png, CursorImage image)
     image.colourDepth = 32;
     image.png = true;
     return {StoredImage{image, png.view().toByteArray(), {}}, QString()};
-}
-
-// The colour plane of a bitmap image as a bitmap file of its own, for a
-// picture reader. A 32-bit image gets a header that names its alpha
-// channel, which a plain one leaves unnamed.
-QByteArray colourBitmap(const ByteView &image, int width, int height, int bitsPerPixel, qint64 tableEntries,
-                        qint64 planeBytes)
-{
-    constexpr int kFileHeader = 14, kHeaderWithMasks = 108;
-    const bool alpha = bitsPerPixel == 32;
-    const qint64 header = alpha ? kHeaderWithMasks : kBitmapHeaderSize;
-    const qint64 pixelsAt = kFileHeader + header + tableEntries * 4;
-    ByteWriter bitmap;
-    bitmap.raw({'B', 'M'}).le32(quint32(pixelsAt + planeBytes)).le32(0).le32(quint32(pixelsAt));
-    bitmap.le32(quint32(header)).le32(quint32(width)).le32(quint32(height)).le16(1).le16(quint16(bitsPerPixel));
-    bitmap.le32(alpha ? 3 : 0).le32(quint32(planeBytes)).le32(0).le32(0).le32(quint32(tableEntries)).le32(0);
-    if (alpha)
-        bitmap.le32(0x00FF0000).le32(0x0000FF00).le32(0x000000FF).le32(0xFF000000).padTo(kFileHeader + header);
-    bitmap.raw(image.slice(kColourTable, tableEntries * 4));
-    bitmap.raw(image.slice(kColourTable + tableEntries * 4, planeBytes));
-    return bitmap.bytes();
 }
 
 } // namespace
@@ -226,7 +206,17 @@ ParsedImage parseImage(const ByteView &file, int index, bool icon, Accept accept
         return {stored, QString()};
     }
     stored.image.colourDepth = bitsPerPixel;
-    stored.colours = colourBitmap(image, width, height, bitsPerPixel, tableEntries, xorRow * height);
+    // The colour plane as a bitmap file of its own; a 32-bit image's alpha
+    // is named, which a plain header leaves unnamed.
+    BitmapFile colours{width,
+                       height,
+                       bitsPerPixel,
+                       std::nullopt,
+                       image.slice(kColourTable, tableEntries * 4),
+                       image.slice(xorAt, xorRow * height)};
+    if (bitsPerPixel == 32)
+        colours.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    stored.colours = bitmapFileBytes(colours);
     stored.masked.reserve(qsizetype(width) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "colour_corrections.h"
 
+#include "bitmap_file.h"
+
 #include "formats/format_walk.h"
 #include "keyed_png.h"
 
@@ -29,8 +31,6 @@ constexpr qint64 kFileHeaderSize = 14, kPixelOffset = 10, kInfoSize = 14, kWidth
 constexpr qint64 kBitsPerPixel = 28, kCompression = 30, kHeaderMasks = 54;
 constexpr quint32 kInfoHeader = 40, kOs2InfoHeader = 64, kV4Header = 108, kV5Header = 124;
 constexpr quint32 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-// The colour space a version 4 header names: sRGB.
-constexpr quint32 kSrgb = 0x73524742;
 // Pixels read at a time when a bitmap is read in parts.
 constexpr qint64 kBandPixels = 1 << 16;
 } // namespace bmp
@@ -179,40 +179,16 @@ std::optional<BitmapLayout> inexactLayout(const formats::FileBytes &file)
     return layout;
 }
 
-void appendLe(QByteArray &bytes, quint32 value, int size)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, size);
-}
-
 // A bitmap of the rows `first` to `first + count` (from the top) of `file`,
 // with a version 4 header that gives `masks`: Qt reads its alpha too.
 QByteArray bandCopy(const formats::FileBytes &file, const BitmapLayout &layout, int first, int count,
                     const std::array<quint32, kChannels> &masks)
 {
-    using namespace bmp;
     const bool bottomUp = layout.height > 0;
     const qint64 firstRow = bottomUp ? qint64(layout.height) - first - count : first;
     const QByteArrayView rows =
         file.view().sliced(layout.pixelStart + firstRow * layout.rowBytes, qint64(count) * layout.rowBytes);
-    QByteArray copy("BM");
-    appendLe(copy, quint32(kFileHeaderSize + kV4Header + rows.size()), 4);
-    appendLe(copy, 0, 4);
-    appendLe(copy, quint32(kFileHeaderSize + kV4Header), 4);
-    appendLe(copy, kV4Header, 4);
-    appendLe(copy, quint32(layout.width), 4);
-    appendLe(copy, quint32(bottomUp ? count : -count), 4);
-    appendLe(copy, 1, 2); // planes
-    appendLe(copy, quint32(layout.bitsPerPixel), 2);
-    appendLe(copy, kBitFields, 4);
-    copy.append(5 * 4, '\0'); // image size, resolution, colours
-    for (const quint32 mask : masks)
-        appendLe(copy, mask, 4);
-    appendLe(copy, kSrgb, 4);
-    copy.append(9 * 4 + 3 * 4, '\0'); // end points and gamma: unused with sRGB
-    copy.append(rows.data(), rows.size());
-    return copy;
+    return bitmapFileBytes({layout.width, bottomUp ? count : -count, layout.bitsPerPixel, masks, {}, rows});
 }
 
 // Qt's reading of a bitmap with channels of up to 8 bits, each scaled anew.
