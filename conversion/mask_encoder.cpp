@@ -24,8 +24,7 @@ char characterByLuminance(ColourValue c)
 {
     if (c < 0)
         return '0';
-    const int luminance = (299 * redOf(c) + 587 * greenOf(c) + 114 * blueOf(c)) / 1000;
-    return luminance >= 128 ? '1' : '0';
+    return isLight(redOf(c), greenOf(c), blueOf(c)) ? '1' : '0';
 }
 
 } // namespace

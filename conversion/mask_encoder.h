@@ -33,6 +33,12 @@ constexpr int blueOf(ColourValue c)
     return (c >> 16) & 0xFF;
 }
 
+// Whether a colour that must be white or black is white: light ones are.
+constexpr bool isLight(int red, int green, int blue)
+{
+    return (299 * red + 587 * green + 114 * blue) / 1000 >= 128;
+}
+
 inline constexpr int kCursorSize = 32;
 
 // The picture as it is shown: colour at (x, y), origin top-left.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cursor_pictures.h"
 
+#include "mask_encoder.h"
 #include "picture_loading.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ class CursorLooks {
 
 Look byBrightness(QRgb colour)
 {
-    return (299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour)) / 1000 >= 128 ? Look::White : Look::Black;
+    return isLight(qRed(colour), qGreen(colour), qBlue(colour)) ? Look::White : Look::Black;
 }
 
 // A 32-bit image whose alpha is nowhere set is drawn by its mask instead,
