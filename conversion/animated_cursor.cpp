@@ -96,16 +96,13 @@ CursorFileReading readAnimated(QByteArrayView bytes)
                                .arg(file.le32(sequence + step * 4) + 1));
 
     CursorFileReading reading;
-    qint64 pixels = 0, colourBytes = 0;
+    ShownTotals totals;
     for (int f = 0; f < frames.size(); ++f) {
         CursorFileReading frame = readDirectory(file.slice(frames[f].data, frames[f].size));
         if (!frame.problem.isEmpty())
             return refused(CursorLooks::tr("Frame %1 of %2: %3").arg(f + 1).arg(frames.size()).arg(frame.problem));
         for (StoredImage &stored : frame.images) {
-            pixels += qint64(stored.image.width) * stored.image.height;
-            colourBytes += stored.colours.size();
-            if (pixels > kMostPixelsShown || colourBytes > kMostColourBytesShown
-                || reading.images.size() >= kMostImagesShown)
+            if (!totals.add(stored))
                 return refused(CursorLooks::tr("The file holds more images than can be shown."));
             stored.image.frame = f + 1;
             stored.image.frames = int(frames.size());

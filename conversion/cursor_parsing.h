@@ -38,4 +38,23 @@ inline constexpr qint64 kMostPixelsShown = 16 * 1024 * 1024;
 inline constexpr int kMostImagesShown = 1024;
 inline constexpr qint64 kMostColourBytesShown = 64 * 1024 * 1024;
 
+// What a file's images add up to, checked against those bounds as each
+// one is added.
+class ShownTotals {
+public:
+    // False once the images added so far go past what may be shown.
+    bool add(const StoredImage &stored)
+    {
+        m_pixels += qint64(stored.image.width) * stored.image.height;
+        m_colourBytes += stored.colours.size();
+        ++m_images;
+        return m_pixels <= kMostPixelsShown && m_colourBytes <= kMostColourBytesShown && m_images <= kMostImagesShown;
+    }
+
+private:
+    qint64 m_pixels = 0;
+    qint64 m_colourBytes = 0;
+    int m_images = 0;
+};
+
 } // namespace pixelwick::cursor_parsing

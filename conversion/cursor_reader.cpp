@@ -54,17 +54,14 @@ CursorFileReading readDirectory(QByteArrayView bytes)
     if (const QString problem = headerProblem(file, false, type, count); !problem.isEmpty())
         return {{}, problem};
     CursorFileReading reading;
-    qint64 pixels = 0, colourBytes = 0;
+    ShownTotals totals;
     for (int index = 0; index < count; ++index) {
         ParsedImage parsed = parseImage(file, index, type == kIconType, Accept::Everything);
         if (!parsed.stored) {
             const QString which = CursorLooks::tr("Image %1 of %2: %3").arg(index + 1).arg(count);
             return {{}, count > 1 ? which.arg(parsed.problem) : parsed.problem};
         }
-        pixels += qint64(parsed.stored->image.width) * parsed.stored->image.height;
-        colourBytes += parsed.stored->colours.size();
-        if (pixels > kMostPixelsShown || colourBytes > kMostColourBytesShown
-            || reading.images.size() >= kMostImagesShown)
+        if (!totals.add(*parsed.stored))
             return {{}, CursorLooks::tr("The file holds more images than can be shown.")};
         parsed.stored->image.image = index + 1;
         parsed.stored->image.images = count;
