@@ -20,13 +20,6 @@ ParsedImage refused(const QString &problem)
     return {std::nullopt, problem};
 }
 
-bool startsWithPng(QByteArrayView image)
-{
-    static constexpr char signature[] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
-    return image.size() >= qsizetype(sizeof signature)
-           && std::equal(std::begin(signature), std::end(signature), image.data());
-}
-
 enum class TableColour { Black, White, Other };
 
 TableColour tableColour(const ByteView &image, qint64 at)
@@ -104,7 +97,7 @@ ParsedImage parseImage(const ByteView &file, int index, bool icon, Accept accept
                 .arg(imageOffset));
 
     const ByteView image(file.slice(imageOffset, imageSize));
-    if (startsWithPng(image.view())) {
+    if (image.startsWith(0, "\x89PNG\r\n\x1a\n")) {
         if (monochromeOnly)
             return refused(
                 CursorLooks::tr("The image is stored as PNG; only cursors stored as 1-bit bitmaps can be read."));
