@@ -268,6 +268,15 @@ LoadedPicture decodeRequest(const PictureRequest &request)
     return decode(buffer, request.bytes, request.shown, request.suffix, request.corner);
 }
 
+LoadedPicture readInReader(const PictureRequest &request, const WhileReading &whileReading = {})
+{
+    // Qt looks through its image plugins once, here, rather than once in
+    // every child that reads a picture.
+    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
+    Q_UNUSED(pluginsKnown);
+    return readGuarded(decodeRequest, request, whileReading);
+}
+
 } // namespace
 
 LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, int corner)
@@ -301,20 +310,14 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     if (bytes.size() > kLargestFile)
         return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
     file.close();
-    // Qt looks through its image plugins once, here, rather than once in
-    // every child that reads a picture.
-    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
-    Q_UNUSED(pluginsKnown);
-    return readGuarded(decodeRequest, {bytes, shown, info.suffix(), corner}, whileReading);
+    return readInReader({bytes, shown, info.suffix(), corner}, whileReading);
 }
 
 LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix, int corner)
 {
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
-    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
-    Q_UNUSED(pluginsKnown);
-    return readGuarded(decodeRequest, {bytes, quotedPath(name), suffix, corner});
+    return readInReader({bytes, quotedPath(name), suffix, corner});
 }
 
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int corner)
