@@ -40,10 +40,16 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// Whether the cursor is the one Make CUR makes, of the hot-spot texts.
+bool asMakeCurMakesIt(const Options &options)
+{
+    return options.size == kCursorSize && options.hotSpotFor.isEmpty();
+}
+
 // The cursor Make CUR makes, or one of another size.
 QByteArray cursorOf(const Options &options, const PixelSource &source)
 {
-    if (options.size == kCursorSize && options.hotSpotFor.isEmpty())
+    if (asMakeCurMakesIt(options))
         return cursorBytes(options.hotSpot, source, options.keys);
     return cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, options.keys);
 }
@@ -62,9 +68,8 @@ bool writeCursor(const QString &picture, const QImage &loaded, const Options &op
     }
     if (options.output == kStandardOutput)
         return writeToStandardOutput(picture, cursorOf(options, source), options);
-    // The 32 x 32 cursor is made from the hot-spot texts, as the window makes it.
     const MakeCursorResult result =
-        options.size == kCursorSize && options.hotSpotFor.isEmpty()
+        asMakeCurMakesIt(options)
             ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output,
                          batch, &options.protectedPictures)
             : makeCursorFile(picture, cursorOf(options, source), options.output, batch, &options.protectedPictures);
