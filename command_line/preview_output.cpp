@@ -103,24 +103,18 @@ bool writePreview(const QString &picture, const QImage &looks, const Options &op
 
 namespace {
 
-// The first bytes of a file, enough to tell a cursor file from a picture.
-QByteArray fileStart(const QString &file)
-{
-    QFile opened(file);
-    if (!QFileInfo(file).isFile() || !opened.open(QIODevice::ReadOnly))
-        return {};
-    return opened.read(12);
-}
-
-// The whole of a cursor file; a picture's reader reads its own.
+// The whole of a file that its first bytes say is a cursor file, read by
+// one opening; nothing, with no problem, for any other file, which a
+// picture's reader reads itself.
 std::optional<QByteArray> cursorFileBytes(const QString &file, QString &problem)
 {
     QFile opened(file);
-    if (!opened.open(QIODevice::ReadOnly)) {
-        problem = opened.errorString();
+    if (!QFileInfo(file).isFile() || !opened.open(QIODevice::ReadOnly))
         return std::nullopt;
-    }
-    QByteArray bytes = opened.read(kLargestCursorFileSize + 1);
+    QByteArray bytes = opened.read(12);
+    if (cursorFileKind(bytes) == CursorFileKind::None)
+        return std::nullopt;
+    bytes += opened.read(kLargestCursorFileSize + 1 - bytes.size());
     if (opened.error() != QFileDevice::NoError) {
         problem = opened.errorString();
         return std::nullopt;
@@ -199,14 +193,14 @@ bool show(const QString &file, const Options &options)
         }
         if (cursorFileKind(*input) != CursorFileKind::None)
             return showCursorFile(file, *input, options);
-    } else if (cursorFileKind(fileStart(file)) != CursorFileKind::None) {
+    } else {
         QString problem;
-        const std::optional<QByteArray> bytes = cursorFileBytes(file, problem);
-        if (!bytes) {
+        if (const std::optional<QByteArray> bytes = cursorFileBytes(file, problem))
+            return showCursorFile(file, *bytes, options);
+        if (!problem.isEmpty()) {
             complain(pictureProblem(file, problem));
             return false;
         }
-        return showCursorFile(file, *bytes, options);
     }
     const LoadedPicture loaded =
         input ? loadPictureData(*input, file, options.size) : loadPicture(file, {}, options.size);
