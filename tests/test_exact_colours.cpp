@@ -2,6 +2,7 @@
 // Bitmaps with 16-bit pixels or bit-field masks, and 16-bit PNGs with a
 // colour key, read with the colours their files hold: in the loaded
 // picture, in the converter's cursor and in the window's.
+#include "colour_answer.h"
 #include "common_dialog.h"
 #include "main_window.h"
 #include "picture_box.h"
@@ -54,17 +55,6 @@ QString pixelsDiffer(const QImage &image, const QList<QRgb> &expected)
     }
     return {};
 }
-
-// Answers every colour dialog with one colour.
-class ColourAnswer : public DialogBackend {
-public:
-    explicit ColourAnswer(QColor colour) : m_colour(colour) {}
-    std::optional<QString> askOpenFile(QWidget *, const QString &) override { return std::nullopt; }
-    std::optional<QColor> askColour(QWidget *, const QColor &) override { return m_colour; }
-
-private:
-    QColor m_colour;
-};
 
 // What every column of the converter's picture shows: eight columns each of
 // the background key, the invert key, white and black.
@@ -305,7 +295,7 @@ void ExactColoursTest::windowKeyColour()
     FrmConverter window;
     auto *dialog = window.findChild<CommonDialog *>();
     QVERIFY(dialog);
-    dialog->setBackend(std::make_unique<ColourAnswer>(QColor(0, 255, 0)));
+    dialog->setBackend(std::make_unique<testing::ColourAnswer>(QColor(0, 255, 0)));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.openPicture(path));

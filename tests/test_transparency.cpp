@@ -2,6 +2,7 @@
 // A picture pixel more than half transparent becomes a transparent cursor
 // pixel, by way of the background key colour, in the window and in the
 // converter alike; the rest blends over the window colour as before.
+#include "colour_answer.h"
 #include "common_dialog.h"
 #include "main_window.h"
 #include "picture_box.h"
@@ -18,17 +19,6 @@ using testing::lookAt;
 using testing::readAll;
 
 namespace {
-
-// Answers every colour dialog with one colour.
-class ColourAnswer : public DialogBackend {
-public:
-    explicit ColourAnswer(QColor colour) : m_colour(colour) {}
-    std::optional<QString> askOpenFile(QWidget *, const QString &) override { return std::nullopt; }
-    std::optional<QColor> askColour(QWidget *, const QColor &) override { return m_colour; }
-
-private:
-    QColor m_colour;
-};
 
 // Red at `alpha` in the top-left 16 x 16, clear elsewhere in it, with a
 // fully opaque black diagonal; the preview's white shows beyond.
@@ -106,7 +96,7 @@ void TransparencyTest::halfTransparent()
     window.setPalette(palette);
     auto *dialog = window.findChild<CommonDialog *>();
     QVERIFY(dialog);
-    dialog->setBackend(std::make_unique<ColourAnswer>(key));
+    dialog->setBackend(std::make_unique<testing::ColourAnswer>(key));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.openPicture(dir.filePath(QStringLiteral("window.png"))));

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "common_dialog.h"
+
+#include <QColor>
+
+#include <optional>
+
+namespace testing {
+
+// Answers every colour dialog with one colour, and no file dialog.
+class ColourAnswer : public pixelwick::DialogBackend {
+public:
+    explicit ColourAnswer(QColor colour) : m_colour(colour) {}
+    std::optional<QString> askOpenFile(QWidget *, const QString &) override { return std::nullopt; }
+    std::optional<QColor> askColour(QWidget *, const QColor &) override { return m_colour; }
+
+private:
+    QColor m_colour;
+};
+
+} // namespace testing
