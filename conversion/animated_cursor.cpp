@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cursor_parsing.h"
 
+#include <optional>
+
 namespace pixelwick::cursor_parsing {
 
 // An animated cursor is a RIFF file of form ACON: an "anih" header, a
@@ -15,30 +17,97 @@ constexpr qint64 kAnimationHeaderSize = 36;
 constexpr qint64 kFrameCount = 4, kStepCount = 8, kFlags = 32;
 constexpr quint32 kFramesAreIcons = 1;
 
+// Each limit is far past any real file, and a file past one is refused as
+// soon as the walk reaches it. Beside its frames a file holds a header, two
+// tables, a "fram" list and an "INFO" list of a few texts; every frame holds
+// at least one image, and no more images than kMostImagesShown are shown.
+constexpr qsizetype kMostFrames = kMostImagesShown;
+constexpr qint64 kMostLists = 64;
+constexpr qint64 kMostOtherChunks = 1024;
+
 struct Chunk {
-    QByteArray id;
     qint64 data = 0;
     qint64 size = 0;
 };
 
-// The chunks from `from` to `end`; false when one reaches past the end.
-bool chunks(const ByteView &file, qint64 from, qint64 end, QList<Chunk> &found)
-{
-    while (from < end) {
-        if (from + kChunkHeader > end)
-            return false;
-        const Chunk chunk{file.view().sliced(from, 4).toByteArray(), from + kChunkHeader, file.le32(from + 4)};
-        if (chunk.data + chunk.size > end)
-            return false;
-        found.append(chunk);
-        from = chunk.data + chunk.size + (chunk.size & 1); // chunks start at even offsets
-    }
-    return true;
-}
+// What the walk through the file's chunks keeps: only what is read later.
+struct Contents {
+    std::optional<Chunk> header;
+    qint64 rateSize = -1, sequence = -1, sequenceSize = -1;
+    QList<Chunk> frames;
+    qint64 lists = 0, otherChunks = 0;
+};
 
 CursorFileReading refused(const QString &problem)
 {
     return {{}, problem};
+}
+
+QString cutShort()
+{
+    return CursorLooks::tr("The animated cursor is cut short.");
+}
+
+// Calls `visit` with each chunk's id and place from `from` to `end`; the
+// problem when one reaches past the end or `visit` gives one.
+template <typename Visit> QString walkChunks(const ByteView &file, qint64 from, qint64 end, Visit visit)
+{
+    while (from < end) {
+        if (from + kChunkHeader > end)
+            return cutShort();
+        const Chunk chunk{from + kChunkHeader, file.le32(from + 4)};
+        if (chunk.data + chunk.size > end)
+            return cutShort();
+        if (const QString problem = visit(file.view().sliced(from, 4), chunk); !problem.isEmpty())
+            return problem;
+        from = chunk.data + chunk.size + (chunk.size & 1); // chunks start at even offsets
+    }
+    return {};
+}
+
+// Counts a chunk that is neither a frame nor a list.
+QString otherChunk(Contents &contents)
+{
+    if (++contents.otherChunks <= kMostOtherChunks)
+        return {};
+    return CursorLooks::tr("The animated cursor holds more than %1 chunks beside its frames, far more than any "
+                           "animated cursor needs.")
+        .arg(kMostOtherChunks);
+}
+
+QString listedChunk(QByteArrayView id, const Chunk &chunk, Contents &contents)
+{
+    if (id != "icon")
+        return otherChunk(contents);
+    if (contents.frames.size() == kMostFrames)
+        return CursorLooks::tr("The animated cursor holds more than %1 frames, more than can be shown.")
+            .arg(kMostFrames);
+    contents.frames.append(chunk);
+    return {};
+}
+
+QString topChunk(const ByteView &file, QByteArrayView id, const Chunk &chunk, Contents &contents)
+{
+    if (id == "LIST") {
+        if (++contents.lists > kMostLists)
+            return CursorLooks::tr("The animated cursor holds more than %1 lists of chunks, far more than any "
+                                   "animated cursor needs.")
+                .arg(kMostLists);
+        if (!file.startsWith(chunk.data, "fram"))
+            return {};
+        return walkChunks(
+            file, chunk.data + 4, chunk.data + chunk.size,
+            [&](QByteArrayView listedId, const Chunk &listed) { return listedChunk(listedId, listed, contents); });
+    }
+    if (id == "anih" && !contents.header) {
+        contents.header = chunk;
+    } else if (id == "rate") {
+        contents.rateSize = chunk.size;
+    } else if (id == "seq ") {
+        contents.sequence = chunk.data;
+        contents.sequenceSize = chunk.size;
+    }
+    return otherChunk(contents);
 }
 
 } // namespace
@@ -47,31 +116,18 @@ CursorFileReading readAnimated(QByteArrayView bytes)
 {
     const ByteView file(bytes);
     const qint64 riffEnd = kChunkHeader + qint64(file.le32(4));
-    QList<Chunk> top;
-    if (!file.holds(0, kRiffHeader) || riffEnd < kRiffHeader || riffEnd > file.size()
-        || !chunks(file, kRiffHeader, riffEnd, top))
-        return refused(CursorLooks::tr("The animated cursor is cut short."));
+    if (!file.holds(0, kRiffHeader) || riffEnd < kRiffHeader || riffEnd > file.size())
+        return refused(cutShort());
+    Contents contents;
+    if (const QString problem =
+            walkChunks(file, kRiffHeader, riffEnd,
+                       [&](QByteArrayView id, const Chunk &chunk) { return topChunk(file, id, chunk, contents); });
+        !problem.isEmpty())
+        return refused(problem);
 
-    const Chunk *header = nullptr;
-    QList<Chunk> frames;
-    qint64 rateSize = -1, sequence = -1, sequenceSize = -1;
-    for (const Chunk &chunk : top) {
-        if (chunk.id == "anih" && !header) {
-            header = &chunk;
-        } else if (chunk.id == "rate") {
-            rateSize = chunk.size;
-        } else if (chunk.id == "seq ") {
-            sequence = chunk.data;
-            sequenceSize = chunk.size;
-        } else if (chunk.id == "LIST" && file.startsWith(chunk.data, "fram")) {
-            QList<Chunk> listed;
-            if (!chunks(file, chunk.data + 4, chunk.data + chunk.size, listed))
-                return refused(CursorLooks::tr("The animated cursor is cut short."));
-            for (const Chunk &frame : listed)
-                if (frame.id == "icon")
-                    frames.append(frame);
-        }
-    }
+    const std::optional<Chunk> &header = contents.header;
+    const QList<Chunk> &frames = contents.frames;
+    const qint64 sequence = contents.sequence;
     if (!header || header->size < kAnimationHeaderSize)
         return refused(CursorLooks::tr("The animated cursor has no header of its animation."));
     const quint32 frameCount = file.le32(header->data + kFrameCount);
@@ -85,8 +141,8 @@ CursorFileReading readAnimated(QByteArrayView bytes)
         return refused(CursorLooks::tr("The animated cursor says it has %1 frames, but it holds %2.")
                            .arg(frameCount)
                            .arg(frames.size()));
-    if ((rateSize >= 0 && rateSize != qint64(stepCount) * 4)
-        || (sequenceSize >= 0 && sequenceSize != qint64(stepCount) * 4))
+    if ((contents.rateSize >= 0 && contents.rateSize != qint64(stepCount) * 4)
+        || (contents.sequenceSize >= 0 && contents.sequenceSize != qint64(stepCount) * 4))
         return refused(CursorLooks::tr("The animated cursor's table of steps does not match its %n step(s).", nullptr,
                                        int(qMin<quint32>(stepCount, 1u << 30))));
     for (qint64 step = 0; sequence >= 0 && step < stepCount; ++step)
