@@ -53,6 +53,12 @@ CursorFileReading readDirectory(QByteArrayView bytes)
     int type = 0, count = 0;
     if (const QString problem = headerProblem(file, false, type, count); !problem.isEmpty())
         return {{}, problem};
+    // Checked before any entry is read: each image is kept until all are.
+    if (count > kMostImagesShown)
+        return {{},
+                CursorLooks::tr("The file's directory lists %1 images, more than the %2 that can be shown.")
+                    .arg(count)
+                    .arg(kMostImagesShown)};
     CursorFileReading reading;
     ShownTotals totals;
     for (int index = 0; index < count; ++index) {

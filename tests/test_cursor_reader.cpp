@@ -306,7 +306,7 @@ void CursorReaderTest::refusesDamage_data()
         << animated({iconFile({monochrome(32, 0, 0)}), iconFile({monochrome(32, 0, 0)}).left(20)})
         << "Frame 2 of 2: The file is cut short";
     QTest::newRow("more images than can be shown")
-        << iconFile(QList<Image>(1025, monochrome(16, 0, 0))) << "more images than can be shown";
+        << iconFile(QList<Image>(1025, monochrome(16, 0, 0))) << "lists 1025 images, more than the 1024";
     // Entries may share their data; what is kept of it counts each time.
     const Image tiny{16, 0, 0, 0, {}, {{kWhiteOpaque}}};
     QByteArray shared = iconFile({tiny}) + QByteArray(2 * 1024 * 1024, '\0');
