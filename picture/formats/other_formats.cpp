@@ -91,15 +91,42 @@ StructureCheck checkXbm(const FileBytes &file)
 
 // --- WebP ----------------------------------------------------------------
 
-// A RIFF file: "RIFF", the length of what follows, "WEBP", chunks.
+namespace webp {
+constexpr qint64 kRiffLength = 4, kRiffHeader = 8, kChunks = 12, kChunkHeader = 8, kFrameHeader = 16;
+// libwebp's demuxer keeps a record of every frame, and of every other chunk
+// it may be asked for, before the first frame is drawn. Ten minutes of
+// animation at 25 frames a second are 15 000 frames; beside its frames a
+// file holds a few chunks (its header, colour profile, metadata).
+constexpr qint64 kMostFrames = 16384;
+constexpr qint64 kMostOtherChunks = 1024;
+} // namespace webp
+
+// A RIFF file: "RIFF", the length of what follows, "WEBP", chunks. Its
+// chunks are counted as libwebp's demuxer walks them: a frame's own chunks
+// follow its 16-byte header, and whatever comes after them is taken for
+// the next chunk of the file, whatever the frame's length says.
 StructureCheck checkWebp(const FileBytes &file)
 {
-    constexpr qint64 kRiffLength = 4, kRiffHeader = 8;
+    using namespace webp;
     if (!file.holds(0, kRiffHeader))
         return incomplete();
     const qint64 length = kRiffHeader + qint64(file.le32(kRiffLength));
     if (!file.holds(0, length))
         return incomplete();
+    qint64 frames = 0, otherChunks = 0;
+    for (qint64 at = kChunks; at + kChunkHeader <= length;) {
+        const qint64 size = file.le32(at + 4);
+        if (file.startsWith(at, "ANMF") && size >= kFrameHeader) {
+            if (++frames > kMostFrames)
+                return damaged(Picture::tr("a WebP animation of more than %1 frames").arg(kMostFrames));
+            at += kChunkHeader + kFrameHeader;
+            continue;
+        }
+        const bool image = file.startsWith(at, "VP8 ") || file.startsWith(at, "VP8L") || file.startsWith(at, "ALPH");
+        if (!image && ++otherChunks > kMostOtherChunks)
+            return damaged(Picture::tr("a WebP file of more than %1 chunks beside its frames").arg(kMostOtherChunks));
+        at += kChunkHeader + size + (size & 1);
+    }
     StructureCheck result = whole();
     result.length = length;
     return result;
