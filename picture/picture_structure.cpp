@@ -19,7 +19,7 @@ constexpr Walk kWalks[] = {
     {"bmp", checkBmp},           {"gif", checkGif},           {"jpeg", checkJpeg}, {"jpg", checkJpeg},
     {"png", checkPng},           {"mng", checkMng},           {"tga", checkTga},   {"xbm", checkXbm},
     {"ico", checkIconDirectory}, {"cur", checkIconDirectory}, {"webp", checkWebp}, {"icns", checkIcns},
-    {"tif", checkTiff},          {"tiff", checkTiff},
+    {"tif", checkTiff},          {"tiff", checkTiff},         {"xpm", checkXpm},
 };
 
 } // namespace
@@ -33,10 +33,10 @@ StructureCheck checkStructure(const QByteArray &format, QByteArrayView bytes)
     }
 
     // Qt's own readers of these fail on a cut file; only the bound is set.
-    // Every pixel takes at least a character in XPM and in the text forms
-    // of PGM and PPM, a byte in their binary forms, and a bit in PBM and WBMP.
+    // Every pixel takes at least a character in the text forms of PGM and
+    // PPM, a byte in their binary forms, and a bit in PBM and WBMP.
     StructureCheck result;
-    if (format == "xpm" || format == "pgm" || format == "ppm")
+    if (format == "pgm" || format == "ppm")
         result.maxPixels = pixelBound(file.size(), 1);
     else if (format == "pbm" || format == "wbmp")
         result.maxPixels = pixelBound(file.size(), 8);

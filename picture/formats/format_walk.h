@@ -79,5 +79,6 @@ StructureCheck checkIconDirectory(const FileBytes &file);
 StructureCheck checkWebp(const FileBytes &file);
 StructureCheck checkIcns(const FileBytes &file);
 StructureCheck checkTiff(const FileBytes &file);
+StructureCheck checkXpm(const FileBytes &file);
 
 } // namespace pixelwick::formats

@@ -2,6 +2,7 @@
 #include "format_walk.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace pixelwick::formats {
 
@@ -129,6 +130,41 @@ StructureCheck checkWebp(const FileBytes &file)
     }
     StructureCheck result = whole();
     result.length = length;
+    return result;
+}
+
+// --- XPM -----------------------------------------------------------------
+
+namespace xpm {
+// Qt's reader keeps every colour of the table, some 90 bytes and over a
+// microsecond each, before it reads a pixel. An icon has a few hundred
+// colours at most; this is every colour three characters can name.
+constexpr long long kMostColours = 64 * 64 * 64;
+// Qt's reader takes the first line, up to this many bytes, for the
+// "/* XPM */" comment, and the first quoted text after it for the header.
+constexpr qsizetype kFirstLine = 199;
+} // namespace xpm
+
+// Qt's own reader fails on a cut file; its colour table is bounded here.
+StructureCheck checkXpm(const FileBytes &file)
+{
+    StructureCheck result;
+    // Every pixel takes at least a character.
+    result.maxPixels = pixelBound(file.size(), 1);
+    const QByteArrayView text = file.view();
+    const qsizetype lineEnd = text.indexOf('\n');
+    const qsizetype open = text.indexOf('"', lineEnd >= 0 && lineEnd < xpm::kFirstLine ? lineEnd + 1 : xpm::kFirstLine);
+    const qsizetype close = open < 0 ? -1 : text.indexOf('"', open + 1);
+    if (close < 0)
+        return result; // Qt's reader finds no header either
+    // Read as Qt reads it, with numbers too large for it taken whole.
+    const QByteArray header = text.sliced(open + 1, close - open - 1).toByteArray();
+    long long width = 0, height = 0, colours = 0, charactersPerPixel = 0;
+    if (std::sscanf(header.constData(), "%lld %lld %lld %lld", &width, &height, &colours, &charactersPerPixel) == 4
+        && colours > xpm::kMostColours)
+        return damaged(Picture::tr("an XPM picture of %1 colours, more than the %2 this program reads")
+                           .arg(colours)
+                           .arg(xpm::kMostColours));
     return result;
 }
 
