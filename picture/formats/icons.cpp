@@ -86,10 +86,42 @@ QByteArray icnsWithoutCompressedText(const FileBytes &file, qint64 length)
 
 } // namespace
 
+namespace icns {
+constexpr qint64 kHeader = 8;
+// Qt's reader spends some 30 microseconds on each element, each entry of a
+// table of contents and each element inside a variant's container, before
+// it reads any image. A file holds a few dozen: every size, its masks, a
+// table of contents, a dark variant.
+constexpr qint64 kMostElements = 1024;
+// The containers of variants whose elements Qt's reader goes through too.
+constexpr const char *kContainers[] = {"tile", "over", "open", "drop", "odrp"};
+
+// How many elements Qt's reader goes through for the element at `position`.
+qint64 elementsRead(const FileBytes &file, qint64 position, qint64 element)
+{
+    if (file.startsWith(position, "TOC "))
+        return 1 + (element - kHeader) / kHeader;
+    qint64 count = 1;
+    for (const char *container : kContainers) {
+        if (!file.startsWith(position, container))
+            continue;
+        // As the reader does, up to the first that does not fit.
+        const qint64 end = position + element;
+        for (qint64 at = position + kHeader; at + kHeader <= end; ++count) {
+            const qint64 inner = file.be32(at + 4);
+            if (inner < kHeader || at + inner > end)
+                break;
+            at += inner;
+        }
+    }
+    return count;
+}
+} // namespace icns
+
 // "icns", the whole file's length, then elements of type and length.
 StructureCheck checkIcns(const FileBytes &file)
 {
-    constexpr qint64 kHeader = 8;
+    using icns::kHeader;
     if (!file.holds(0, kHeader))
         return incomplete();
     const qint64 length = file.be32(4);
@@ -97,10 +129,14 @@ StructureCheck checkIcns(const FileBytes &file)
         return damaged(Picture::tr("an icon file shorter than its own header"));
     if (!file.holds(0, length))
         return incomplete();
+    qint64 elements = 0;
     for (qint64 position = kHeader; position < length;) {
         const qint64 element = file.holds(position, kHeader) ? file.be32(position + 4) : 0;
         if (element < kHeader || position + element > length)
             return damaged(Picture::tr("an icon element that does not fit its file"));
+        elements += icns::elementsRead(file, position, element);
+        if (elements > icns::kMostElements)
+            return damaged(Picture::tr("an icon file of more than %1 elements").arg(icns::kMostElements));
         position += element;
     }
     StructureCheck result = whole();
