@@ -136,20 +136,32 @@ std::optional<QByteArray> readStandardInput(QString &problem)
 {
     QFile in;
     QByteArray bytes;
-    if (in.open(0, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        for (QByteArray chunk; !(chunk = in.read(1 << 16)).isEmpty();) {
-            bytes += chunk;
-            if (bytes.size() > kLargestStandardInput) {
-                problem = CommandLine::tr("standard input holds more than %1 MB, more than any picture needs")
-                              .arg(kLargestStandardInput >> 20);
-                return std::nullopt;
+    qint64 size = 0;
+    if (in.open(0, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+        for (;;) {
+            // Room is doubled up to one byte past the limit, never beyond:
+            // endless input costs no more than that.
+            if (size == bytes.size()) {
+                if (size > kLargestStandardInput) {
+                    problem = CommandLine::tr("standard input holds more than %1 MB, more than any picture needs")
+                                  .arg(kLargestStandardInput >> 20);
+                    return std::nullopt;
+                }
+                const qint64 room = qMin(qMax(2 * size, qint64(1) << 16), kLargestStandardInput + 1);
+                bytes.reserve(room);
+                bytes.resize(room);
             }
+            const qint64 read = in.read(bytes.data() + size, bytes.size() - size);
+            if (read <= 0)
+                break;
+            size += read;
         }
     }
     if (in.error() != QFileDevice::NoError) {
         problem = CommandLine::tr("reading standard input failed: %1").arg(in.errorString());
         return std::nullopt;
     }
+    bytes.truncate(size);
     return bytes;
 }
 
