@@ -15,12 +15,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace testing {
 
-Child::Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors)
+Child::Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors, Limits limits)
 {
     std::vector<QByteArray> native;
     for (const QString &argument : arguments)
@@ -57,6 +58,14 @@ Child::Child(const QStringList &arguments, const QString &folder, const QMap<int
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
+#ifndef __SANITIZE_ADDRESS__
+        const rlimit memory{rlim_t(limits.megabytes) << 20, rlim_t(limits.megabytes) << 20};
+        if (limits.megabytes > 0)
+            setrlimit(RLIMIT_AS, &memory);
+#endif
+        const rlimit processor{rlim_t(limits.processorSeconds), rlim_t(limits.processorSeconds)};
+        if (limits.processorSeconds > 0)
+            setrlimit(RLIMIT_CPU, &processor);
         if (chdir(where.constData()) == 0)
             execv(argv[0], argv.data());
         _exit(127);
@@ -91,8 +100,10 @@ int Child::wait()
     }
     int status = 0;
     pid_t ended = 0;
-    while (clock.elapsed() < 120000 && (ended = waitpid(m_pid, &status, WNOHANG)) == 0)
+    rusage usage{};
+    while (clock.elapsed() < 120000 && (ended = wait4(m_pid, &status, WNOHANG, &usage)) == 0)
         usleep(10000);
+    m_peakKilobytes = usage.ru_maxrss;
     if (ended != m_pid) {
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);

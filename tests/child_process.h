@@ -11,21 +11,32 @@
 
 namespace testing {
 
+// Limits a child runs under; 0 for none. The address space is not limited
+// under AddressSanitizer, whose shadow memory takes terabytes of it.
+struct Limits {
+    long megabytes = 0;
+    int processorSeconds = 0;
+};
+
 // A child process whose descriptors are exactly the ones given (child's
 // number to ours), with standard output and error as pipes where not
 // given, every signal at its default action and none blocked.
 class Child {
 public:
-    Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors = {});
+    Child(const QStringList &arguments, const QString &folder, const QMap<int, int> &descriptors = {},
+          Limits limits = {});
     pid_t pid() const { return m_pid; }
     // Reads its output to the end and waits for it, or kills it after two
     // minutes; the status is waitpid's, -1 for a hang.
     int wait();
+    // The most memory it, or any process of its own it waited for, held.
+    long peakMegabytes() const { return m_peakKilobytes / 1024; }
     QByteArray out, err;
 
 private:
     pid_t m_pid = -1;
     int m_out = -1, m_err = -1;
+    long m_peakKilobytes = 0;
 };
 
 // The exit code of a process that ended by itself, else -1.

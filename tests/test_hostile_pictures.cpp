@@ -3,15 +3,29 @@
 // for ever or for minutes (the hostile files in tests/fuzz/findings/, made
 // by tests/fuzz/make_findings.py): each is refused at once with its reason,
 // or, where what keeps the reader busy leaves the pixels as they are (an
-// animation's repeats, compressed texts), read without that part.
+// animation's repeats, compressed texts), read without that part. Files of
+// millions of small parts, made here, are refused by their count within
+// the converter's limits, and files of as many as are read still work.
+#include "child_process.h"
+#include "hostile_files.h"
 #include "test_support.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// What makes a row's file, when its row runs.
+using Maker = std::function<QByteArray()>;
+Q_DECLARE_METATYPE(Maker)
 
 using namespace pixelwick;
 using namespace testing;
@@ -23,9 +37,21 @@ QString finding(const char *name)
     return QStringLiteral(PIXELWICK_FINDINGS "/") + QLatin1String(name);
 }
 
-QStringList lines(const QByteArray &text)
+// Read part by part, a file of millions of parts takes a reader past this
+// memory or for seconds; counted first, it is refused with a fraction of it.
+constexpr Limits kLimits{1024, 60};
+
+// What refusing or reading a file may cost: its bytes, held by the converter
+// and by its reader process, and some room beside. The sanitizers' runtimes
+// take several times more.
+long mostMegabytes(qint64 bytes)
 {
-    return QString::fromUtf8(text).split(u'\n', Qt::SkipEmptyParts);
+#ifdef __SANITIZE_ADDRESS__
+    constexpr long kBeside = 400;
+#else
+    constexpr long kBeside = 100;
+#endif
+    return 2 * (bytes >> 20) + kBeside;
 }
 
 // The picture the hostile MNG and PNG files hold: black with a white diagonal.
@@ -100,6 +126,9 @@ private slots:
     void busyPartsLeftOut();
     void boundsLetPicturesThrough_data();
     void boundsLetPicturesThrough();
+    void partsCounted_data();
+    void partsCounted();
+    void endlessStandardInput();
 };
 
 void HostilePicturesTest::refusedWithReason_data()
@@ -225,6 +254,127 @@ void HostilePicturesTest::boundsLetPicturesThrough()
         QVERIFY2(said.first().contains(refusal), qPrintable(said.first()));
         QVERIFY(!QFile::exists(cursor));
     }
+}
+
+void HostilePicturesTest::partsCounted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<QString>("refusal"); // empty where the file is read
+
+    const QByteArray cursor = encodedCursor(GridSource(), {});
+    const QByteArray junk = riffChunk("junk"), list = riffChunk("LIST", "INFO"), empty = icnsElement("zzzz");
+    // Pictures, and cursor files, which --show reads itself.
+    const auto row = [](const char *title, const char *name, const Maker &make, const char *refusal = "") {
+        QTest::newRow(title) << QString::fromLatin1(name) << make << QString::fromUtf8(refusal);
+    };
+    const char *const tooManyFrames = "a WebP animation of more than 16384 frames";
+    row("WebP of 16384 frames", "a.webp", [] { return webpAnimation(16384); });
+    row(
+        "WebP of 16385 frames", "a.webp", [] { return webpAnimation(16385); }, tooManyFrames);
+    row(
+        "WebP of 1.5 M frames", "a.webp", [] { return webpAnimation(1'500'000); }, tooManyFrames);
+    // Its header and animation chunk count too.
+    row("WebP of 1024 chunks beside its frames", "c.webp", [] { return webpAnimation(1, 1022); });
+    row(
+        "WebP of 1.5 M chunks beside its frames", "c.webp", [] { return webpAnimation(1, 1'500'000); },
+        "a WebP file of more than 1024 chunks beside its frames");
+    row("XPM of 262144 colours", "c.xpm", [] { return xpmOfColours(262144); });
+    row(
+        "XPM of 262145 colours", "c.xpm", [] { return xpmOfColours(262145); },
+        "an XPM picture of 262145 colours, more than the 262144 this program reads");
+    row(
+        "XPM of 2 M colours", "c.xpm", [] { return xpmOfColours(2'000'000); }, "an XPM picture of 2000000 colours");
+    const char *const tooManyElements = "an icon file of more than 1024 elements";
+    row("ICNS of 1024 elements", "e.icns", [=] { return icnsFile(icnsPngElement() + empty.repeated(1023)); });
+    row(
+        "ICNS of 1025 elements", "e.icns", [=] { return icnsFile(icnsPngElement() + empty.repeated(1024)); },
+        tooManyElements);
+    row(
+        "ICNS of 160 K elements", "e.icns", [=] { return icnsFile(empty.repeated(160'000)); }, tooManyElements);
+    row(
+        "ICNS variant of 160 K elements", "v.icns",
+        [=] { return icnsFile(icnsPngElement() + icnsElement("tile", empty.repeated(160'000))); }, tooManyElements);
+    row("ANI of 1024 frames", "f.ani", [=] { return animatedCursor(cursor, 1024); });
+    row(
+        "ANI of 1025 frames", "f.ani", [=] { return animatedCursor(cursor, 1025); }, "more than 1024 frames");
+    row(
+        "ANI of 7.8 M empty frames", "f.ani", [] { return animatedCursor({}, 7'800'000); }, "more than 1024 frames");
+    row("ANI of 64 lists", "l.ani", [=] { return animatedCursor(cursor, 1, list.repeated(63)); });
+    row(
+        "ANI of 65 lists", "l.ani", [=] { return animatedCursor(cursor, 1, list.repeated(64)); },
+        "more than 64 lists of chunks");
+    row(
+        "ANI of 2 M empty lists", "l.ani",
+        [=] { return animatedCursor(cursor, 1, riffChunk("LIST", "fram").repeated(2'000'000)); },
+        "more than 64 lists of chunks");
+    row("ANI of 1024 chunks beside its frames", "j.ani",
+        [=] { return animatedCursor(cursor, 1, junk.repeated(1023)); });
+    row(
+        "ANI of 3 M chunks beside its frames", "j.ani",
+        [=] { return animatedCursor(cursor, 1, junk.repeated(3'000'000)); }, "more than 1024 chunks beside its frames");
+    row("CUR of 1024 images", "i.cur", [=] { return cursorDirectory(cursor, 1024); });
+    row(
+        "CUR of 65535 images", "i.cur", [=] { return cursorDirectory(cursor, 65535); },
+        "The file's directory lists 65535 images, more than the 1024 that can be shown.");
+}
+
+// Within the converter's limits, a file of many parts is refused by their
+// count with its one line, or read; either way the next file is read too.
+void HostilePicturesTest::partsCounted()
+{
+    QFETCH(QString, name);
+    QFETCH(Maker, make);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    // Made here and let go before the converter starts, which counts this
+    // process's memory as its own until it has started.
+    const qint64 size = [&] {
+        const QByteArray bytes = make();
+        return writeAll(dir.filePath(name), bytes) ? bytes.size() : -1;
+    }();
+    QVERIFY(size > 0);
+    QVERIFY(diagonal().save(dir.filePath(QStringLiteral("still.png"))));
+    Child child({QStringLiteral(PIXELWICK_CONVERT), QStringLiteral("--show"), name, QStringLiteral("still.png")},
+                dir.path(), {}, kLimits);
+    const int status = child.wait();
+    QVERIFY2(child.peakMegabytes() <= mostMegabytes(size),
+             qPrintable(QStringLiteral("%1 MB").arg(child.peakMegabytes())));
+    QVERIFY2(child.out.contains("still.png: 32 x 32 cursor"), child.err.constData());
+    if (refusal.isEmpty()) {
+        QCOMPARE(child.err, QByteArray());
+        QCOMPARE(exitCode(status), 0);
+        QVERIFY(child.out.startsWith(name.toUtf8() + ": "));
+        return;
+    }
+    QCOMPARE(exitCode(status), 1);
+    const QStringList said = lines(child.err);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(QStringLiteral("pixelwick-convert: %1: ").arg(name)), qPrintable(said.first()));
+    QVERIFY2(said.first().contains(refusal), qPrintable(said.first()));
+}
+
+// Standard input that never ends is refused at its limit, and holds no more.
+void HostilePicturesTest::endlessStandardInput()
+{
+    QTemporaryDir dir;
+    int ends[2];
+    QCOMPARE(pipe2(ends, O_CLOEXEC), 0);
+    Child yes({QStandardPaths::findExecutable(QStringLiteral("yes"))}, dir.path(), {{1, ends[1]}});
+    Child child(
+        {QStringLiteral(PIXELWICK_CONVERT), QStringLiteral("-o"), QStringLiteral("out.cur"), QStringLiteral("-")},
+        dir.path(), {{0, ends[0]}}, kLimits);
+    close(ends[0]);
+    close(ends[1]);
+    const int status = child.wait();
+    yes.wait();
+    QCOMPARE(exitCode(status), 1);
+    QCOMPARE(lines(child.err),
+             QStringList{QStringLiteral("pixelwick-convert: -: standard input holds more than 256 MB, "
+                                        "more than any picture needs")});
+    QVERIFY2(child.peakMegabytes() <= mostMegabytes(0) + 256,
+             qPrintable(QStringLiteral("%1 MB").arg(child.peakMegabytes())));
+    QCOMPARE(listing(dir.path()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(HostilePicturesTest)
