@@ -644,6 +644,22 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>The image&apos;s colours could not be read whole.</source>
         <translation>Die Farben des Bildes konnten nicht vollständig gelesen werden.</translation>
     </message>
+    <message>
+        <source>The animated cursor holds more than %1 chunks beside its frames, far more than any animated cursor needs.</source>
+        <translation>Der animierte Cursor enthält neben seinen Einzelbildern mehr als %1 Chunks, weit mehr, als ein animierter Cursor braucht.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds more than %1 frames, more than can be shown.</source>
+        <translation>Der animierte Cursor enthält mehr als %1 Einzelbilder, mehr, als gezeigt werden können.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds more than %1 lists of chunks, far more than any animated cursor needs.</source>
+        <translation>Der animierte Cursor enthält mehr als %1 Listen von Chunks, weit mehr, als ein animierter Cursor braucht.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</source>
+        <translation>Das Verzeichnis der Datei führt %1 Bilder auf, mehr als die %2, die gezeigt werden können.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -765,6 +781,22 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>The picture %1 is too large to load (%2 bytes).</source>
         <translation>Das Bild %1 ist zu groß zum Laden (%2 Bytes).</translation>
+    </message>
+    <message>
+        <source>an icon file of more than %1 elements</source>
+        <translation>eine Symboldatei aus mehr als %1 Elementen</translation>
+    </message>
+    <message>
+        <source>a WebP animation of more than %1 frames</source>
+        <translation>eine WebP-Animation aus mehr als %1 Einzelbildern</translation>
+    </message>
+    <message>
+        <source>a WebP file of more than %1 chunks beside its frames</source>
+        <translation>eine WebP-Datei mit mehr als %1 Chunks neben ihren Einzelbildern</translation>
+    </message>
+    <message>
+        <source>an XPM picture of %1 colours, more than the %2 this program reads</source>
+        <translation>ein XPM-Bild mit %1 Farben, mehr als die %2, die dieses Programm liest</translation>
     </message>
 </context>
 <context>

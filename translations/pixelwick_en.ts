@@ -642,6 +642,22 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>The image&apos;s colours could not be read whole.</source>
         <translation>The image&apos;s colours could not be read whole.</translation>
     </message>
+    <message>
+        <source>The animated cursor holds more than %1 chunks beside its frames, far more than any animated cursor needs.</source>
+        <translation>The animated cursor holds more than %1 chunks beside its frames, far more than any animated cursor needs.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds more than %1 frames, more than can be shown.</source>
+        <translation>The animated cursor holds more than %1 frames, more than can be shown.</translation>
+    </message>
+    <message>
+        <source>The animated cursor holds more than %1 lists of chunks, far more than any animated cursor needs.</source>
+        <translation>The animated cursor holds more than %1 lists of chunks, far more than any animated cursor needs.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</source>
+        <translation>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -763,6 +779,22 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>The picture %1 is too large to load (%2 bytes).</source>
         <translation>The picture %1 is too large to load (%2 bytes).</translation>
+    </message>
+    <message>
+        <source>an icon file of more than %1 elements</source>
+        <translation>an icon file of more than %1 elements</translation>
+    </message>
+    <message>
+        <source>a WebP animation of more than %1 frames</source>
+        <translation>a WebP animation of more than %1 frames</translation>
+    </message>
+    <message>
+        <source>a WebP file of more than %1 chunks beside its frames</source>
+        <translation>a WebP file of more than %1 chunks beside its frames</translation>
+    </message>
+    <message>
+        <source>an XPM picture of %1 colours, more than the %2 this program reads</source>
+        <translation>an XPM picture of %1 colours, more than the %2 this program reads</translation>
     </message>
 </context>
 <context>
