@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,8 +92,10 @@ int Child::wait()
     }
     int status = 0;
     pid_t ended = 0;
-    while (clock.elapsed() < 120000 && (ended = waitpid(m_pid, &status, WNOHANG)) == 0)
+    rusage usage{};
+    while (clock.elapsed() < 120000 && (ended = wait4(m_pid, &status, WNOHANG, &usage)) == 0)
         usleep(10000);
+    peakKilobytes = usage.ru_maxrss;
     if (ended != m_pid) {
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);

@@ -22,6 +22,7 @@ public:
     // minutes; the status is waitpid's, -1 for a hang.
     int wait();
     QByteArray out, err;
+    long peakKilobytes = 0; // the most memory it (or a process it waited for) held at once
 
 private:
     pid_t m_pid = -1;
