@@ -92,8 +92,10 @@ bool combine(const Options &options)
     }
 
     QList<CursorFrame> images;
-    for (const Frame &frame : frames)
+    for (const Frame &frame : frames) {
+        warnOfHotSpotOutside(options, frame.size);
         images.append({frame.size, hotSpotFor(options, frame.size), frame.source.get()});
+    }
     const QByteArray bytes = cursorFileBytes(images, options.keys);
     const QString first = frames.front().picture;
     if (!options.preview.isEmpty()) {

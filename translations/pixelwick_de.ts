@@ -272,6 +272,10 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>the preview draws at most %1 images, but the file holds %2</source>
         <translation>die Vorschau zeichnet höchstens %1 Bilder, die Datei enthält aber %2</translation>
     </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
+        <translation>der Hotspot %1, %2 liegt außerhalb des Bildes von %3 x %3 im Cursor</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

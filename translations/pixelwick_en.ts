@@ -270,6 +270,10 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>the preview draws at most %1 images, but the file holds %2</source>
         <translation>the preview draws at most %1 images, but the file holds %2</translation>
     </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
+        <translation>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
