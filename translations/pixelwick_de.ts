@@ -276,6 +276,18 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
         <translation>der Hotspot %1, %2 liegt außerhalb des Bildes von %3 x %3 im Cursor</translation>
     </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</source>
+        <translation>die Vorschau hat %1 x %2 Pixel, das Bildformat %3 fasst aber nur Quadrate; geben Sie ihr eine Endung wie .png</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</source>
+        <translation>die Vorschau hat %1 x %2 Pixel, das Bildformat %3 fasst aber höchstens %4 x %4; geben Sie ihr eine Endung wie .png</translation>
+    </message>
+    <message>
+        <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
+        <translation>das Schreibmodul für %1 konnte kein Bild von %2 x %3 Pixeln schreiben</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

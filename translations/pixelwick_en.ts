@@ -274,6 +274,18 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
         <translation>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</translation>
     </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</source>
+        <translation>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</source>
+        <translation>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</translation>
+    </message>
+    <message>
+        <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
+        <translation>the %1 writer could not write a picture of %2 x %3 pixels</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
