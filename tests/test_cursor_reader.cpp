@@ -303,6 +303,12 @@ void CursorReaderTest::refusesDamage_data()
         << animated({iconFile({monochrome(32, 0, 0)})}, {}, 1, 3) << "3 frames, but it holds 1";
     QTest::newRow("animated: a step shows a frame it lacks")
         << animated({iconFile({monochrome(32, 0, 0)})}, {0, 4}) << "Step 2 of the animated cursor shows frame 5";
+    QTest::newRow("animated: a step shows the last frame number there is")
+        << animated({iconFile({monochrome(32, 0, 0)})}, {0, 0xFFFFFFFF})
+        << "Step 2 of the animated cursor shows frame 4294967296,";
+    QByteArray steps = animated({iconFile({monochrome(32, 0, 0)})}, {0});
+    qToLittleEndian(quint32(0xFFFFFFFF), steps.data() + 28);
+    QTest::newRow("animated: the most steps there are") << steps << "does not match its 4294967295 steps";
     QTest::newRow("animated: bare bitmaps") << animated({iconFile({monochrome(32, 0, 0)})}, {}, 0) << "bare bitmaps";
     QTest::newRow("animated: cut short") << animated({iconFile({monochrome(32, 0, 0)})}).chopped(9) << "cut short";
     QTest::newRow("animated: a damaged frame")

@@ -614,13 +614,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>The animated cursor says it has %1 frames, but it holds %2.</source>
         <translation>Laut dem animierten Cursor hat er %1 Einzelbilder, er enthält aber %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
-        <translation>
-            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %n Schritt.</numerusform>
-            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %n Schritten.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
         <translation>Schritt %1 des animierten Cursors zeigt das Einzelbild %2, das er nicht enthält.</translation>
@@ -659,6 +652,13 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>The image&apos;s colours could not be read whole.</source>
         <translation>Die Farben des Bildes konnten nicht vollständig gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %1 step(s).</source>
+        <translation>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %1 Schritt.</numerusform>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %1 Schritten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

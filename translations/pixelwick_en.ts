@@ -612,13 +612,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>The animated cursor says it has %1 frames, but it holds %2.</source>
         <translation>The animated cursor says it has %1 frames, but it holds %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
-        <translation>
-            <numerusform>The animated cursor&apos;s table of steps does not match its %n step.</numerusform>
-            <numerusform>The animated cursor&apos;s table of steps does not match its %n steps.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
         <translation>Step %1 of the animated cursor shows frame %2, which it does not hold.</translation>
@@ -657,6 +650,13 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>The image&apos;s colours could not be read whole.</source>
         <translation>The image&apos;s colours could not be read whole.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %1 step(s).</source>
+        <translation>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %1 step.</numerusform>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %1 steps.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
