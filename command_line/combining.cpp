@@ -59,22 +59,30 @@ bool loadFrame(const QString &picture, const Options &options, Frame &frame)
 
 bool combine(const Options &options)
 {
-    std::vector<Frame> frames(size_t(options.pictures.size()));
+    // A second picture of a size is refused as soon as it is read, so that
+    // no more images are ever held than a cursor can have sizes.
+    std::vector<Frame> frames;
     bool allRead = true;
-    for (qsizetype i = 0; i < options.pictures.size(); ++i)
-        allRead = loadFrame(options.pictures[i], options, frames[size_t(i)]) && allRead;
-    if (!allRead)
-        return false;
-    std::stable_sort(frames.begin(), frames.end(), [](const Frame &a, const Frame &b) { return a.size < b.size; });
-    for (size_t i = 1; i < frames.size(); ++i) {
-        if (frames[i].size == frames[i - 1].size) {
-            complain(pictureProblem(frames[i].picture, CommandLine::tr("it is %1 x %1 pixels, as %2 is; a cursor "
-                                                                       "holds one image of each size")
-                                                           .arg(frames[i].size)
-                                                           .arg(shownName(frames[i - 1].picture))));
+    for (const QString &picture : options.pictures) {
+        Frame frame;
+        if (!loadFrame(picture, options, frame)) {
+            allRead = false;
+            continue;
+        }
+        const auto earlier =
+            std::find_if(frames.cbegin(), frames.cend(), [&](const Frame &f) { return f.size == frame.size; });
+        if (earlier != frames.cend()) {
+            complain(pictureProblem(picture, CommandLine::tr("it is %1 x %1 pixels, as %2 is; a cursor "
+                                                             "holds one image of each size")
+                                                 .arg(frame.size)
+                                                 .arg(shownName(earlier->picture))));
             return false;
         }
+        frames.push_back(std::move(frame));
     }
+    if (!allRead)
+        return false;
+    std::sort(frames.begin(), frames.end(), [](const Frame &a, const Frame &b) { return a.size < b.size; });
     for (const auto &[size, spot] : options.hotSpotFor) {
         const auto given = std::find_if(frames.cbegin(), frames.cend(), [&](const Frame &f) { return f.size == size; });
         if (given == frames.cend()) {
@@ -84,8 +92,10 @@ bool combine(const Options &options)
     }
 
     QList<CursorFrame> images;
-    for (const Frame &frame : frames)
+    for (const Frame &frame : frames) {
+        warnOfHotSpotOutside(options, frame.size);
         images.append({frame.size, hotSpotFor(options, frame.size), frame.source.get()});
+    }
     const QByteArray bytes = cursorFileBytes(images, options.keys);
     const QString first = frames.front().picture;
     if (!options.preview.isEmpty()) {

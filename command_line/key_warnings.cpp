@@ -53,13 +53,19 @@ void warnOfUnmatchedKeys(const QString &name, const QImage &picture, const Optio
                             .arg(shownColour(options.invertGiven, options.keys.invert)));
 }
 
-void warnOfHotSpotOutside(const Options &options)
+void warnOfHotSpotOutside(const Options &options, int imageSize)
 {
-    // When combining, -x and -y belong to the 32 x 32 image.
-    const int size = options.combine ? kCursorSize : options.size;
-    const HotSpot spot = options.combine ? options.hotSpot : hotSpotFor(options, size);
+    const int size = imageSize > 0 ? imageSize : options.size;
+    const HotSpot spot = hotSpotFor(options, size);
     const auto outside = [size](int value) { return value < 0 || value >= size; };
-    if (outside(spot.x) || outside(spot.y))
+    if (!outside(spot.x) && !outside(spot.y))
+        return;
+    if (imageSize > 0)
+        warn(CommandLine::tr("the hot spot %1, %2 lies outside the %3 x %3 image of the cursor")
+                 .arg(spot.x)
+                 .arg(spot.y)
+                 .arg(size));
+    else
         warn(CommandLine::tr("the hot spot %1, %2 lies outside the %3 x %3 cursor").arg(spot.x).arg(spot.y).arg(size));
 }
 

@@ -16,7 +16,8 @@ namespace pixelwick {
 void warnOfUnmatchedKeys(const QString &name, const QImage &picture, const Options &options);
 
 // One line for the run when the hot spot lies outside the cursor: it is
-// written as given, but no pointer is there.
-void warnOfHotSpotOutside(const Options &options);
+// written as given, but no pointer is there. With `imageSize`, the same for
+// that image of a combined cursor, whichever option gave its hot spot.
+void warnOfHotSpotOutside(const Options &options, int imageSize = 0);
 
 } // namespace pixelwick

@@ -159,7 +159,9 @@ int main(int argc, char *argv[])
         complain(problem);
         return kBadOptions;
     }
-    warnOfHotSpotOutside(options);
+    // A combined cursor's images are known once their pictures are read.
+    if (!options.combine)
+        warnOfHotSpotOutside(options);
 
     // Written before any file is: a write past the file-size limit then
     // fails with one line, and an interrupted run leaves nothing staged.

@@ -80,20 +80,69 @@ std::optional<CursorImage> looksOf(const PixelSource &source, const Options &opt
         .cursor;
 }
 
+namespace {
+
+// The largest side a format keeps as drawn: past it the WebP and JPEG
+// writers fail, and the icon writers quietly shrink the picture; 0 for
+// none that a preview could reach.
+int largestSide(const QByteArray &format)
+{
+    if (format == "webp")
+        return 16383;
+    if (format == "jpg" || format == "jpeg")
+        return 65500;
+    if (format == "ico" || format == "cur")
+        return 256;
+    return 0;
+}
+
+// Why the looks cannot be written in `format`, or an empty text.
+QString formatProblem(const QByteArray &format, const QImage &looks)
+{
+    const QString suffix = QString::fromLatin1(format);
+    // Its writer squeezes every picture into a square.
+    if (format == "icns")
+        return CommandLine::tr("the preview is %1 x %2 pixels, but the picture format %3 holds only squares; "
+                               "give it a suffix such as .png")
+            .arg(looks.width())
+            .arg(looks.height())
+            .arg(suffix);
+    const int largest = largestSide(format);
+    if (largest > 0 && qMax(looks.width(), looks.height()) > largest)
+        return CommandLine::tr("the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; "
+                               "give it a suffix such as .png")
+            .arg(looks.width())
+            .arg(looks.height())
+            .arg(suffix)
+            .arg(largest);
+    return {};
+}
+
+} // namespace
+
 // The picture is made whole in memory, where the image libraries have
 // nothing to complain of, and then placed as a cursor would be.
 bool writePreview(const QString &picture, const QImage &looks, const Options &options)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QImageWriter writer(&buffer, options.previewFormat.isEmpty() ? QByteArrayLiteral("png") : options.previewFormat);
-    QString problem;
+    const QByteArray format = options.previewFormat.isEmpty() ? QByteArrayLiteral("png") : options.previewFormat;
+    QImageWriter writer(&buffer, format);
+    QString problem = formatProblem(format, looks);
     // The looks --show printed come first when both go to standard output.
     std::fflush(stdout);
-    if (!buffer.open(QIODevice::WriteOnly) || !writer.write(looks))
-        problem = writer.errorString();
-    else if (const Placed placed = placeFile(options.preview, bytes, {&options.protectedPictures}); !placed.ok())
-        problem = placingProblem(placed);
+    // Qt's writers give no reason of their own for most failures.
+    if (problem.isEmpty() && (!buffer.open(QIODevice::WriteOnly) || !writer.write(looks)))
+        problem = writer.error() != QImageWriter::UnknownError
+                      ? writer.errorString()
+                      : CommandLine::tr("the %1 writer could not write a picture of %2 x %3 pixels")
+                            .arg(QString::fromLatin1(format))
+                            .arg(looks.width())
+                            .arg(looks.height());
+    if (problem.isEmpty()) {
+        if (const Placed placed = placeFile(options.preview, bytes, {&options.protectedPictures}); !placed.ok())
+            problem = placingProblem(placed);
+    }
     if (problem.isEmpty())
         return true;
     complain(pictureProblem(

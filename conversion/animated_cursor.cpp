@@ -143,13 +143,15 @@ CursorFileReading readAnimated(QByteArrayView bytes)
                            .arg(frames.size()));
     if ((contents.rateSize >= 0 && contents.rateSize != qint64(stepCount) * 4)
         || (contents.sequenceSize >= 0 && contents.sequenceSize != qint64(stepCount) * 4))
-        return refused(CursorLooks::tr("The animated cursor's table of steps does not match its %n step(s).", nullptr,
-                                       int(qMin<quint32>(stepCount, 1u << 30))));
+        // %n holds no more than an int; the count itself is shown whole.
+        return refused(CursorLooks::tr("The animated cursor's table of steps does not match its %1 step(s).", nullptr,
+                                       int(qMin<quint32>(stepCount, 1u << 30)))
+                           .arg(stepCount));
     for (qint64 step = 0; sequence >= 0 && step < stepCount; ++step)
         if (file.le32(sequence + step * 4) >= frameCount)
             return refused(CursorLooks::tr("Step %1 of the animated cursor shows frame %2, which it does not hold.")
                                .arg(step + 1)
-                               .arg(file.le32(sequence + step * 4) + 1));
+                               .arg(qint64(file.le32(sequence + step * 4)) + 1));
 
     CursorFileReading reading;
     ShownTotals totals;

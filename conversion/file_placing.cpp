@@ -146,12 +146,32 @@ QString placeKey(const QString &path)
     return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
 }
 
+FileIdentity identityOf(int descriptor)
+{
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return {};
+    return {quint64(status.st_dev), quint64(status.st_ino), true};
+}
+
 void ProtectedFiles::add(const QString &picture)
 {
+    // Standard input has no name in any folder: a file called "-" there is
+    // another file.
+    if (picture == QLatin1String("-")) {
+        add(picture, identityOf(STDIN_FILENO));
+        return;
+    }
     m_byKey.insert(placeKey(picture), picture);
     struct stat status {};
     if (::stat(QFile::encodeName(picture).constData(), &status) == 0)
         m_byIdentity.insert({quint64(status.st_dev), quint64(status.st_ino)}, picture);
+}
+
+void ProtectedFiles::add(const QString &picture, FileIdentity identity)
+{
+    if (identity.known)
+        m_byIdentity.insert({identity.device, identity.inode}, picture);
 }
 
 // Writing a regular file's bytes beside it under a short hidden name, so

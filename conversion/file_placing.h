@@ -25,11 +25,22 @@ namespace pixelwick {
 // whether or not the file is there yet.
 QString placeKey(const QString &path);
 
+// A file as the system tells it apart, whatever its name: its device and
+// inode, as fstat gave them when it was opened.
+struct FileIdentity {
+    quint64 device = 0, inode = 0;
+    bool known = false;
+};
+FileIdentity identityOf(int descriptor);
+
 // The pictures a call reads. Nothing it writes may replace one, whatever
 // name, link or descriptor leads to it.
 class ProtectedFiles {
 public:
+    // "-" is standard input, known by what its descriptor leads to.
     void add(const QString &picture);
+    // A picture read from the file of `identity`, also once renamed.
+    void add(const QString &picture, FileIdentity identity);
     // The picture that the file at `key` or with this identity is, else empty.
     QString pictureAt(const QString &key) const { return m_byKey.value(key); }
     QString pictureWith(quint64 device, quint64 inode) const { return m_byIdentity.value({device, inode}); }

@@ -300,6 +300,7 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Picture::tr("The picture %1 cannot be opened: %2.").arg(shown, file.errorString())};
+    const FileIdentity identity = identityOf(file.handle());
     // Read once, whole: a file that another program shortens or rewrites
     // meanwhile cannot change what the checks and the reader see.
     const QByteArray bytes = file.read(kLargestFile + 1);
@@ -310,7 +311,9 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     if (bytes.size() > kLargestFile)
         return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
     file.close();
-    return readInReader({bytes, shown, info.suffix(), corner}, whileReading);
+    LoadedPicture loaded = readInReader({bytes, shown, info.suffix(), corner}, whileReading);
+    loaded.identity = identity;
+    return loaded;
 }
 
 LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix, int corner)

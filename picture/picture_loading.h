@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "file_placing.h"
 #include "mask_encoder.h"
 
 #include <QColor>
@@ -23,6 +24,8 @@ struct LoadedPicture {
     // A sentence for a person naming the file and what is wrong; empty on success.
     QString error;
     QSize size; // the whole picture's, of which `image` may be the corner
+    // The file it was read from, as opened: still that file once renamed.
+    FileIdentity identity;
     bool ok() const { return error.isEmpty(); }
 };
 

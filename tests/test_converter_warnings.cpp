@@ -4,6 +4,7 @@
 // place, and the preview's format, on the real program.
 #include "child_process.h"
 #include "cursor_file.h"
+#include "cursor_reader.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -84,6 +85,8 @@ private slots:
     void keyColours();
     void hotSpotOutside_data();
     void hotSpotOutside();
+    void hotSpotOutsideAnImage_data();
+    void hotSpotOutsideAnImage();
     void terminal_data();
     void terminal();
     void previewFormat_data();
@@ -195,6 +198,57 @@ void ConverterWarningsTest::hotSpotOutside()
         QCOMPARE(headerValue(cursor, kHotSpotXOffset), qint16(options.at(1).toInt()));
         QCOMPARE(headerValue(cursor, kHotSpotYOffset), qint16(options.at(3).toInt()));
     }
+}
+
+void ConverterWarningsTest::hotSpotOutsideAnImage_data()
+{
+    QTest::addColumn<QList<int>>("sizes"); // combined when more than one
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("warnings");
+    const auto outside = [](const char *spot, int size) {
+        return QStringLiteral(
+                   "pixelwick-convert: warning: the hot spot %1 lies outside the %2 x %2 image of the cursor")
+            .arg(QLatin1String(spot))
+            .arg(size);
+    };
+    QTest::newRow("--hotspot-for the 32 x 32")
+        << QList<int>{32, 48} << QStringList{"--hotspot-for", "32:40,3"} << QStringList{outside("40, 3", 32)};
+    QTest::newRow("-x scaled to each size, no 32 x 32")
+        << QList<int>{16, 48} << QStringList{"-x", "40"} << QStringList{outside("20, 7", 16), outside("60, 23", 48)};
+    QTest::newRow("-x for the sizes --hotspot-for leaves")
+        << QList<int>{32, 48} << QStringList{"-x", "40", "--hotspot-for", "32:1,1"}
+        << QStringList{outside("60, 23", 48)};
+    QTest::newRow("--hotspot-for past the edge")
+        << QList<int>{16, 48} << QStringList{"--hotspot-for", "48:48,0"} << QStringList{outside("48, 0", 48)};
+    QTest::newRow("the far corners are inside")
+        << QList<int>{16, 32, 256} << QStringList{"-x", "31", "-y", "31"} << QStringList();
+    QTest::newRow("one cursor, --hotspot-for") << QList<int>{32} << QStringList{"--hotspot-for", "32:40,3"}
+                                               << QStringList{QStringLiteral("pixelwick-convert: warning: the hot spot "
+                                                                             "40, 3 lies outside the 32 x 32 cursor")};
+}
+
+// Every image whose hot spot lies outside it is named by its size,
+// whichever option set the spot, and no other image is; the file is
+// written all the same.
+void ConverterWarningsTest::hotSpotOutsideAnImage()
+{
+    QFETCH(QList<int>, sizes);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, warnings);
+    QTemporaryDir dir;
+    QStringList arguments = options;
+    if (sizes.size() > 1)
+        arguments << QStringLiteral("--combine");
+    arguments << QStringLiteral("-o") << QStringLiteral("out.cur");
+    for (int size : sizes) {
+        arguments << QStringLiteral("p%1.png").arg(size);
+        QVERIFY(picture(Qt::black, size).save(dir.filePath(arguments.last())));
+    }
+    const Run run = convert(dir, arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(lines(run.err), warnings);
+    const CursorFileReading reading = readCursorFile(readAll(dir.filePath(QStringLiteral("out.cur"))));
+    QCOMPARE(reading.images.size(), sizes.size());
 }
 
 void ConverterWarningsTest::terminal_data()

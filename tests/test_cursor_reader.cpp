@@ -6,6 +6,7 @@
 #include "cursor_reader.h"
 
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -186,6 +187,8 @@ private slots:
     void refusesDamage();
     void previewStacksEveryImage();
     void previewOfTooManyImages();
+    void previewPastFormatLimits_data();
+    void previewPastFormatLimits();
     void everyCutOrChangedByteIsSafe();
 
 private:
@@ -300,6 +303,12 @@ void CursorReaderTest::refusesDamage_data()
         << animated({iconFile({monochrome(32, 0, 0)})}, {}, 1, 3) << "3 frames, but it holds 1";
     QTest::newRow("animated: a step shows a frame it lacks")
         << animated({iconFile({monochrome(32, 0, 0)})}, {0, 4}) << "Step 2 of the animated cursor shows frame 5";
+    QTest::newRow("animated: a step shows the last frame number there is")
+        << animated({iconFile({monochrome(32, 0, 0)})}, {0, 0xFFFFFFFF})
+        << "Step 2 of the animated cursor shows frame 4294967296,";
+    QByteArray steps = animated({iconFile({monochrome(32, 0, 0)})}, {0});
+    qToLittleEndian(quint32(0xFFFFFFFF), steps.data() + 28);
+    QTest::newRow("animated: the most steps there are") << steps << "does not match its 4294967295 steps";
     QTest::newRow("animated: bare bitmaps") << animated({iconFile({monochrome(32, 0, 0)})}, {}, 0) << "bare bitmaps";
     QTest::newRow("animated: cut short") << animated({iconFile({monochrome(32, 0, 0)})}).chopped(9) << "cut short";
     QTest::newRow("animated: a damaged frame")
@@ -376,6 +385,50 @@ void CursorReaderTest::previewOfTooManyImages()
                  .exitCode,
              0);
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("many.png"))));
+}
+
+void CursorReaderTest::previewPastFormatLimits_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("everySize");  // else one 32 x 32 image
+    QTest::addColumn<QString>("refusal"); // empty when written
+    if (QImageWriter::supportedImageFormats().contains("webp")) {
+        QTest::newRow("webp, every size")
+            << "looks.webp" << true << "the picture format webp holds at most 16383 x 16383";
+        QTest::newRow("webp, one image") << "looks.webp" << false << "";
+    }
+    QTest::newRow("jpg, every size") << "looks.jpg" << true << "";
+    QTest::newRow("png, every size") << "looks.png" << true << "";
+    QTest::newRow("ico, one image") << "looks.ico" << false << "the picture format ico holds at most 256 x 256";
+    QTest::newRow("cur, every size") << "looks.cur" << true << "the picture format cur holds at most 256 x 256";
+    if (QImageWriter::supportedImageFormats().contains("icns"))
+        QTest::newRow("icns, one image") << "looks.icns" << false << "the picture format icns holds only squares";
+}
+
+// Looks taller than a format can hold are refused with the sizes, never
+// written shrunk or squeezed, and never with a reason that says nothing.
+void CursorReaderTest::previewPastFormatLimits()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, everySize);
+    QFETCH(QString, refusal);
+    QList<Image> images;
+    for (int size = everySize ? 16 : 32; size <= (everySize ? 256 : 32); size += 8)
+        images.append(monochrome(size, 1, 2));
+    const Run run = show(iconFile(images), {QStringLiteral("--preview"), name});
+    QCOMPARE(run.out.count(" cursor, hot spot 1, 2"), images.size());
+    const QString path = m_dir->filePath(name);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(QString::fromUtf8(run.err).contains(refusal), run.err.constData());
+        QVERIFY(!QFileInfo::exists(path));
+        return;
+    }
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QImage written(path);
+    QVERIFY(!written.isNull());
+    QCOMPARE(written.height() > 16383, everySize);
 }
 
 // Whatever a file's bytes, the reader refuses it with a reason or gives

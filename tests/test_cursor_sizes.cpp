@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Cursors of other sizes than 32 x 32, and files that hold several sizes,
 // made by the real converter and read back byte by byte.
+#include "child_process.h"
 #include "test_support.h"
 
 #include "cursor_reader.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -59,6 +61,8 @@ private slots:
     void standardInputWhole_data();
     void standardInputWhole();
     void keysFoundInEverySize();
+    void secondOfASizeStopsReading_data();
+    void secondOfASizeStopsReading();
 
 private:
     QString picture(int width, int height = -1, const QString &name = {});
@@ -317,6 +321,48 @@ void CursorSizesTest::keysFoundInEverySize()
     QCOMPARE(reading.images.size(), 2);
     QCOMPARE(reading.images[1].image.lookAt(50, 50), pixelwick::Look::Transparent);
     QCOMPARE(reading.images[1].image.lookAt(10, 10), pixelwick::Look::Black);
+}
+
+void CursorSizesTest::secondOfASizeStopsReading_data()
+{
+    QTest::addColumn<int>("links"); // to the 256 x 256 picture; without any, every size once first
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("every size, the largest again, then a damaged picture")
+        << 0 << "again.png: it is 256 x 256 pixels, as p256x256.png is; a cursor holds one image of each size";
+    QTest::newRow("2000 links to one 256 x 256 picture")
+        << 2000 << "l1.png: it is 256 x 256 pixels, as l0.png is; a cursor holds one image of each size";
+}
+
+// A second picture of one size ends the reading at once: no picture after
+// it is read, and no more images are held than a cursor has sizes.
+void CursorSizesTest::secondOfASizeStopsReading()
+{
+    QFETCH(int, links);
+    QFETCH(QString, refusal);
+    const QString largest = picture(256);
+    QStringList pictures;
+    for (int i = 0; i < links; ++i) {
+        pictures << QStringLiteral("l%1.png").arg(i);
+        QVERIFY(QFile::link(largest, m_dir->filePath(pictures.last())));
+    }
+    if (links == 0) {
+        for (int size = 16; size <= 256; size += 8)
+            pictures << picture(size);
+        pictures << QStringLiteral("again.png") << QStringLiteral("damaged.png");
+        QVERIFY(QFile::link(largest, m_dir->filePath(QStringLiteral("again.png"))));
+        QVERIFY(writeAll(m_dir->filePath(QStringLiteral("damaged.png")), readAll(m_dir->filePath(largest)).left(60)));
+    }
+    // Each picture of the call would hold its image: limited in time, and
+    // its memory measured.
+    Child child(QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                            QStringLiteral("ulimit -t 60; exec \"$0\" \"$@\""), QStringLiteral(PIXELWICK_CONVERT),
+                            QStringLiteral("--combine"), QStringLiteral("-o"), QStringLiteral("out.cur")}
+                    + pictures,
+                m_dir->path());
+    QCOMPARE(exitCode(child.wait()), 1);
+    QCOMPARE(lines(child.err), QStringList{QStringLiteral("pixelwick-convert: ") + refusal});
+    QVERIFY2(child.peakMegabytes() < 512, qPrintable(QString::number(child.peakMegabytes())));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("out.cur"))));
 }
 
 QTEST_GUILESS_MAIN(CursorSizesTest)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +38,8 @@ private slots:
     void descriptors_data();
     void descriptors();
     void showAndPreviewToOneOutput();
+    void standardInputIsAPicture_data();
+    void standardInputIsAPicture();
 
 private:
     QByteArray m_picture; // a PNG
@@ -320,6 +323,86 @@ void FilePlacingTest::showAndPreviewToOneOutput()
     QCOMPARE(both.err, QByteArray());
     QCOMPARE(exitCode(status), 0);
     QCOMPARE(readAll(log), QByteArray("older\n") + alone.out + m_preview);
+}
+
+enum class Input { Picture, PictureForWriting, Cursor, Pipe };
+
+void FilePlacingTest::standardInputIsAPicture_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("refusal"); // empty when written
+    const auto row = [](const char *name, const QStringList &arguments, Input input, const char *refusal) {
+        QTest::newRow(name) << arguments << input << QString::fromUtf8(refusal);
+    };
+    row("its cursor onto it", {"-o", "in.png", "-"}, Input::Picture, "would replace the picture itself");
+    row("a combined cursor onto it", {"--combine", "-o", "in.png", "p16.png", "-"}, Input::Picture,
+        "would replace the picture “-”");
+    row("the preview onto it", {"-o", "/dev/null", "--preview", "in.png", "-"}, Input::Picture,
+        "it is the picture “-”");
+    row("--show's preview onto the cursor file", {"--show", "--preview", "in.png", "-"}, Input::Cursor,
+        "it is the picture “-”");
+    row("/dev/stdin opened for writing too", {"-o", "/dev/stdin", "-"}, Input::PictureForWriting,
+        "would replace the picture itself");
+    // Standard input has no name in the folder: a file called "-" is another.
+    row("a file named - beside it", {"-o", "/dev/null", "--preview", "./-", "-"}, Input::Picture, "");
+    row("a pipe, the cursor into another pipe", {"-o", "-", "-"}, Input::Pipe, "");
+    row("a pipe, the cursor to a file", {"-o", "out.cur", "-"}, Input::Pipe, "");
+}
+
+// A picture read from standard input is protected as every other picture
+// of a call is, by the file its descriptor leads to; a pipe protects
+// nothing else.
+void FilePlacingTest::standardInputIsAPicture()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Input, input);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    QImage square(32, 32, QImage::Format_RGB32), small(16, 16, QImage::Format_RGB32);
+    square.fill(Qt::black);
+    small.fill(Qt::white);
+    QVERIFY(square.save(dir.filePath(QStringLiteral("p32.png")))
+            && small.save(dir.filePath(QStringLiteral("p16.png"))));
+    Child reference({kConvert, QStringLiteral("-o"), QStringLiteral("ref.cur"), QStringLiteral("p32.png")}, dir.path());
+    QCOMPARE(exitCode(reference.wait()), 0);
+    const QByteArray cursor = readAll(dir.filePath(QStringLiteral("ref.cur")));
+    const QByteArray picture = input == Input::Cursor ? cursor : readAll(dir.filePath(QStringLiteral("p32.png")));
+    const QString in = dir.filePath(QStringLiteral("in.png"));
+    QVERIFY(writeAll(in, picture));
+    QVERIFY(writeAll(dir.filePath(QStringLiteral("-")), "another file"));
+
+    int handle = -1;
+    if (input == Input::Pipe) {
+        int ends[2];
+        QCOMPARE(pipe2(ends, O_CLOEXEC), 0);
+        QCOMPARE(write(ends[1], picture.constData(), size_t(picture.size())), ssize_t(picture.size()));
+        close(ends[1]);
+        handle = ends[0];
+    } else {
+        handle = open(QFile::encodeName(in).constData(),
+                      (input == Input::PictureForWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    }
+    QVERIFY(handle >= 0);
+    Child child(QStringList{kConvert} + arguments, dir.path(), {{0, handle}});
+    const int status = child.wait();
+    close(handle);
+
+    QCOMPARE(readAll(in), picture);
+    QCOMPARE(hiddenNames(dir.path()), QStringList());
+    if (!refusal.isEmpty()) {
+        QCOMPARE(exitCode(status), 1);
+        QCOMPARE(lines(child.err).size(), 1);
+        QVERIFY2(child.err.contains(refusal.toUtf8()), child.err.constData());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("-"))), QByteArray("another file"));
+        return;
+    }
+    QCOMPARE(child.err, QByteArray());
+    QCOMPARE(exitCode(status), 0);
+    if (arguments.contains(QStringLiteral("./-")))
+        QVERIFY(readAll(dir.filePath(QStringLiteral("-"))).startsWith("\x89PNG"));
+    else
+        QCOMPARE(arguments.at(1) == QStringLiteral("-") ? child.out : readAll(dir.filePath(arguments.at(1))), cursor);
 }
 
 QTEST_GUILESS_MAIN(FilePlacingTest)

@@ -7,7 +7,9 @@
 #include <QBuffer>
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -147,6 +149,8 @@ private slots:
     void makeFailures_data();
     void makeFailures();
     void makeIntoPipeNeverWaits();
+    void makeAfterPictureMoved_data();
+    void makeAfterPictureMoved();
     void badPictures_data();
     void badPictures();
     void readingKeepsWindowAlive();
@@ -614,6 +618,47 @@ void MainWindowTest::makeIntoPipeNeverWaits()
     struct stat after {};
     QCOMPARE(stat(pipe.constData(), &after), 0);
     QVERIFY(S_ISFIFO(after.st_mode));
+}
+
+enum class Moved { RenamedToCursor, LinkedFromCursor, OlderFileAtCursor };
+
+void MainWindowTest::makeAfterPictureMoved_data()
+{
+    QTest::addColumn<Moved>("moved");
+    QTest::newRow("renamed to its cursor's name") << Moved::RenamedToCursor;
+    QTest::newRow("moved away, a link to it at its cursor's name") << Moved::LinkedFromCursor;
+    QTest::newRow("moved away, an older file at its cursor's name") << Moved::OlderFileAtCursor;
+}
+
+// The loaded picture is known by its file, not by the name it had: moved
+// after loading, whatever name now leads to it is never replaced.
+void MainWindowTest::makeAfterPictureMoved()
+{
+    QFETCH(Moved, moved);
+    const QString path = savePicture(QStringLiteral("pic3.png"), filled(32, 32, Qt::black));
+    const QByteArray picture = readAll(path);
+    load(path);
+    const QString cursor = m_dir->filePath(QStringLiteral("pic3.cur"));
+    const QString away = m_dir->filePath(QStringLiteral("away.png"));
+    const QString now = moved == Moved::RenamedToCursor ? cursor : away;
+    QVERIFY(QFile::rename(path, now));
+    if (moved == Moved::LinkedFromCursor)
+        QVERIFY(QFile::link(away, cursor));
+    if (moved == Moved::OlderFileAtCursor)
+        QVERIFY(writeAll(cursor, "older"));
+
+    const MessageCatcher &catcher = expectMessages();
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(readAll(now), picture);
+    if (moved == Moved::OlderFileAtCursor) {
+        QCOMPARE(catcher.messages, QStringList());
+        QCOMPARE(readAll(cursor).size(), kCursorFileSize);
+        return;
+    }
+    QCOMPARE(catcher.kinds, QStringList{QStringLiteral("Invalid argument")});
+    QVERIFY2(catcher.messages.constFirst().contains(QStringLiteral("would replace the picture itself")),
+             qPrintable(catcher.messages.constFirst()));
+    QCOMPARE(QFileInfo(cursor).isSymLink(), moved == Moved::LinkedFromCursor);
 }
 
 void MainWindowTest::badPictures_data()

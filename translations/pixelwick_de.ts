@@ -272,6 +272,22 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>the preview draws at most %1 images, but the file holds %2</source>
         <translation>die Vorschau zeichnet höchstens %1 Bilder, die Datei enthält aber %2</translation>
     </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
+        <translation>der Hotspot %1, %2 liegt außerhalb des Bildes von %3 x %3 im Cursor</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</source>
+        <translation>die Vorschau hat %1 x %2 Pixel, das Bildformat %3 fasst aber nur Quadrate; geben Sie ihr eine Endung wie .png</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</source>
+        <translation>die Vorschau hat %1 x %2 Pixel, das Bildformat %3 fasst aber höchstens %4 x %4; geben Sie ihr eine Endung wie .png</translation>
+    </message>
+    <message>
+        <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
+        <translation>das Schreibmodul für %1 konnte kein Bild von %2 x %3 Pixeln schreiben</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -598,13 +614,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>The animated cursor says it has %1 frames, but it holds %2.</source>
         <translation>Laut dem animierten Cursor hat er %1 Einzelbilder, er enthält aber %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
-        <translation>
-            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %n Schritt.</numerusform>
-            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %n Schritten.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
         <translation>Schritt %1 des animierten Cursors zeigt das Einzelbild %2, das er nicht enthält.</translation>
@@ -659,6 +668,13 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</source>
         <translation>Das Verzeichnis der Datei führt %1 Bilder auf, mehr als die %2, die gezeigt werden können.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %1 step(s).</source>
+        <translation>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %1 Schritt.</numerusform>
+            <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %1 Schritten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

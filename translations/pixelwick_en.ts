@@ -270,6 +270,22 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>the preview draws at most %1 images, but the file holds %2</source>
         <translation>the preview draws at most %1 images, but the file holds %2</translation>
     </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</source>
+        <translation>the hot spot %1, %2 lies outside the %3 x %3 image of the cursor</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</source>
+        <translation>the preview is %1 x %2 pixels, but the picture format %3 holds only squares; give it a suffix such as .png</translation>
+    </message>
+    <message>
+        <source>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</source>
+        <translation>the preview is %1 x %2 pixels, but the picture format %3 holds at most %4 x %4; give it a suffix such as .png</translation>
+    </message>
+    <message>
+        <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
+        <translation>the %1 writer could not write a picture of %2 x %3 pixels</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -596,13 +612,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>The animated cursor says it has %1 frames, but it holds %2.</source>
         <translation>The animated cursor says it has %1 frames, but it holds %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>The animated cursor&apos;s table of steps does not match its %n step(s).</source>
-        <translation>
-            <numerusform>The animated cursor&apos;s table of steps does not match its %n step.</numerusform>
-            <numerusform>The animated cursor&apos;s table of steps does not match its %n steps.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Step %1 of the animated cursor shows frame %2, which it does not hold.</source>
         <translation>Step %1 of the animated cursor shows frame %2, which it does not hold.</translation>
@@ -657,6 +666,13 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</source>
         <translation>The file&apos;s directory lists %1 images, more than the %2 that can be shown.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The animated cursor&apos;s table of steps does not match its %1 step(s).</source>
+        <translation>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %1 step.</numerusform>
+            <numerusform>The animated cursor&apos;s table of steps does not match its %1 steps.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,8 @@ bool FrmConverter::openChosenPicture(const QString &path)
         return false;
     }
     m_shownPicture = path;
+    m_shownFile = {};
+    m_shownFile.add(path, loaded.identity);
     // The title names the picture, which Make CUR's cursor is named after.
     setWindowFilePath(path);
     setWindowTitle(
@@ -292,8 +294,8 @@ void FrmConverter::cmdMakeCURClick()
         const QFileInfo before(cursorPathFor(commonDialog->FileName()));
         const bool replacing = before.exists() && before.isFile();
         m_note->clearNote();
-        const MakeCursorResult result =
-            makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source, keyColours());
+        const MakeCursorResult result = makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source,
+                                                   keyColours(), {}, nullptr, &m_shownFile);
         if (!result.ok()) {
             showFailure(errorKindName(result.error), result.message);
             return;

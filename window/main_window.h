@@ -83,8 +83,9 @@ private:
     QTimer m_restTimer;
     QTimer m_leaveTimer;
     bool m_closedWhileReading = false;
-    QString m_shownPicture; // the file the preview shows, as chosen
-    QString m_lastFolder;   // of the picture last chosen, shown or not
+    QString m_shownPicture;     // the file the preview shows, as chosen
+    ProtectedFiles m_shownFile; // that file, known by its identity whatever its name now
+    QString m_lastFolder;       // of the picture last chosen, shown or not
     MakeNote *m_note = nullptr;
 };
 
