@@ -766,6 +766,14 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>The picture %1 is too large to load (%2 bytes).</source>
         <translation>Das Bild %1 ist zu groß zum Laden (%2 Bytes).</translation>
     </message>
+    <message>
+        <source>The picture %1 cannot be read: there is not enough memory for it.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: Dafür ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: Der Bildleser kann nicht gestartet werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

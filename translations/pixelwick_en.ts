@@ -764,6 +764,14 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>The picture %1 is too large to load (%2 bytes).</source>
         <translation>The picture %1 is too large to load (%2 bytes).</translation>
     </message>
+    <message>
+        <source>The picture %1 cannot be read: there is not enough memory for it.</source>
+        <translation>The picture %1 cannot be read: there is not enough memory for it.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
+        <translation>The picture %1 cannot be read: cannot start the picture reader: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
