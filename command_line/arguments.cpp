@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace pixelwick {
@@ -102,9 +102,20 @@ bool hasNoFolderForCursor(const QString &name)
         return true;
     // Every name right in /dev is a device or a link to one; the folders
     // of descriptors hold only links to open files.
-    static const QRegularExpression descriptors(
-        QStringLiteral(R"(^/dev(/fd)?$|^/proc/(self|thread-self|\d+)(/task/\d+)?/fd$)"));
-    return descriptors.match(QFileInfo(absolutePath(name)).path()).hasMatch();
+    const QStringList parts = QFileInfo(absolutePath(name)).path().split(u'/');
+    if (parts.size() < 2 || !parts[0].isEmpty())
+        return false;
+    if (parts[1] == QLatin1String("dev"))
+        return parts.size() == 2 || (parts.size() == 3 && parts[2] == QLatin1String("fd"));
+    if (parts[1] != QLatin1String("proc") || parts.size() < 4)
+        return false;
+    const auto isNumber = [](const QString &part) {
+        return !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    const bool process =
+        parts[2] == QLatin1String("self") || parts[2] == QLatin1String("thread-self") || isNumber(parts[2]);
+    const bool task = parts.size() == 6 && parts[3] == QLatin1String("task") && isNumber(parts[4]);
+    return process && (parts.size() == 4 || task) && parts.last() == QLatin1String("fd");
 }
 
 QString unopenableName()
@@ -171,7 +182,7 @@ LoadedPicture loadArgument(const QString &name, int corner)
         return loadPicture(name, {}, corner);
     QString problem;
     const std::optional<QByteArray> bytes = readStandardInput(problem);
-    return bytes ? loadPictureData(*bytes, name, corner) : LoadedPicture{{}, problem};
+    return bytes ? loadPictureBytes(*bytes, name, {}, corner) : LoadedPicture{{}, problem};
 }
 
 } // namespace pixelwick

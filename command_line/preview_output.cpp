@@ -252,7 +252,7 @@ bool show(const QString &file, const Options &options)
         }
     }
     const LoadedPicture loaded =
-        input ? loadPictureData(*input, file, options.size) : loadPicture(file, {}, options.size);
+        input ? loadPictureBytes(*input, file, {}, options.size) : loadPicture(file, {}, options.size);
     if (!loaded.ok()) {
         complain(pictureProblem(file, loaded.error));
         return false;

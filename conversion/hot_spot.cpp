@@ -5,21 +5,51 @@
 
 #include <limits>
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace pixelwick {
 
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The run of digits from `at`, which it passes.
+QStringView digitsFrom(QStringView text, qsizetype &at)
+{
+    const qsizetype start = at;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return text.sliced(start, at - start);
+}
+
+} // namespace
+
+// Blanks, an optional sign, digits, optionally a dot and more digits, and
+// blanks: read by hand, as a pattern would cost more than the whole cursor.
 HotSpotValue parseHotSpot(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*([+-]?)([0-9]*)(?:\\.([0-9]*))?\\s*$"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
+    qsizetype at = 0;
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    const bool negative = at < text.size() && text[at] == u'-';
+    if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
+        ++at;
+    QStringView whole = digitsFrom(text, at);
+    QStringView fraction;
+    if (at < text.size() && text[at] == u'.')
+        fraction = digitsFrom(text, ++at);
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    if (at != text.size())
         return {};
-    const bool negative = match.capturedView(1) == u"-";
-    QStringView whole = match.capturedView(2);
-    const QStringView fraction = match.capturedView(3);
     if (whole.isEmpty() && fraction.isEmpty())
         return {}; // a sign or a dot alone is no number
 

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 #include <optional>
 
 #include <fcntl.h>
@@ -159,6 +160,19 @@ void allowProcessorSeconds(int seconds)
     ::setrlimit(RLIMIT_CPU, &processor);
 }
 
+// The decoder's answer. Memory that runs out (under a limit on address
+// space) refuses the picture, not the reader.
+QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
+{
+    try {
+        return serialise(decoder(request), request.corner);
+    } catch (const std::bad_alloc &) {
+        return serialise(
+            {{}, Picture::tr("The picture %1 cannot be read: there is not enough memory for it.").arg(request.shown)},
+            request.corner);
+    }
+}
+
 // The reader: takes a request, answers it, and waits for the next, until
 // the program closes its end or goes away.
 [[noreturn]] void serve(PictureDecoder decoder, int socket)
@@ -170,12 +184,16 @@ void allowProcessorSeconds(int seconds)
     // A reader that is stopped leaves no core file behind.
     const rlimit core{0, 0};
     ::setrlimit(RLIMIT_CORE, &core);
-    // Nothing an image library prints may reach the program's output (the
-    // cursor itself may be going there), and the reader holds none of the
-    // program's files or windows open.
+    // Nothing an image library or the reader itself prints may reach the
+    // program's output (the cursor itself may be going there) or its
+    // messages, and the reader holds none of the program's files or windows
+    // open. A sanitizer's report is for the developer, and stays.
     if (const int nothing = ::open("/dev/null", O_RDWR | O_CLOEXEC); nothing >= 0) {
         ::dup2(nothing, STDIN_FILENO);
         ::dup2(nothing, STDOUT_FILENO);
+#if !PIXELWICK_HAS_SANITIZER
+        ::dup2(nothing, STDERR_FILENO);
+#endif
     }
     if (socket != 3)
         socket = ::dup2(socket, 3);
@@ -198,7 +216,7 @@ void allowProcessorSeconds(int seconds)
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
         allowProcessorSeconds(kProcessorSeconds);
-        const QByteArray reply = serialise(decoder(request), request.corner);
+        const QByteArray reply = answer(decoder, request);
         if (!sendAll(socket, lengthOf(reply.size())) || !sendAll(socket, reply))
             ::_exit(0);
     }
@@ -209,17 +227,19 @@ public:
     ~Reader() { stop(false); }
 
     bool running() const { return m_pid > 0; }
-    bool start(PictureDecoder decoder)
+    // Starts a reader; 0, else why it could not be started (an errno).
+    int start(PictureDecoder decoder)
     {
         int ends[2];
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
-            return false;
+            return errno;
         std::fflush(nullptr);
         const pid_t pid = ::fork();
         if (pid < 0) {
+            const int error = errno;
             ::close(ends[0]);
             ::close(ends[1]);
-            return false;
+            return error;
         }
         if (pid == 0) {
             ::close(ends[0]);
@@ -229,7 +249,7 @@ public:
         m_pid = pid;
         m_socket = ends[0];
         m_decoder = decoder;
-        return true;
+        return 0;
     }
     // Ends the reader, at once with `kill`, else when it has read its end
     // closed; returns how it ended.
@@ -264,13 +284,33 @@ Reader &reader()
 
 enum class Exchange { Answered, ReaderGone, OutOfTime, GivenUp };
 
+// The time in which this process ran. A stretch of more than a moment
+// between two looks at the clock is time in which it was stopped (Ctrl+Z,
+// SIGSTOP) with its reader, which says nothing of the picture.
+class RunningClock {
+public:
+    RunningClock() { m_clock.start(); }
+    qint64 elapsed()
+    {
+        const qint64 now = m_clock.elapsed();
+        m_running += qMin(now - m_last, kLongestStepMilliseconds);
+        m_last = now;
+        return m_running;
+    }
+
+private:
+    static constexpr qint64 kLongestStepMilliseconds = 1000;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_running = 0;
+};
+
 // Sends the request and waits for the whole answer, giving up when the
 // reader goes away, takes too long, or `whileReading` says so.
 Exchange exchange(int socket, const QList<QByteArrayView> &request, QByteArray &answer,
                   const WhileReading &whileReading)
 {
-    QElapsedTimer clock;
-    clock.start();
+    RunningClock clock;
     const auto waited = [&](short events) -> std::optional<Exchange> {
         pollfd ready{socket, events, 0};
         if (::poll(&ready, 1, kPollMilliseconds) > 0)
@@ -322,6 +362,12 @@ QString readerFailed(const QString &shown, const QString &why)
     return Picture::tr("The picture %1 is damaged or cannot be read (%2).").arg(shown, why);
 }
 
+QString cannotStartReader(const QString &shown, int error)
+{
+    return Picture::tr("The picture %1 cannot be read: cannot start the picture reader: %2.")
+        .arg(shown, QString::fromLocal8Bit(::strerror(error)));
+}
+
 QString tookTooLong(const QString &shown)
 {
     return Picture::tr("The picture %1 could not be read: reading it took longer than %n seconds, so it was "
@@ -337,8 +383,12 @@ LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request,
     Reader &guard = reader();
     if (guard.running() && guard.decoder() != decoder)
         guard.stop(false);
-    if (!guard.running() && !guard.start(decoder))
-        return decoder(request);
+    // Nothing is ever decoded without the reader's bounds, so a picture
+    // that cannot have a reader is refused.
+    if (!guard.running()) {
+        if (const int error = guard.start(decoder); error != 0)
+            return {{}, cannotStartReader(request.shown, error)};
+    }
 
     QByteArray header;
     QDataStream fields(&header, QIODevice::WriteOnly);

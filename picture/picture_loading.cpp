@@ -2,6 +2,7 @@
 #include "picture_loading.h"
 
 #include "colour_corrections.h"
+#include "format_signatures.h"
 #include "formats/format_walk.h"
 #include "guarded_reading.h"
 #include "message_capture.h"
@@ -70,23 +71,6 @@ QString tooLargeMessage(const QString &shown, qint64 width, qint64 height)
     return Picture::tr("The picture %1 is too large to load (%2 × %3 pixels).").arg(shown).arg(width).arg(height);
 }
 
-// The formats that Qt reads itself, known by their first bytes. Named, they
-// spare Qt's detection, which loads every image plugin to ask each of them.
-QByteArray builtInFormat(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
-        return "png";
-    if (bytes.startsWith("BM"))
-        return "bmp";
-    // Netpbm: "P1" to "P6" and white space; the digit says which kind.
-    if (bytes.size() >= 3 && bytes[0] == 'P' && bytes[1] >= '1' && bytes[1] <= '6'
-        && QByteArrayView(" \t\r\n").contains(bytes[2])) {
-        static const char *const kinds[] = {"pbm", "pgm", "ppm"};
-        return kinds[(bytes[1] - '1') % 3];
-    }
-    return {};
-}
-
 QString claimsTooMuch(const QString &shown, qint64 width, qint64 height, qint64 fileSize)
 {
     return damaged(shown, Picture::tr("its header claims %1 × %2 pixels, more than a file of %3 bytes can hold")
@@ -144,6 +128,21 @@ QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
     return blank;
 }
 
+// Other readers (TIFF's among them) likewise fill the image they are given
+// when it has the size and format they would make, and may leave pixels
+// the file never sets as memory held them, which in a reader that has read
+// other pictures is what those left: given one of zeros, such a pixel is
+// the same in every run. Else a null image.
+QImage blankImage(QSize size, QImage::Format format)
+{
+    if (format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
+        return {};
+    QImage blank(size, format);
+    if (!blank.isNull())
+        blank.fill(0);
+    return blank;
+}
+
 // Reads the picture from `device`, whose whole content is `bytes`. A file
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
@@ -152,10 +151,13 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
 {
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    // Named formats are tried first; a wrong name leaves it to the content,
-    // as Qt does with a file's suffix.
+    // The format the first bytes name is tried first, then the one the
+    // suffix names; a wrong name leaves it to the content, as Qt does with a
+    // file's suffix. Named, only that format's reader is loaded.
     std::optional<QImageReader> reader;
     const auto tryNamed = [&](const QByteArray &format) {
+        if (format.isEmpty())
+            return;
         reader.emplace(&device, format);
         // Otherwise Qt asks every plugin, loading each, before its own reader.
         reader->setAutoDetectImageFormat(false);
@@ -164,11 +166,9 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
             device.seek(0);
         }
     };
-    if (const QByteArray format = builtInFormat(bytes); !format.isEmpty())
-        tryNamed(format);
-    const QByteArray hint = suffix.toLower().toLatin1();
-    if (!reader && !hint.isEmpty() && QImageReader::supportedImageFormats().contains(hint))
-        tryNamed(hint);
+    tryNamed(formatBySignature(bytes));
+    if (!reader)
+        tryNamed(suffix.toLower().toLatin1());
     if (!reader)
         reader.emplace(&device);
     const QByteArray format = reader->format();
@@ -218,6 +218,8 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     }
 
     QImage image = blankPalettedBitmap(format, bytes);
+    if (image.isNull() && claimed.isValid() && !clipped)
+        image = blankImage(claimed, reader->imageFormat());
     if (!reader->read(&image))
         image = QImage();
     image = withExactColours(format, picture.isOpen() ? QByteArrayView(picture.data()) : bytes, std::move(image));
@@ -260,6 +262,29 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     return {image, {}, clipped && claimed.isValid() ? claimed : image.size()};
 }
 
+// The file to its end, but no more than one byte past the largest allowed.
+// The buffer is sized by the file, not by that limit, so that reading a
+// small picture needs little memory, also under a limit on address space;
+// a file that grows meanwhile is followed.
+QByteArray readWhole(QFile &file, qint64 expected)
+{
+    QByteArray bytes(qBound<qint64>(1, expected + 1, kLargestFile + 1), Qt::Uninitialized);
+    qint64 filled = 0;
+    for (;;) {
+        const qint64 read = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (read <= 0)
+            break;
+        filled += read;
+        if (filled < bytes.size())
+            continue;
+        if (bytes.size() > kLargestFile)
+            break;
+        bytes.resize(qMin<qint64>(bytes.size() * 2, kLargestFile + 1));
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
 LoadedPicture decodeRequest(const PictureRequest &request)
 {
     QBuffer buffer;
@@ -270,10 +295,6 @@ LoadedPicture decodeRequest(const PictureRequest &request)
 
 LoadedPicture readInReader(const PictureRequest &request, const WhileReading &whileReading = {})
 {
-    // Qt looks through its image plugins once, here, rather than once in
-    // every child that reads a picture.
-    static const bool pluginsKnown = !QImageReader::supportedImageFormats().isEmpty();
-    Q_UNUSED(pluginsKnown);
     return readGuarded(decodeRequest, request, whileReading);
 }
 
@@ -303,7 +324,7 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     const FileIdentity identity = identityOf(file.handle());
     // Read once, whole: a file that another program shortens or rewrites
     // meanwhile cannot change what the checks and the reader see.
-    const QByteArray bytes = file.read(kLargestFile + 1);
+    const QByteArray bytes = readWhole(file, info.size());
     if (file.error() != QFileDevice::NoError)
         return {{}, cannotRead(shown, file.errorString())};
     if (bytes.isEmpty())

@@ -123,6 +123,25 @@ QStringList hiddenNames(const QString &folder)
                                   QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+pid_t childOf(pid_t parent)
+{
+    for (int tries = 0; tries < 6000; ++tries) {
+        const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString &process : processes) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(process));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            // "PID (NAME) STATE PPID ...", where NAME may hold anything.
+            const QByteArray fields = stat.readAll();
+            const QList<QByteArray> after = fields.mid(fields.lastIndexOf(')') + 2).split(' ');
+            if (after.size() > 1 && after[1].toInt() == parent)
+                return pid_t(process.toInt());
+        }
+        ::usleep(10000);
+    }
+    return -1;
+}
+
 int exitCode(int status)
 {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

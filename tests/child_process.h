@@ -39,6 +39,10 @@ private:
     long m_peakKilobytes = 0;
 };
 
+// A process whose parent is `parent`, once it has one (within a minute),
+// else -1.
+pid_t childOf(pid_t parent);
+
 // The exit code of a process that ended by itself, else -1.
 int exitCode(int status);
 QStringList lines(const QByteArray &text);

@@ -92,6 +92,7 @@ private slots:
     void batchWithOneBadPicture_data();
     void batchWithOneBadPicture();
     void batchMatchesOnePictureAtATime();
+    void formatsKnownByContent();
     void showLooks_data();
     void showLooks();
     void previewPicture();
@@ -336,6 +337,49 @@ void CommandLineTest::batchMatchesOnePictureAtATime()
     QCOMPARE(readAll(together.filePath(QStringLiteral("a.cur"))),
              windowCursor(together.filePath(QStringLiteral("a.png"))));
     QCOMPARE(readAll(apart.filePath(QStringLiteral("a.cur"))), windowCursor(apart.filePath(QStringLiteral("a.bmp"))));
+}
+
+// A picture is known by its first bytes, whatever it is named: every seed
+// picture, converted in one batch, gives the same cursor without a suffix
+// and with another format's suffix, each in a batch of its own, and alone
+// from standard input, as under its own name. What one picture's reading
+// leaves behind never reaches the next one's cursor.
+void CommandLineTest::formatsKnownByContent()
+{
+    QTemporaryDir right, bare, wrong;
+    const QDir corpus(QStringLiteral(PIXELWICK_CORPUS));
+    QStringList names;
+    for (const QString &name : corpus.entryList(QDir::Files)) {
+        // TGA has no signature: its reader goes by the suffix alone. A
+        // cursor's own cursor would replace it.
+        if (name.endsWith(QLatin1String(".tga")) || name.endsWith(QLatin1String(".cur")))
+            continue;
+        const QByteArray bytes = readAll(corpus.filePath(name));
+        const QString base = QFileInfo(name).completeBaseName();
+        QVERIFY(writeAll(right.filePath(name), bytes));
+        QVERIFY(writeAll(bare.filePath(base), bytes));
+        QVERIFY(writeAll(wrong.filePath(base + (name.endsWith(QLatin1String(".gif")) ? ".png" : ".gif")), bytes));
+        names << name;
+    }
+    QVERIFY(names.size() > 50);
+    for (const QTemporaryDir *dir : {&right, &bare, &wrong}) {
+        const QStringList pictures = QDir(dir->path()).entryList(QDir::Files);
+        const Run run = convert(*dir, pictures);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+    }
+    for (const QString &name : std::as_const(names)) {
+        const QString cursorName = QFileInfo(name).completeBaseName() + QStringLiteral(".cur");
+        const QByteArray cursor = readAll(right.filePath(cursorName));
+        QCOMPARE(cursor.size(), kCursorFileSize);
+        QVERIFY2(readAll(bare.filePath(cursorName)) == cursor, qPrintable(name));
+        QVERIFY2(readAll(wrong.filePath(cursorName)) == cursor, qPrintable(name));
+        const Run piped = runProgram(QStringLiteral("/bin/sh"),
+                                     {QStringLiteral("-c"), QStringLiteral("exec \"$0\" -o - - <\"$1\""),
+                                      QStringLiteral(PIXELWICK_CONVERT), name},
+                                     right.path());
+        QVERIFY2(piped.out == cursor, qPrintable(name + QLatin1Char(' ') + QString::fromUtf8(piped.err)));
+    }
 }
 
 void CommandLineTest::showLooks_data()

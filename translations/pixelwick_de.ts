@@ -814,6 +814,14 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>an XPM picture of %1 colours, more than the %2 this program reads</source>
         <translation>ein XPM-Bild mit %1 Farben, mehr als die %2, die dieses Programm liest</translation>
     </message>
+    <message>
+        <source>The picture %1 cannot be read: there is not enough memory for it.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: Dafür ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: Der Bildleser kann nicht gestartet werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -812,6 +812,14 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>an XPM picture of %1 colours, more than the %2 this program reads</source>
         <translation>an XPM picture of %1 colours, more than the %2 this program reads</translation>
     </message>
+    <message>
+        <source>The picture %1 cannot be read: there is not enough memory for it.</source>
+        <translation>The picture %1 cannot be read: there is not enough memory for it.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
+        <translation>The picture %1 cannot be read: cannot start the picture reader: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

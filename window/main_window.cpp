@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
 
+#include "busy_reading.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
 #include "cursor_reader.h"
@@ -10,7 +11,6 @@
 #include "picture_sources.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -25,19 +25,10 @@
 #include <QShortcut>
 
 #include <exception>
-#include <optional>
 
 namespace pixelwick {
 
 namespace {
-
-// The pointer says "busy" over the program's windows while it lives.
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 // How long the pointer rests on the preview before the looks show, as a
 // tooltip would.
@@ -225,12 +216,6 @@ void FrmConverter::dropEvent(QDropEvent *event)
     QTimer::singleShot(0, this, [this, picture] { openPicture(picture); });
 }
 
-void FrmConverter::closeEvent(QCloseEvent *event)
-{
-    m_closedWhileReading = true;
-    QWidget::closeEvent(event);
-}
-
 void FrmConverter::cmdLoadBMPClick()
 {
     guarded([this] {
@@ -255,20 +240,20 @@ bool FrmConverter::openPicture(const QString &path)
 bool FrmConverter::openChosenPicture(const QString &path)
 {
     // The picture is read in another process; meanwhile the window keeps
-    // painting, shows that it is busy, and takes no input.
+    // painting, shows that it is busy, and takes no input but closing.
     m_lastFolder = QFileInfo(path).absolutePath();
-    std::optional<BusyPointer> busy(std::in_place);
-    m_closedWhileReading = false;
-    const LoadedPicture loaded = loadPicture(path, [this] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return !m_closedWhileReading;
-    });
-    busy.reset();
+    bool closed = false;
+    LoadedPicture loaded;
+    {
+        BusyReading busy(this);
+        loaded = loadPicture(path, [&] { return busy.keepReading(); });
+        closed = busy.closed();
+    }
     // The kept name must stay the name of the picture still shown.
-    if (m_closedWhileReading || !loaded.ok())
+    if (closed || !loaded.ok())
         commonDialog->setFileName(m_shownPicture);
     // Closed while reading: nothing is left to show the picture in.
-    if (m_closedWhileReading)
+    if (closed)
         return false;
     if (!loaded.ok()) {
         showFailure(tr("Cannot load the picture"), loaded.error);

@@ -45,7 +45,6 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -82,7 +81,6 @@ private:
     LooksPopup *m_looks = nullptr;
     QTimer m_restTimer;
     QTimer m_leaveTimer;
-    bool m_closedWhileReading = false;
     QString m_shownPicture;     // the file the preview shows, as chosen
     ProtectedFiles m_shownFile; // that file, known by its identity whatever its name now
     QString m_lastFolder;       // of the picture last chosen, shown or not

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // An image reader for the tests that never finishes, or crashes, the way a
-// real image library can on a hostile file. It claims only files that start
-// with "PIXELWICK-STUCK" or "PIXELWICK-CRASH", so no real picture reaches it.
+// real image library can on a hostile file, or takes its time over a good
+// one. It claims only files that start with "PIXELWICK-STUCK",
+// "PIXELWICK-CRASH" or "PIXELWICK-SLOW", so no real picture reaches it.
 #include <QIODevice>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 
 #include <csignal>
+#include <ctime>
 
 namespace {
 
@@ -23,6 +25,15 @@ public:
             std::signal(SIGSEGV, SIG_DFL);
             std::raise(SIGSEGV);
         }
+        // A second of processor time, which a stopped reader does not
+        // spend, then a black picture.
+        if (start.startsWith("PIXELWICK-SLOW")) {
+            while (std::clock() < kSlowClocks + m_startClock) {
+            }
+            *image = QImage(32, 32, QImage::Format_RGB32);
+            image->fill(Qt::black);
+            return true;
+        }
         // Spins without end, as a decoder caught in a loop that its data
         // never lets it leave.
         volatile unsigned long long turns = 0;
@@ -34,8 +45,12 @@ public:
     static bool canReadFrom(QIODevice *device)
     {
         const QByteArray start = device->peek(15);
-        return start == "PIXELWICK-STUCK" || start == "PIXELWICK-CRASH";
+        return start == "PIXELWICK-STUCK" || start == "PIXELWICK-CRASH" || start.startsWith("PIXELWICK-SLOW");
     }
+
+private:
+    static constexpr std::clock_t kSlowClocks = CLOCKS_PER_SEC;
+    const std::clock_t m_startClock = std::clock();
 };
 
 class StuckPlugin : public QImageIOPlugin {
