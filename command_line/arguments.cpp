@@ -176,10 +176,10 @@ std::optional<QByteArray> readStandardInput(QString &problem)
     return bytes;
 }
 
-LoadedPicture loadArgument(const QString &name, int corner)
+LoadedPicture loadArgument(const QString &name, int corner, const WhileReading &whileReading)
 {
     if (!namesStandardInput(name))
-        return loadPicture(name, {}, corner);
+        return loadPicture(name, whileReading, corner);
     QString problem;
     const std::optional<QByteArray> bytes = readStandardInput(problem);
     return bytes ? loadPictureBytes(*bytes, name, {}, corner) : LoadedPicture{{}, problem};

@@ -40,7 +40,8 @@ QString namesProblem(const QStringList &pictures, const QStringList &written, bo
 // `problem` set, when it cannot be read or holds more than any picture.
 std::optional<QByteArray> readStandardInput(QString &problem);
 
-// `name` loaded as a picture, from standard input if it names that.
-LoadedPicture loadArgument(const QString &name, int corner = kCursorSize);
+// `name` loaded as a picture, from standard input if it names that;
+// `whileReading` is called while a file's picture is decoded.
+LoadedPicture loadArgument(const QString &name, int corner = kCursorSize, const WhileReading &whileReading = {});
 
 } // namespace pixelwick

@@ -80,11 +80,11 @@ bool writeCursor(const QString &picture, const QImage &loaded, const Options &op
     return true;
 }
 
-bool convert(const QString &picture, const Options &options, CursorBatch *batch)
+bool convert(const QString &picture, const Options &options, CursorBatch *batch, const WhileReading &whileReading)
 {
     if (options.show)
         return show(picture, options);
-    const LoadedPicture loaded = loadArgument(picture, options.size);
+    const LoadedPicture loaded = loadArgument(picture, options.size, whileReading);
     if (!loaded.ok()) {
         complain(pictureProblem(picture, loaded.error));
         return false;
@@ -171,9 +171,24 @@ int main(int argc, char *argv[])
     if (options.combine)
         return combine(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;
-    // Many cursors are synced to disk together rather than one by one.
+    // Many cursors are synced to disk together rather than one by one, in
+    // groups, so that a run killed without warning keeps all but the last.
     CursorBatch batch;
     CursorBatch *const batched = options.pictures.size() > 1 ? &batch : nullptr;
+    const auto place = [&](bool all) {
+        if (!all && !batch.due())
+            return;
+        for (const CursorBatch::Failure &failed : batch.finish()) {
+            complain(pictureProblem(failed.picture, failed.result.message));
+            allConverted = false;
+        }
+    };
+    // Also while a slow picture is read, so that cursors already made wait
+    // no longer for it.
+    const WhileReading placeDue = [&] {
+        place(false);
+        return true;
+    };
     for (const QString &picture : std::as_const(options.pictures)) {
         if (standardOutputLost())
             break;
@@ -182,11 +197,9 @@ int main(int argc, char *argv[])
             allConverted = false;
             continue;
         }
-        allConverted = convert(picture, options, batched) && allConverted;
+        allConverted = convert(picture, options, batched, placeDue) && allConverted;
+        place(false);
     }
-    for (const CursorBatch::Failure &failed : batch.finish()) {
-        complain(pictureProblem(failed.picture, failed.result.message));
-        allConverted = false;
-    }
+    place(true);
     return allConverted ? kAllConverted : kSomeFailed;
 }

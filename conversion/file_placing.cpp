@@ -8,11 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSet>
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -177,35 +175,32 @@ void ProtectedFiles::add(const QString &picture, FileIdentity identity)
 // Writing a regular file's bytes beside it under a short hidden name, so
 // that any name that can be written alone can be staged, too.
 struct Staging {
-    static QString stage(const QString &target, const QByteArray &bytes, bool syncNow, StagedFiles::Entry &entry);
+    // Into the folder open as `folder`; fills in the entry's tag and slot.
+    static QString stage(int folder, const QByteArray &bytes, bool syncNow, StagedFiles::Entry &entry);
     // Staged in `staging` when given, else moved into place at once.
     static QString replace(const QString &target, const QByteArray &bytes, StagedFiles *staging);
 };
 
-QString Staging::stage(const QString &target, const QByteArray &bytes, bool syncNow, StagedFiles::Entry &entry)
+QString Staging::stage(int folder, const QByteArray &bytes, bool syncNow, StagedFiles::Entry &entry)
 {
     staged_names::guardSignals();
-    const QByteArray native = QFile::encodeName(target);
     struct stat existing {};
-    const bool replacing = ::stat(native.constData(), &existing) == 0;
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    const bool replacing = ::fstatat(folder, entry.target.constData(), &existing, 0) == 0;
     int descriptor = -1;
     for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, "/.pw%08x.tmp", unsigned(QRandomGenerator::global()->generate()));
-        entry.staged = folder + name;
+        entry.tag = QRandomGenerator::global()->generate();
         // Listed in the same breath as it is made, so that no signal finds
         // the file there and its name missing.
         const staged_names::SignalsHeld held;
-        descriptor = ::open(entry.staged.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        descriptor =
+            ::openat(folder, staged_names::nameOf(entry.tag).text, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0)
-            entry.slot = staged_names::add(entry.staged);
+            entry.slot = staged_names::add(folder, entry.tag);
         else if (errno != EEXIST)
             break;
     }
     if (descriptor < 0)
         return systemError();
-    entry.target = native;
     QString problem;
     // The replaced file's owner (where this may set it) and permissions.
     if (replacing) {
@@ -228,13 +223,10 @@ QString Staging::stage(const QString &target, const QByteArray &bytes, bool sync
     }
     if (problem.isEmpty() && syncNow && ::fsync(descriptor) != 0)
         problem = systemError();
-    struct stat made {};
-    if (::fstat(descriptor, &made) == 0)
-        entry.device = quint64(made.st_dev);
     if (::close(descriptor) != 0 && problem.isEmpty())
         problem = systemError();
     if (!problem.isEmpty()) {
-        ::unlink(entry.staged.constData());
+        ::unlinkat(folder, staged_names::nameOf(entry.tag).text, 0);
         staged_names::remove(entry.slot);
     }
     return problem;
@@ -248,75 +240,40 @@ QByteArray folderOf(const QByteArray &file)
     return slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : file.left(slash);
 }
 
-void syncFolder(const QByteArray &folder)
-{
-    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-}
-
 } // namespace
 
 QString Staging::replace(const QString &target, const QByteArray &bytes, StagedFiles *staging)
 {
+    const QByteArray native = QFile::encodeName(target);
     StagedFiles::Entry entry;
-    if (QString problem = stage(target, bytes, !staging, entry); !problem.isEmpty())
-        return problem;
+    entry.target = native.mid(native.lastIndexOf('/') + 1);
     if (staging) {
+        entry.folder = staging->folderAt(folderOf(native));
+        if (entry.folder < 0)
+            return systemError();
+        if (QString problem = stage(staging->m_folders.at(entry.folder).descriptor, bytes, false, entry);
+            !problem.isEmpty())
+            return problem;
         staging->m_entries.append(std::move(entry));
         return {};
     }
-    const bool moved = ::rename(entry.staged.constData(), entry.target.constData()) == 0;
-    const int error = errno;
-    if (!moved)
-        ::unlink(entry.staged.constData());
-    staged_names::remove(entry.slot);
-    if (!moved)
-        return systemError(error);
-    syncFolder(folderOf(entry.target));
-    return {};
-}
-
-StagedFiles::~StagedFiles()
-{
-    for (const Entry &entry : std::as_const(m_entries)) {
-        ::unlink(entry.staged.constData());
-        staged_names::remove(entry.slot);
-    }
-}
-
-QList<StagedFiles::Failure> StagedFiles::commit()
-{
-    // One sync for each file system the files are on, rather than one for
-    // each file: a batch's time would otherwise go on waiting for disks.
-    QSet<quint64> synced;
-    QSet<QByteArray> folders;
-    for (const Entry &entry : std::as_const(m_entries)) {
-        folders.insert(folderOf(entry.target));
-        if (synced.contains(entry.device))
-            continue;
-        const int descriptor = ::open(entry.staged.constData(), O_RDONLY | O_CLOEXEC);
-        if (descriptor >= 0 && ::syncfs(descriptor) == 0)
-            synced.insert(entry.device);
-        if (descriptor >= 0)
-            ::close(descriptor);
-    }
-    QList<Failure> failures;
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        const Entry &entry = m_entries[i];
-        if (::rename(entry.staged.constData(), entry.target.constData()) != 0) {
-            failures.append({i, systemError()});
-            ::unlink(entry.staged.constData());
+    const int folder = StagedFiles::openFolder(folderOf(native));
+    if (folder < 0)
+        return systemError();
+    QString problem = stage(folder, bytes, true, entry);
+    if (problem.isEmpty()) {
+        const staged_names::Name staged = staged_names::nameOf(entry.tag);
+        if (::renameat(folder, staged.text, folder, entry.target.constData()) != 0) {
+            problem = systemError();
+            ::unlinkat(folder, staged.text, 0);
         }
         staged_names::remove(entry.slot);
     }
-    m_entries.clear();
-    // The new names themselves reach the disk with their folders.
-    for (const QByteArray &folder : std::as_const(folders))
-        syncFolder(folder);
-    return failures;
+    // The new name itself reaches the disk with its folder.
+    if (problem.isEmpty())
+        ::fsync(folder);
+    ::close(folder);
+    return problem;
 }
 
 Placed placeFile(const QString &path, const QByteArray &bytes, std::initializer_list<const ProtectedFiles *> pictures,

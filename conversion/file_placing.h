@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "staged_files.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -48,36 +50,6 @@ public:
 private:
     QHash<QString, QString> m_byKey;
     QHash<QPair<quint64, quint64>, QString> m_byIdentity;
-};
-
-// Files written beside their targets and not yet moved into place. Until
-// commit() they are all removed when this goes, and also when the process
-// is ended by SIGINT, SIGTERM or SIGHUP.
-class StagedFiles {
-public:
-    StagedFiles() = default;
-    StagedFiles(const StagedFiles &) = delete;
-    StagedFiles &operator=(const StagedFiles &) = delete;
-    ~StagedFiles();
-
-    qsizetype size() const { return m_entries.size(); }
-    struct Failure {
-        qsizetype index; // in the order the files were staged
-        QString reason;
-    };
-    // Syncs every staged file to disk in one go per file system and moves
-    // each into place; says which could not be moved.
-    QList<Failure> commit();
-
-private:
-    friend struct Staging;
-    struct Entry {
-        QByteArray staged; // native names
-        QByteArray target;
-        qsizetype slot = -1; // its place among the names removed on a signal
-        quint64 device = 0;  // the file system it is on
-    };
-    QList<Entry> m_entries;
 };
 
 struct Placed {

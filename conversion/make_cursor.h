@@ -22,10 +22,11 @@ struct MakeCursorResult {
 
 // A run of cursors made together, as the converter's batch. Each cursor is
 // written at once to a new file beside its target; finish() then syncs them
-// all to disk in one go and moves each into place, so that no half-written
-// or mixed file is ever left and an older cursor stays until its new one is
-// whole. A cursor that this run already made is never replaced. Whatever
-// is not finished is removed, also when a signal ends the process.
+// to disk in one go and moves each into place, so that no half-written or
+// mixed file is ever left and an older cursor stays until its new one is
+// whole. A long run is finished group by group, whenever due() says so. A
+// cursor that this run already made is never replaced. Whatever is not
+// finished is removed, also when a signal ends the process.
 class CursorBatch {
 public:
     CursorBatch() = default;
@@ -38,6 +39,9 @@ public:
         QString picture;
         MakeCursorResult result;
     };
+    // Whether the cursors written so far have waited long enough, or are
+    // enough of them, to be moved into place now.
+    bool due() const { return m_staged.due(); }
     // Moves every cursor written so far into place; says what failed.
     QList<Failure> finish();
 

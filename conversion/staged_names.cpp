@@ -2,13 +2,13 @@
 #include "staged_names.h"
 
 #include <atomic>
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <ctime>
 #include <memory>
 #include <mutex>
 #include <vector>
 
+#include <fcntl.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -16,16 +16,21 @@ namespace pixelwick::staged_names {
 
 namespace {
 
-// A plain array of C strings, for the handler: it reads only atomics and
-// calls only unlink, sigaction and raise, all safe in a signal handler.
-// A grown array is published before the count that needs it, and older
-// arrays are kept, so the handler never reads past the one it has.
+// A plain array of slots, for the handler: it reads only atomics and calls
+// only unlinkat, sigaction and raise, all safe in a signal handler. A slot
+// holds its folder's descriptor plus one and its tag in one word, so that
+// the handler sees a whole entry or none; 0 is an empty slot. A grown array
+// is published before the count that needs it, and older arrays are kept,
+// so the handler never reads past the one it has.
+using Slot = std::atomic<std::uint64_t>;
+static_assert(Slot::is_always_lock_free);
+
 struct Registry {
-    std::atomic<std::atomic<char *> *> names{nullptr};
+    std::atomic<Slot *> slots{nullptr};
     std::atomic<std::size_t> used{0};
     std::size_t capacity = 0;
     std::size_t live = 0;
-    std::vector<std::unique_ptr<std::atomic<char *>[]>> arrays;
+    std::vector<std::unique_ptr<Slot[]>> arrays;
 };
 
 Registry g_registry;
@@ -44,10 +49,10 @@ sigset_t endingSignals()
 extern "C" void removeStagedAndEnd(int signal)
 {
     const std::size_t used = g_registry.used.load();
-    std::atomic<char *> *const names = g_registry.names.load();
-    for (std::size_t i = 0; names && i < used; ++i) {
-        if (char *const name = names[i].load())
-            ::unlink(name);
+    Slot *const slots = g_registry.slots.load();
+    for (std::size_t i = 0; slots && i < used; ++i) {
+        if (const std::uint64_t entry = slots[i].load())
+            ::unlinkat(int(entry >> 32) - 1, nameOf(quint32(entry)).text, 0);
     }
     // Ended as the signal would have ended it, so that a shell or a parent
     // sees the usual status. The signal stays blocked until this returns.
@@ -95,22 +100,31 @@ SignalsHeld::~SignalsHeld()
     pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
 }
 
-qsizetype add(const QByteArray &name)
+Name nameOf(quint32 tag)
+{
+    // By hand rather than by snprintf, which a signal handler may not call.
+    Name name{".pw00000000.tmp"};
+    for (int digit = 7; digit >= 0; --digit, tag >>= 4)
+        name.text[3 + digit] = "0123456789abcdef"[tag & 0xf];
+    return name;
+}
+
+qsizetype add(int folder, quint32 tag)
 {
     const SignalsHeld held;
     Registry &r = g_registry;
     const std::size_t used = r.used.load();
     if (used == r.capacity) {
         const std::size_t capacity = r.capacity == 0 ? 64 : r.capacity * 2;
-        auto grown = std::make_unique<std::atomic<char *>[]>(capacity);
-        std::atomic<char *> *const old = r.names.load();
+        auto grown = std::make_unique<Slot[]>(capacity);
+        Slot *const old = r.slots.load();
         for (std::size_t i = 0; i < used; ++i)
             grown[i].store(old[i].load());
-        r.names.store(grown.get());
+        r.slots.store(grown.get());
         r.arrays.push_back(std::move(grown));
         r.capacity = capacity;
     }
-    r.names.load()[used].store(::strdup(name.constData()));
+    r.slots.load()[used].store(std::uint64_t(std::uint32_t(folder) + 1) << 32 | tag);
     r.used.store(used + 1);
     ++r.live;
     return qsizetype(used);
@@ -122,11 +136,9 @@ void remove(qsizetype slot)
     Registry &r = g_registry;
     if (slot < 0 || std::size_t(slot) >= r.used.load())
         return;
-    char *const name = r.names.load()[slot].exchange(nullptr);
-    if (!name)
+    if (r.slots.load()[slot].exchange(0) == 0)
         return;
-    std::free(name);
-    // With nothing listed, the names are used again from the start, so a
+    // With nothing listed, the slots are used again from the start, so a
     // window making cursors all day keeps a short list.
     if (--r.live == 0)
         r.used.store(0);

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
+#include <QtGlobal>
 
 #include <csignal>
 
 namespace pixelwick::staged_names {
 
-// The names of files written beside their targets and not yet moved into
-// place, kept where a signal handler can read them: a process ended by
-// SIGINT, SIGTERM or SIGHUP removes them first, then ends by that signal as
-// it would have. Installed once, and only for signals that still have their
-// default action (a program's own handler, or nohup's ignored SIGHUP, stays).
-// SIGXFSZ is ignored too, so that a write past the file-size limit fails
-// with "file too large" instead of ending the process without a word.
+// The files written beside their targets and not yet moved into place,
+// each kept as its folder's open descriptor and its name's random tag where
+// a signal handler can read them: a process ended by SIGINT, SIGTERM or
+// SIGHUP removes them first, then ends by that signal as it would have.
+// Held by descriptor, they are found even when their folder was renamed. Installed once, and only for signals that
+// still have their default action (a program's own handler, or nohup's ignored SIGHUP, stays). SIGXFSZ is ignored too,
+// so that a write past the file-size limit fails with "file too large" instead of ending the process without a word.
 void guardSignals();
 
 // Keeps the three signals waiting while it lives, so that a name is listed
@@ -29,9 +29,16 @@ private:
     sigset_t m_previous;
 };
 
-// Lists a name; returns its slot for remove().
-qsizetype add(const QByteArray &name);
-// Forgets the name in `slot`, once its file is moved or removed.
+// The hidden name a staged file has for its tag: ".pwNNNNNNNN.tmp".
+struct Name {
+    char text[16];
+};
+Name nameOf(quint32 tag);
+
+// Lists the file of `tag` in the folder open as `folder`, which must stay
+// open until remove(); returns its slot for remove().
+qsizetype add(int folder, quint32 tag);
+// Forgets the file in `slot`, once it is moved or removed.
 void remove(qsizetype slot);
 
 // Keeps SIGPIPE from ending the process while it lives: a write to a pipe

@@ -38,7 +38,9 @@ Child::Child(const QStringList &arguments, const QString &folder, const QMap<int
     for (int stream : {1, 2}) {
         int ends[2];
         if (!descriptors.contains(stream) && pipe2(ends, O_CLOEXEC) == 0) {
-            moves.push_back({stream, ends[1]});
+            // Out of the way too, or a descriptor given above could land on it.
+            moves.push_back({stream, fcntl(ends[1], F_DUPFD_CLOEXEC, 100)});
+            close(ends[1]);
             (stream == 1 ? m_out : m_err) = ends[0];
         }
     }

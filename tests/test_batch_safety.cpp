@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Runs real batches of pixelwick-convert whose pictures stand where their
-// cursors would go, under a file-size limit, interrupted by real signals,
-// and with the longest names a file system takes.
+// cursors would go, under a file-size limit and a descriptor limit,
+// interrupted by real signals, in a folder renamed while they run, and with
+// the longest names a file system takes.
 #include "child_process.h"
 #include "test_support.h"
 
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +26,24 @@ namespace {
 
 const QString kConvert = QStringLiteral(PIXELWICK_CONVERT);
 
+// Whether the batch still runs once `cursor`, its first picture's, is in
+// place: one group is placed and more are to come, whatever the machine's
+// speed.
+bool placedWhileRunning(pid_t batch, const QString &cursor)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 120000) {
+        siginfo_t ended{};
+        if (waitid(P_PID, id_t(batch), &ended, WEXITED | WNOHANG | WNOWAIT) != 0 || ended.si_pid != 0)
+            return false;
+        if (QFileInfo::exists(cursor))
+            return true;
+        usleep(2000);
+    }
+    return false;
+}
+
 } // namespace
 
 class BatchSafetyTest : public QObject {
@@ -35,11 +55,20 @@ private slots:
     void picturesNeverReplaced();
     void fileSizeLimit_data();
     void fileSizeLimit();
-    void interruptedBatch_data();
-    void interruptedBatch();
+    void disturbedBatch_data();
+    void disturbedBatch();
+    void placedWhileSlowPictureIsRead();
+    void foldersBeyondDescriptors_data();
+    void foldersBeyondDescriptors();
     void longNameInBatch();
 
 private:
+    // The converter's arguments for `count` pictures written into `folder`.
+    QStringList batchIn(const QString &folder, int count) const;
+    // The first cursor in `folder` that is not the reference one, else
+    // empty; counts them all.
+    QString wrongCursor(const QString &folder, qsizetype &count) const;
+
     QByteArray m_picture; // a PNG
     QByteArray m_cursor;  // its cursor
 };
@@ -148,46 +177,164 @@ void BatchSafetyTest::fileSizeLimit()
     QCOMPARE(readAll(log), QByteArray("older\n"));
 }
 
-void BatchSafetyTest::interruptedBatch_data()
+QStringList BatchSafetyTest::batchIn(const QString &folder, int count) const
 {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-}
-
-// Killed while its cursors are staged, a batch removes every one of them
-// and ends by the signal as any program would.
-void BatchSafetyTest::interruptedBatch()
-{
-    QFETCH(int, signal);
-    QTemporaryDir dir;
     QStringList arguments{kConvert};
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("p%1.png").arg(i, 4, 10, QLatin1Char('0'));
-        QVERIFY(writeAll(dir.filePath(name), m_picture));
+        if (!writeAll(QDir(folder).filePath(name), m_picture))
+            return {};
         arguments << name;
     }
-    Child child(arguments, dir.path());
-    QVERIFY(child.pid() > 0);
-    QElapsedTimer clock;
-    clock.start();
-    siginfo_t ended{};
-    bool running = true;
-    while (hiddenNames(dir.path()).size() < 10 && running && clock.elapsed() < 60000) {
-        ended.si_pid = 0;
-        running = waitid(P_PID, id_t(child.pid()), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0;
+    return arguments;
+}
+
+QString BatchSafetyTest::wrongCursor(const QString &folder, qsizetype &count) const
+{
+    const QStringList cursors = QDir(folder).entryList({QStringLiteral("*.cur")});
+    count = cursors.size();
+    for (const QString &name : cursors) {
+        if (readAll(QDir(folder).filePath(name)) != m_cursor)
+            return name;
     }
-    QVERIFY2(running, "the batch ended before it could be interrupted");
-    QCOMPARE(kill(child.pid(), signal), 0);
+    return {};
+}
+
+void BatchSafetyTest::disturbedBatch_data()
+{
+    QTest::addColumn<int>("signal");   // 0 to let it run to its end
+    QTest::addColumn<bool>("renamed"); // its folder, just before the signal
+    QTest::addColumn<int>("left");     // staged files it may leave behind
+    QTest::newRow("SIGINT") << int(SIGINT) << false << 0;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << false << 0;
+    // Nothing cleans up after SIGKILL: at most the group being written stays.
+    QTest::newRow("SIGKILL") << int(SIGKILL) << false << 256;
+    QTest::newRow("folder renamed") << 0 << true << 0;
+    QTest::newRow("folder renamed, then SIGTERM") << int(SIGTERM) << true << 0;
+}
+
+// Once its first cursors are placed, a batch is ended by a signal or has
+// its folder renamed. It keeps every cursor placed, each whole and right,
+// and removes what it had staged (all but one group's after SIGKILL). Ended
+// by a signal, it ends as any program would; else it places every cursor
+// in its folder under the new name, since it names its pictures from there.
+void BatchSafetyTest::disturbedBatch()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, renamed);
+    QFETCH(int, left);
+    constexpr int kPictures = 3000;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("pictures"));
+    const QString moved = dir.filePath(QStringLiteral("moved"));
+    QVERIFY(QDir().mkdir(folder));
+    Child child(batchIn(folder, kPictures), folder);
+    QVERIFY(child.pid() > 0);
+    QVERIFY2(placedWhileRunning(child.pid(), folder + QStringLiteral("/p0000.cur")),
+             "the batch ended before it placed a cursor");
+    if (renamed)
+        QCOMPARE(rename(QFile::encodeName(folder).constData(), QFile::encodeName(moved).constData()), 0);
+    if (signal)
+        QCOMPARE(kill(child.pid(), signal), 0);
     const int status = child.wait();
-    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
-    QCOMPARE(WTERMSIG(status), signal);
+    if (signal) {
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
+        QCOMPARE(WTERMSIG(status), signal);
+    } else {
+        QCOMPARE(exitCode(status), 0);
+    }
     QCOMPARE(child.err, QByteArray());
+    const QString after = renamed ? moved : folder;
+    const QStringList staged = hiddenNames(after);
+    QVERIFY2(staged.size() <= left, qPrintable(QStringLiteral("%1 staged files left").arg(staged.size())));
+    for (const QString &name : staged)
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\.pw[0-9a-f]{8}\\.tmp$")).match(name).hasMatch(),
+                 qPrintable(name));
+    qsizetype placed = 0;
+    const QString wrong = wrongCursor(after, placed);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    QVERIFY(signal ? placed > 0 : placed == kPictures);
+}
+
+// Cursors made before a picture that is slow to read are placed while it
+// is read, not after: a batch killed meanwhile would otherwise lose them.
+void BatchSafetyTest::placedWhileSlowPictureIsRead()
+{
+    QTemporaryDir dir, logs;
+    for (const char *name : {"a.png", "b.png"})
+        QVERIFY(writeAll(dir.filePath(QLatin1String(name)), m_picture));
+    // Read by the test's own image reader, which spins until it is stopped.
+    QVERIFY(writeAll(dir.filePath(QStringLiteral("slow.stuck")), "PIXELWICK-STUCK"));
+    const QString log = logs.filePath(QStringLiteral("err.txt"));
+    const int err = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    QVERIFY(err >= 0);
+    qputenv("QT_PLUGIN_PATH", PIXELWICK_STUCK_READER);
+    Child child({kConvert, QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("slow.stuck")}, dir.path(),
+                {{2, err}});
+    qunsetenv("QT_PLUGIN_PATH");
+    close(err);
+    const bool placed = placedWhileRunning(child.pid(), dir.filePath(QStringLiteral("a.cur")));
+    // The slow picture's line comes only once its reading is given up.
+    const QByteArray saidMeanwhile = readAll(log);
+    QCOMPARE(exitCode(child.wait()), 1);
+    QVERIFY(placed);
+    QCOMPARE(saidMeanwhile, QByteArray());
+    QVERIFY2(readAll(log).contains("slow.stuck"), readAll(log).constData());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("a.cur"))), m_cursor);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("b.cur"))), m_cursor);
     QCOMPARE(hiddenNames(dir.path()), QStringList());
-    // Any cursor already moved into place is whole.
-    for (const QString &name : QDir(dir.path()).entryList({QStringLiteral("*.cur")}))
-        QCOMPARE(QFileInfo(dir.filePath(name)).size(), qint64(pixelwick::kCursorFileSize));
+}
+
+void BatchSafetyTest::foldersBeyondDescriptors_data()
+{
+    QTest::addColumn<int>("limit");     // ulimit -n; 0 for none
+    QTest::addColumn<int>("inherited"); // descriptors open from the start
+    QTest::newRow("no limit") << 0 << 0;
+    QTest::newRow("ulimit -n 32") << 32 << 0;
+    QTest::newRow("ulimit -n 64, 30 of them taken") << 64 << 30;
+}
+
+// A batch over more folders than it may hold open at once still makes
+// every cursor: a group keeps no more folders open than the descriptor
+// limit spares beside those already taken.
+void BatchSafetyTest::foldersBeyondDescriptors()
+{
+    QFETCH(int, limit);
+    QFETCH(int, inherited);
+    constexpr int kFolders = 40, kEach = 6;
+    QTemporaryDir dir;
+    QStringList arguments{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                          limit ? QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit)
+                                : QStringLiteral("exec \"$0\" \"$@\""),
+                          kConvert};
+    // Taken in turn, so that every group spans many folders.
+    for (int picture = 0; picture < kEach; ++picture) {
+        for (int folder = 0; folder < kFolders; ++folder) {
+            const QString name = QStringLiteral("f%1/p%2.png").arg(folder).arg(picture);
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path()));
+            QVERIFY(writeAll(dir.filePath(name), m_picture));
+            arguments << name;
+        }
+    }
+    const int nothing = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    QVERIFY(nothing >= 0);
+    QMap<int, int> descriptors;
+    for (int i = 0; i < inherited; ++i)
+        descriptors.insert(3 + i, nothing);
+    Child child(arguments, dir.path(), descriptors);
+    const int status = child.wait();
+    close(nothing);
+    QCOMPARE(child.err, QByteArray());
+    QCOMPARE(exitCode(status), 0);
+    for (int folder = 0; folder < kFolders; ++folder) {
+        const QString path = dir.filePath(QStringLiteral("f%1").arg(folder));
+        QCOMPARE(hiddenNames(path), QStringList());
+        qsizetype placed = 0;
+        const QString wrong = wrongCursor(path, placed);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QCOMPARE(placed, kEach);
+    }
 }
 
 // Whatever name works alone works in a batch: the staged file's name does
