@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Times a batch of small distinct pictures, side by side in one run:
 # one pixelwick-convert call on all of them, against icotool -c run once
-# per picture in a shell loop. Every round writes fresh files.
+# per picture in a shell loop and one sync. Every round writes fresh files.
 #   bench/batch.sh [BUILD]     COUNT=1000 pictures, ROUNDS=5;
 #   LOOP=1 also times pixelwick-convert once per picture in the same loop.
 # The shell snippets below run later under sh -c, so they keep their
@@ -34,7 +34,9 @@ check='case $BENCH_NAME in
 esac
 [ "$made" -eq "$COUNT" ] || { echo "$BENCH_NAME made $made of $COUNT files" >&2; exit 1; }'
 
-loop='for f in "$1"/*.png; do icotool -c -o "${f%.png}.ico" "$f" || exit 1; done'
+# icotool writes without syncing; the one sync at the end makes its files
+# as safe on disk as the converter's, which syncs them in groups.
+loop='for f in "$1"/*.png; do icotool -c -o "${f%.png}.ico" "$f" || exit 1; done; sync'
 convert_loop='for f in "$1"/*.png; do "$2" "$f" || exit 1; done'
 
 echo "$count pictures (32 x 32 PNG), $rounds rounds each, alternating:"

@@ -1,8 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Times one picture's conversion as whole processes: the Qt floor
-# (pixelwick_floor) and pixelwick-convert, alternately on the same 32 x 32
-# PNG, and prints both and their ratio.
+# (pixelwick_floor), the floor with one process of its own started and
+# ended (--fork, what a reader process cannot cost less than), and
+# pixelwick-convert, alternately on the same 32 x 32 PNG, and prints them
+# and their ratios to the floor.
 #   bench/one_picture.sh [BUILD [PICTURE.png]]     RUNS=30 by default
 set -eu
 
@@ -34,4 +36,5 @@ fi
 echo "one picture, $runs runs each, alternating:"
 python3 "$here/interleave.py" --runs "$runs" -- \
     pixelwick_floor "$floor" "$work/picture.png" ::: \
+    floor+fork "$floor" --fork "$work/picture.png" ::: \
     pixelwick-convert "$convert" "$work/picture.png"

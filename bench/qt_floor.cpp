@@ -3,6 +3,8 @@
 // starts Qt, reads a PNG named as such (no format detection), encodes the
 // cursor and writes it through QSaveFile, and checks nothing else, so that
 // what pixelwick-convert spends beyond it shows up in bench/one_picture.sh.
+// With --fork it also starts a process of its own that ends at once, as a
+// reader process is started: what that alone costs on the machine.
 #include "cursor_file.h"
 #include "make_cursor.h"
 
@@ -13,6 +15,9 @@
 
 #include <cstdio>
 #include <cstring>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace pixelwick;
 
@@ -40,7 +45,7 @@ private:
 
 int usage()
 {
-    std::fprintf(stderr, "usage: pixelwick_floor [-o CURSOR] PICTURE.png\n");
+    std::fprintf(stderr, "usage: pixelwick_floor [--fork] [-o CURSOR] PICTURE.png\n");
     return 2;
 }
 
@@ -51,8 +56,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // Plain argv: a command-line parser is a cost the floor need not pay.
     QString picture, output;
+    bool fork = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--fork") == 0)
+            fork = true;
+        else if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc)
             output = QString::fromLocal8Bit(argv[++i]);
         else if (picture.isEmpty() && argv[i][0] != '-')
             picture = QString::fromLocal8Bit(argv[i]);
@@ -63,6 +71,14 @@ int main(int argc, char **argv)
         return usage();
     if (output.isEmpty())
         output = cursorPathFor(picture);
+
+    if (fork) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        if (child > 0)
+            ::waitpid(child, nullptr, 0);
+    }
 
     QImageReader reader(picture, "png");
     reader.setAutoDetectImageFormat(false);

@@ -181,6 +181,8 @@ QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ, SIGXCPU})
         std::signal(signal, SIG_DFL);
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // Told apart from the program in a list of processes.
+    ::prctl(PR_SET_NAME, "pixelwick-read");
     // A reader that is stopped leaves no core file behind.
     const rlimit core{0, 0};
     ::setrlimit(RLIMIT_CORE, &core);
