@@ -176,13 +176,13 @@ std::optional<QByteArray> readStandardInput(QString &problem)
     return bytes;
 }
 
-LoadedPicture loadArgument(const QString &name, int corner, const WhileReading &whileReading)
+LoadedPicture loadArgument(const QString &name, const PictureRegion &region, const WhileReading &whileReading)
 {
     if (!namesStandardInput(name))
-        return loadPicture(name, whileReading, corner);
+        return loadPicture(name, whileReading, region);
     QString problem;
     const std::optional<QByteArray> bytes = readStandardInput(problem);
-    return bytes ? loadPictureBytes(*bytes, name, {}, corner) : LoadedPicture{{}, problem};
+    return bytes ? loadPictureBytes(*bytes, name, {}, region) : LoadedPicture{{}, problem};
 }
 
 } // namespace pixelwick

@@ -42,6 +42,7 @@ std::optional<QByteArray> readStandardInput(QString &problem);
 
 // `name` loaded as a picture, from standard input if it names that;
 // `whileReading` is called while a file's picture is decoded.
-LoadedPicture loadArgument(const QString &name, int corner = kCursorSize, const WhileReading &whileReading = {});
+LoadedPicture loadArgument(const QString &name, const PictureRegion &region = {},
+                           const WhileReading &whileReading = {});
 
 } // namespace pixelwick

@@ -6,6 +6,7 @@
 #include "combining.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
+#include "cursor_making.h"
 #include "cursor_output.h"
 #include "file_placing.h"
 #include "key_warnings.h"
@@ -50,17 +51,15 @@ bool asMakeCurMakesIt(const Options &options)
 QByteArray cursorOf(const Options &options, const PixelSource &source)
 {
     if (asMakeCurMakesIt(options))
-        return cursorBytes(options.hotSpot, source, options.keys);
-    return cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, options.keys);
+        return cursorBytes(options.hotSpot, source, kLookKeys);
+    return cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, kLookKeys);
 }
 
 // The cursor of `loaded` to where the options say; `batch` is null for a
 // single picture, which is saved as the window saves.
-bool writeCursor(const QString &picture, const QImage &loaded, const Options &options, CursorBatch *batch)
+bool writeCursor(const QString &picture, const LoadedPicture &loaded, const Options &options, CursorBatch *batch)
 {
-    // Over white, as the window's preview shows the picture on the usual
-    // colour scheme; that is what its Make CUR encodes.
-    const ImagePixelSource source(composePreview(loaded, Qt::white, colourOf(options.keys.background), options.size));
+    const LookSource source(cursorLooksOf(loaded, makingOf(options)));
     if (!options.preview.isEmpty()) {
         const std::optional<CursorImage> cursor = looksOf(source, options);
         if (!cursor || !writePreview(picture, renderLooks(*cursor), options))
@@ -70,8 +69,8 @@ bool writeCursor(const QString &picture, const QImage &loaded, const Options &op
         return writeToStandardOutput(picture, cursorOf(options, source), options);
     const MakeCursorResult result =
         asMakeCurMakesIt(options)
-            ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, options.keys, options.output,
-                         batch, &options.protectedPictures)
+            ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, kLookKeys, options.output, batch,
+                         &options.protectedPictures)
             : makeCursorFile(picture, cursorOf(options, source), options.output, batch, &options.protectedPictures);
     if (!result.ok()) {
         complain(pictureProblem(picture, result.message));
@@ -84,13 +83,13 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch,
 {
     if (options.show)
         return show(picture, options);
-    const LoadedPicture loaded = loadArgument(picture, options.size, whileReading);
+    const LoadedPicture loaded = loadArgument(picture, regionFor(makingOf(options)), whileReading);
     if (!loaded.ok()) {
         complain(pictureProblem(picture, loaded.error));
         return false;
     }
     // A picture that failed has its one line already.
-    if (!writeCursor(picture, loaded.image, options, batch))
+    if (!writeCursor(picture, loaded, options, batch))
         return false;
     warnOfUnmatchedKeys(picture, loaded.image, options);
     return true;

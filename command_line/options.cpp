@@ -246,6 +246,14 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     return {};
 }
 
+CursorMaking makingOf(const Options &options)
+{
+    CursorMaking making;
+    making.keys = options.keys;
+    making.size = options.size;
+    return making;
+}
+
 HotSpot hotSpotFor(const Options &options, int size)
 {
     for (const auto &[forSize, spot] : options.hotSpotFor) {

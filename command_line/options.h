@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cursor_making.h"
 #include "file_placing.h"
 #include "hot_spot.h"
 #include "mask_encoder.h"
@@ -35,6 +36,11 @@ struct Options {
     QStringList pictures;
     ProtectedFiles protectedPictures; // every one of them, from every file written
 };
+
+// How each picture becomes a cursor: shown over white, as the window's
+// preview shows it on the usual colour scheme, which is what its Make CUR
+// encodes.
+CursorMaking makingOf(const Options &options);
 
 // The hot spot of the image `size` pixels wide: --hotspot-for's for that
 // size, else -x and -y (scaled from the 32 x 32 image when combining), else

@@ -74,10 +74,9 @@ QByteArray previewFormatFor(const QString &name, QString &problem)
     return QByteArrayLiteral("png");
 }
 
-std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options)
+std::optional<CursorImage> looksOf(const LookSource &source, const Options &options)
 {
-    return readCursor(cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, options.keys))
-        .cursor;
+    return readCursor(cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, kLookKeys)).cursor;
 }
 
 namespace {
@@ -251,15 +250,13 @@ bool show(const QString &file, const Options &options)
             return false;
         }
     }
-    const LoadedPicture loaded =
-        input ? loadPictureBytes(*input, file, {}, options.size) : loadPicture(file, {}, options.size);
+    const PictureRegion region = regionFor(makingOf(options));
+    const LoadedPicture loaded = input ? loadPictureBytes(*input, file, {}, region) : loadPicture(file, {}, region);
     if (!loaded.ok()) {
         complain(pictureProblem(file, loaded.error));
         return false;
     }
-    const std::optional<CursorImage> cursor = looksOf(
-        ImagePixelSource(composePreview(loaded.image, Qt::white, colourOf(options.keys.background), options.size)),
-        options);
+    const std::optional<CursorImage> cursor = looksOf(LookSource(cursorLooksOf(loaded, makingOf(options))), options);
     if (!cursor) {
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
         return false;

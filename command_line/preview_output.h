@@ -18,7 +18,7 @@ namespace pixelwick {
 QByteArray previewFormatFor(const QString &name, QString &problem);
 
 // The cursor Make CUR would make of `source`, read back for its looks.
-std::optional<CursorImage> looksOf(const PixelSource &source, const Options &options);
+std::optional<CursorImage> looksOf(const LookSource &source, const Options &options);
 
 // Writes the looks of `picture`'s cursor to the preview file; says why not.
 bool writePreview(const QString &picture, const QImage &looks, const Options &options);

@@ -38,16 +38,24 @@ char xorCharacter(ColourValue c, const KeyColours &keys)
         return '1';
     if (c == kBlack)
         return '0';
-    if (c == keys.background)
+    if (matchesKey(c, keys.background, keys.tolerance))
         return '0';
-    if (c == keys.invert)
+    if (matchesKey(c, keys.invert, keys.tolerance))
         return '1';
     return characterByLuminance(c);
 }
 
 char andCharacter(ColourValue c, const KeyColours &keys)
 {
-    return (c == keys.background || c == keys.invert) ? '1' : '0';
+    return (matchesKey(c, keys.background, keys.tolerance) || matchesKey(c, keys.invert, keys.tolerance)) ? '1' : '0';
+}
+
+PixelLook lookOf(ColourValue c, const KeyColours &keys)
+{
+    const bool white = xorCharacter(c, keys) == '1';
+    if (andCharacter(c, keys) == '1')
+        return white ? PixelLook::Inverted : PixelLook::Transparent;
+    return white ? PixelLook::White : PixelLook::Black;
 }
 
 namespace {

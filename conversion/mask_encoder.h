@@ -48,12 +48,27 @@ public:
     virtual ColourValue colourAt(int x, int y) const = 0;
 };
 
-// Pixels of exactly `background` become transparent, of exactly `invert`
-// invert the screen.
+// Pixels of `background` become transparent, of `invert` invert the screen:
+// exactly those colours, or with a `tolerance` every colour whose channels
+// each lie within it of theirs (for lossy pictures).
 struct KeyColours {
     ColourValue background;
     ColourValue invert;
+    int tolerance = 0;
 };
+
+// The largest tolerance: any colour at all.
+inline constexpr int kLargestTolerance = 255;
+
+// Whether `c` counts as the key colour `key` under `tolerance`.
+constexpr bool matchesKey(ColourValue c, ColourValue key, int tolerance)
+{
+    if (c == key)
+        return true;
+    const auto near = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
+    return tolerance > 0 && c >= 0 && key >= 0 && near(redOf(c), redOf(key)) && near(greenOf(c), greenOf(key))
+           && near(blueOf(c), blueOf(key));
+}
 
 // What a new window's swatches show, and what the converter uses unless told.
 inline constexpr KeyColours kDefaultKeyColours{colourValue(0, 255, 0), colourValue(255, 0, 255)};
@@ -63,6 +78,12 @@ std::uint8_t BitStringToByte(std::string_view bits);
 
 char xorCharacter(ColourValue c, const KeyColours &keys);
 char andCharacter(ColourValue c, const KeyColours &keys);
+
+// How a pixel of a cursor looks on the screen.
+enum class PixelLook : std::uint8_t { Black, White, Transparent, Inverted };
+
+// The look a pixel of colour `c` gets, by the XOR and AND rules above.
+PixelLook lookOf(ColourValue c, const KeyColours &keys);
 
 // Receives each finished byte; returning false stops the encoding.
 using ByteSink = std::function<bool(std::uint8_t)>;

@@ -49,35 +49,43 @@ constexpr qint64 kWallMilliseconds = qint64(kProcessorSeconds) * 4000;
 constexpr int kPollMilliseconds = 50;
 // A request's header holds two names; anything longer is not ours.
 constexpr quint64 kLargestHeader = 1 << 20;
-// The largest corner asked for, in the deepest format, a colour table and a
-// message.
-constexpr int kLargestCorner = 256;
-constexpr quint64 kLargestAnswer = quint64(kLargestCorner) * kLargestCorner * 16 + (1 << 20);
+// The largest part asked for, in the deepest format, a colour table and a
+// message; and the largest whole picture (at most 8 bytes a pixel for half
+// as many pixels).
+constexpr int kLargestPart = 256;
+constexpr quint64 kLargestAnswer = quint64(kLargestPart) * kLargestPart * 16 + (1 << 20);
+constexpr quint64 kLargestWholeAnswer = quint64(kMostPixelsWhole) * 4 + (1 << 20);
+// A picture drawn from lines is drawn no larger than the whole largest
+// cursor's eightfold.
+constexpr int kLargestDrawnSide = 8 * kLargestCursorSize;
 
-// The part of the picture that is ever used, in the picture's own format,
-// so that it draws exactly as the whole picture would.
-QByteArray serialise(const LoadedPicture &result, int cornerSize)
+quint64 largestAnswer(const PictureRegion &region)
+{
+    return region.isWhole() ? kLargestWholeAnswer : kLargestAnswer;
+}
+
+// The part of the picture that is used, in the picture's own format, so
+// that it draws exactly as the whole picture would.
+QByteArray serialise(const LoadedPicture &result)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << result.error << result.size;
-    const QImage corner = result.image.isNull() ? QImage()
-                                                : result.image.copy(0, 0, qMin(result.image.width(), cornerSize),
-                                                                    qMin(result.image.height(), cornerSize));
-    stream << !corner.isNull();
-    if (corner.isNull())
+    stream << result.error << result.size << result.origin;
+    const QImage &image = result.image;
+    stream << !image.isNull();
+    if (image.isNull())
         return bytes;
-    stream << qint32(corner.format()) << qint32(corner.width()) << qint32(corner.height()) << corner.colorTable();
-    for (int y = 0; y < corner.height(); ++y)
-        stream.writeRawData(reinterpret_cast<const char *>(corner.constScanLine(y)), int(corner.bytesPerLine()));
+    stream << qint32(image.format()) << qint32(image.width()) << qint32(image.height()) << image.colorTable();
+    for (int y = 0; y < image.height(); ++y)
+        stream.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), int(image.bytesPerLine()));
     return bytes;
 }
 
-bool deserialise(const QByteArray &bytes, int cornerSize, LoadedPicture &result)
+bool deserialise(const QByteArray &bytes, const PictureRegion &region, LoadedPicture &result)
 {
     QDataStream stream(bytes);
     bool hasImage = false;
-    stream >> result.error >> result.size >> hasImage;
+    stream >> result.error >> result.size >> result.origin >> hasImage;
     if (stream.status() != QDataStream::Ok)
         return false;
     if (!hasImage)
@@ -85,8 +93,10 @@ bool deserialise(const QByteArray &bytes, int cornerSize, LoadedPicture &result)
     qint32 format = 0, width = 0, height = 0;
     QList<QRgb> colours;
     stream >> format >> width >> height >> colours;
+    const bool fits =
+        region.isWhole() ? qint64(width) * height <= kMostPixelsWhole : width <= region.side && height <= region.side;
     if (stream.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || width <= 0 || height <= 0 || width > cornerSize || height > cornerSize)
+        || width <= 0 || height <= 0 || !fits)
         return false;
     QImage image(width, height, QImage::Format(format));
     if (image.isNull())
@@ -165,11 +175,10 @@ void allowProcessorSeconds(int seconds)
 QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
 {
     try {
-        return serialise(decoder(request), request.corner);
+        return serialise(decoder(request));
     } catch (const std::bad_alloc &) {
         return serialise(
-            {{}, Picture::tr("The picture %1 cannot be read: there is not enough memory for it.").arg(request.shown)},
-            request.corner);
+            {{}, Picture::tr("The picture %1 cannot be read: there is not enough memory for it.").arg(request.shown)});
     }
 }
 
@@ -211,9 +220,12 @@ QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
         PictureRequest request;
         quint64 size = 0;
         QDataStream fields(header);
-        qint32 corner = 0;
-        fields >> request.shown >> request.suffix >> corner >> size;
-        request.corner = qBound(1, corner, kLargestCorner);
+        qint32 side = 0, drawnSide = 0;
+        QPoint from;
+        fields >> request.shown >> request.suffix >> from >> side >> drawnSide >> size;
+        request.region = PictureRegion(qBound(0, side, kLargestPart));
+        request.region.from = QPoint(qMax(0, from.x()), qMax(0, from.y()));
+        request.region.drawnSide = qBound(0, drawnSide, kLargestDrawnSide);
         request.bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
@@ -309,7 +321,7 @@ private:
 
 // Sends the request and waits for the whole answer, giving up when the
 // reader goes away, takes too long, or `whileReading` says so.
-Exchange exchange(int socket, const QList<QByteArrayView> &request, QByteArray &answer,
+Exchange exchange(int socket, const QList<QByteArrayView> &request, quint64 mostBytes, QByteArray &answer,
                   const WhileReading &whileReading)
 {
     RunningClock clock;
@@ -335,27 +347,30 @@ Exchange exchange(int socket, const QList<QByteArrayView> &request, QByteArray &
                 return Exchange::ReaderGone;
         }
     }
+    // The answer's length first, then the answer, straight into its place.
+    char length[8];
+    qint64 filled = 0;
     answer.clear();
-    qint64 expected = -1;
-    while (expected < 0 || answer.size() < expected + 8) {
+    for (qint64 expected = -1; expected < 0 || filled < expected;) {
         if (const std::optional<Exchange> stop = waited(POLLIN))
             return *stop;
-        char buffer[16384];
-        const ssize_t received = ::recv(socket, buffer, sizeof buffer, MSG_DONTWAIT);
+        char *into = expected < 0 ? length + filled : answer.data() + filled;
+        const qint64 wanted = expected < 0 ? qint64(sizeof length) - filled : expected - filled;
+        const ssize_t received = ::recv(socket, into, size_t(wanted), MSG_DONTWAIT);
         if (received == 0)
             return Exchange::ReaderGone;
         if (received < 0 && errno != EINTR && errno != EAGAIN)
             return Exchange::ReaderGone;
-        if (received > 0)
-            answer.append(buffer, received);
-        if (expected < 0 && answer.size() >= 8) {
-            const quint64 length = qFromLittleEndian<quint64>(answer.constData());
-            if (length > kLargestAnswer)
+        filled += qMax<ssize_t>(received, 0);
+        if (expected < 0 && filled == qint64(sizeof length)) {
+            const quint64 size = qFromLittleEndian<quint64>(length);
+            if (size > mostBytes)
                 return Exchange::ReaderGone;
-            expected = qint64(length);
+            expected = qint64(size);
+            answer.resize(expected);
+            filled = 0;
         }
     }
-    answer.remove(0, 8);
     return Exchange::Answered;
 }
 
@@ -394,13 +409,15 @@ LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request,
 
     QByteArray header;
     QDataStream fields(&header, QIODevice::WriteOnly);
-    const int corner = qBound(1, request.corner, kLargestCorner);
-    fields << request.shown << request.suffix << qint32(corner) << quint64(request.bytes.size());
+    const PictureRegion &region = request.region;
+    fields << request.shown << request.suffix << region.from << qint32(region.side) << qint32(region.drawnSide)
+           << quint64(request.bytes.size());
     const QByteArray headerLength = lengthOf(header.size());
     QByteArray answer;
-    const Exchange outcome = exchange(guard.socket(), {headerLength, header, request.bytes}, answer, whileReading);
+    const Exchange outcome =
+        exchange(guard.socket(), {headerLength, header, request.bytes}, largestAnswer(region), answer, whileReading);
     LoadedPicture result;
-    if (outcome == Exchange::Answered && deserialise(answer, corner, result))
+    if (outcome == Exchange::Answered && deserialise(answer, region, result))
         return result;
     // A reader that broke off, or gave a garbled answer, is not asked again.
     const int status = guard.stop(outcome != Exchange::ReaderGone);

@@ -8,9 +8,9 @@ namespace pixelwick {
 // What a picture's file holds, and how to name it in messages.
 struct PictureRequest {
     QByteArray bytes;
-    QString shown;            // the file's name, quoted for messages
-    QString suffix;           // may choose the reader, as a file's suffix does
-    int corner = kCursorSize; // how much of the top-left corner comes back
+    QString shown;        // the file's name, quoted for messages
+    QString suffix;       // may choose the reader, as a file's suffix does
+    PictureRegion region; // which of its pixels come back
 };
 
 using PictureDecoder = LoadedPicture (*)(const PictureRequest &request);
@@ -20,10 +20,9 @@ using PictureDecoder = LoadedPicture (*)(const PictureRequest &request);
 // so that no picture, however it is made, can hang or crash the program: an
 // image library that spins or faults takes only the reader with it, and the
 // next picture gets a new one. One reader serves picture after picture, so
-// a batch does not pay for a new process each time. Only the top-left
-// corner of the image comes back (32 x 32 pixels unless asked for more, up
-// to 256 x 256), in the picture's own format, since nothing else is used. Where no reader process can be started,
-// `decoder` runs here instead.
+// a batch does not pay for a new process each time. Only the region asked
+// for comes back, in the picture's own format, since nothing else is used.
+// Where no reader process can be started, the picture is refused.
 LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request, const WhileReading &whileReading = {});
 
 } // namespace pixelwick

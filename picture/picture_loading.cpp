@@ -19,6 +19,7 @@
 #include <QtNumeric>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -128,6 +129,31 @@ QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
     return blank;
 }
 
+// The size the reader gives the picture: a picture drawn from lines (SVG)
+// with its longer side `drawnSide` long where that is given, every other
+// at its own size.
+QSize drawnSize(QImageReader &reader, const QByteArray &format, int drawnSide)
+{
+    const QSize own = reader.size();
+    if (drawnSide <= 0 || !own.isValid() || !(format == "svg" || format == "svgz"))
+        return own;
+    const qint64 longer = qMax(own.width(), own.height());
+    const QSize drawn(int(qMax<qint64>(1, (own.width() * qint64(drawnSide) + longer / 2) / longer)),
+                      int(qMax<qint64>(1, (own.height() * qint64(drawnSide) + longer / 2) / longer)));
+    reader.setScaledSize(drawn);
+    return drawn;
+}
+
+// The largest size of the proportions of `size` with no more than `pixels`.
+QSize fittingSize(QSize size, qint64 pixels)
+{
+    const double scale = std::sqrt(double(pixels) / (double(size.width()) * size.height()));
+    QSize fitting(qMax(1, int(size.width() * scale)), qMax(1, int(size.height() * scale)));
+    while (qint64(fitting.width()) * fitting.height() > pixels)
+        fitting = QSize(qMax(1, fitting.width() - 1), qMax(1, fitting.height() - 1));
+    return fitting;
+}
+
 // Other readers (TIFF's among them) likewise fill the image they are given
 // when it has the size and format they would make, and may leave pixels
 // the file never sets as memory held them, which in a reader that has read
@@ -147,7 +173,7 @@ QImage blankImage(QSize size, QImage::Format format)
 // lets Qt's reader go by its suffix too; `suffix` does the same for a
 // device that is not a file, for formats without a signature of their own.
 LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {},
-                     int corner = kCursorSize)
+                     const PictureRegion &region = {})
 {
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
@@ -206,20 +232,35 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         reader.emplace(&picture, format);
     }
 
-    const QSize claimed = reader->size();
+    QSize claimed = drawnSize(*reader, format, region.drawnSide);
+    QSize target = claimed;
+    QPoint origin;
     if (claimed.isValid()) {
         if (tooLarge(claimed.width(), claimed.height(), mostPixels))
             return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
         if (structure.maxPixels > 0 && tooLarge(claimed.width(), claimed.height(), structure.maxPixels))
             return {{}, claimsTooMuch(shown, claimed.width(), claimed.height(), bytes.size())};
-        // Only the top-left corner is used; readers that can stop there do.
-        if (clipped)
-            reader->setClipRect(QRect(0, 0, corner, corner).intersected(QRect(QPoint(0, 0), claimed)));
+        if (region.isWhole() && tooLarge(claimed.width(), claimed.height(), kMostPixelsWhole)) {
+            // Only a reader that can stop at a part takes such pictures,
+            // and one that can also read them smaller does so.
+            if (!reader->supportsOption(QImageIOHandler::ScaledSize))
+                return {{}, tooLargeMessage(shown, claimed.width(), claimed.height())};
+            target = fittingSize(claimed, kMostPixelsWhole);
+            reader->setScaledSize(target);
+        } else if (clipped && !region.isWhole()) {
+            // Only the part is used; readers that can stop there do.
+            const QRect part = QRect(region.from, QSize(region.side, region.side)) & QRect(QPoint(0, 0), claimed);
+            if (part.isEmpty())
+                return {QImage(), {}, claimed};
+            reader->setClipRect(part);
+            origin = part.topLeft();
+            target = part.size();
+        }
     }
 
     QImage image = blankPalettedBitmap(format, bytes);
-    if (image.isNull() && claimed.isValid() && !clipped)
-        image = blankImage(claimed, reader->imageFormat());
+    if (image.isNull() && target.isValid() && (target == claimed || !clipped))
+        image = blankImage(target, reader->imageFormat());
     if (!reader->read(&image))
         image = QImage();
     image = withExactColours(format, picture.isOpen() ? QByteArrayView(picture.data()) : bytes, std::move(image));
@@ -259,7 +300,27 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     // A "@2x" file name makes Qt mark the picture as high-density, which
     // would draw it at half size; the preview wants its pixels one to one.
     image.setDevicePixelRatio(1.0);
-    return {image, {}, clipped && claimed.isValid() ? claimed : image.size()};
+    // The whole picture's size, also where only a part or a smaller
+    // version of it was read.
+    LoadedPicture loaded(image, {}, claimed.isValid() && (clipped || target != claimed) ? claimed : image.size());
+    loaded.origin = origin;
+    return loaded;
+}
+
+// The part of `loaded` that `region` asks for, where its reader could not
+// stop there itself.
+LoadedPicture cut(LoadedPicture loaded, const PictureRegion &region)
+{
+    if (!loaded.ok() || region.isWhole() || loaded.image.isNull())
+        return loaded;
+    const QRect wanted(region.from, QSize(region.side, region.side));
+    const QRect held(loaded.origin, loaded.image.size());
+    const QRect part = wanted & held;
+    if (part == held)
+        return loaded;
+    loaded.image = part.isEmpty() ? QImage() : loaded.image.copy(part.translated(-loaded.origin));
+    loaded.origin = part.isEmpty() ? region.from : part.topLeft();
+    return loaded;
 }
 
 // The file to its end, but no more than one byte past the largest allowed.
@@ -290,7 +351,7 @@ LoadedPicture decodeRequest(const PictureRequest &request)
     QBuffer buffer;
     buffer.setData(request.bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, request.bytes, request.shown, request.suffix, request.corner);
+    return cut(decode(buffer, request.bytes, request.shown, request.suffix, request.region), request.region);
 }
 
 LoadedPicture readInReader(const PictureRequest &request, const WhileReading &whileReading = {})
@@ -300,7 +361,7 @@ LoadedPicture readInReader(const PictureRequest &request, const WhileReading &wh
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, int corner)
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, const PictureRegion &region)
 {
     if (path.isEmpty())
         return {{}, Picture::tr("No picture file was named.")};
@@ -332,47 +393,54 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     if (bytes.size() > kLargestFile)
         return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
     file.close();
-    LoadedPicture loaded = readInReader({bytes, shown, info.suffix(), corner}, whileReading);
+    LoadedPicture loaded = readInReader({bytes, shown, info.suffix(), region}, whileReading);
     loaded.identity = identity;
     return loaded;
 }
 
-LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix, int corner)
+LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix,
+                               const PictureRegion &region)
 {
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
-    return readInReader({bytes, quotedPath(name), suffix, corner});
+    return readInReader({bytes, quotedPath(name), suffix, region});
 }
 
-LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int corner)
+LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, const PictureRegion &region)
 {
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix(), corner);
+    return decode(buffer, bytes, quotedPath(name), QFileInfo(name).suffix(), region);
 }
 
 QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs, int size)
 {
-    QImage preview(size, size, QImage::Format_RGB32);
+    return composePart(picture, QPoint(0, 0), QSize(size, size), background, transparentAs);
+}
+
+QImage composePart(const QImage &picture, QPoint from, QSize size, const QColor &background,
+                   const QColor &transparentAs)
+{
+    QImage preview(size, QImage::Format_RGB32);
     preview.fill(background.rgb());
     if (picture.isNull())
         return preview;
     QPainter painter(&preview);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, size, size));
+    painter.drawImage(-from, picture);
     painter.end();
     if (!transparentAs.isValid() || !picture.hasAlphaChannel())
         return preview;
     // As icon tools take it: more than half transparent is transparent.
     constexpr int kOpaqueFrom = 128;
-    const int width = qMin(picture.width(), size), height = qMin(picture.height(), size);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    const QRect shown = QRect(from, size) & picture.rect();
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+        for (int x = shown.left(); x <= shown.right(); ++x) {
             if (qAlpha(picture.pixel(x, y)) < kOpaqueFrom)
-                preview.setPixel(x, y, transparentAs.rgb());
+                preview.setPixel(x - from.x(), y - from.y(), transparentAs.rgb());
         }
     }
     return preview;

@@ -6,12 +6,38 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
 #include <functional>
 
 namespace pixelwick {
+
+// Which pixels of a picture reading it gives back: a square part (by
+// default the cursor's top-left corner), or the whole picture.
+struct PictureRegion {
+    // A side alone is the top-left corner of that side, as most reads want.
+    PictureRegion(int partSide = kCursorSize) : side(partSide) {}
+    static PictureRegion whole(int drawnSide = 0)
+    {
+        PictureRegion region(0);
+        region.drawnSide = drawnSide;
+        return region;
+    }
+    bool isWhole() const { return side <= 0; }
+
+    QPoint from; // the part's top-left pixel in the picture
+    int side;    // the part's side, up to 256; 0 for the whole picture
+    // A picture drawn from lines (SVG) is drawn with its longer side this
+    // long; 0 draws it at its own size.
+    int drawnSide = 0;
+};
+
+// The largest picture read whole: 4096 x 4096, or half that at 16 bits a
+// channel. A larger JPEG, of which a part is read, is read whole at a
+// smaller scale that fits.
+inline constexpr qint64 kMostPixelsWhole = qint64(16) << 20;
 
 struct LoadedPicture {
     LoadedPicture() = default;
@@ -23,7 +49,8 @@ struct LoadedPicture {
     QImage image;
     // A sentence for a person naming the file and what is wrong; empty on success.
     QString error;
-    QSize size; // the whole picture's, of which `image` may be the corner
+    QSize size;    // the whole picture's, of which `image` may be a part
+    QPoint origin; // where `image`'s top-left pixel lies in the picture
     // The file it was read from, as opened: still that file once renamed.
     FileIdentity identity;
     bool ok() const { return error.isEmpty(); }
@@ -38,23 +65,22 @@ using WhileReading = std::function<bool()>;
 // and pictures too large to hold, with a message instead of a picture. The
 // file is read once into memory, so that another program changing it cannot
 // hurt; its picture is then decoded in a child process with a time limit.
-// Only the top-left `corner` x `corner` pixels are returned (at most 256).
-// Qt's own messages during
-// the read are never printed; those that tell of damage become the
-// refusal's reason.
-LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {}, int corner = kCursorSize);
+// Only the pixels of `region` are returned. Qt's own messages during the
+// read are never printed; those that tell of damage become the refusal's
+// reason.
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {}, const PictureRegion &region = {});
 
 // The same for a picture's bytes held in memory, read in the same guarded
 // way; `name` stands for the file in messages and `suffix` may choose the
 // reader.
 LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix,
-                               int corner = kCursorSize);
+                               const PictureRegion &region = {});
 
 // The same for a picture's bytes held in memory, decoded in this process
 // with no time limit and the whole image returned (for fuzzing), read as
-// far as `corner` at least where the reader can stop early; `name` stands for the
-// file in messages and its suffix may choose the reader.
-LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int corner = kCursorSize);
+// far as `region` at least where the reader can stop early; `name` stands
+// for the file in messages and its suffix may choose the reader.
+LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, const PictureRegion &region = {});
 
 // What the 32 x 32 preview (or one of another cursor size) shows: `background` (the window colour)
 // everywhere, with the picture drawn over it unscaled from the top-left
@@ -63,6 +89,9 @@ LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, int 
 // colour, so that it becomes a transparent cursor pixel.
 QImage composePreview(const QImage &picture, const QColor &background, const QColor &transparentAs = {},
                       int size = kCursorSize);
+// The same for the part of that size whose top-left pixel is `from`.
+QImage composePart(const QImage &picture, QPoint from, QSize size, const QColor &background,
+                   const QColor &transparentAs = {});
 
 // The colours of a composed preview; outside it reads kNoColour.
 class ImagePixelSource : public PixelSource {
