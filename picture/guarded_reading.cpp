@@ -64,28 +64,47 @@ quint64 largestAnswer(const PictureRegion &region)
     return region.isWhole() ? kLargestWholeAnswer : kLargestAnswer;
 }
 
-// The part of the picture that is used, in the picture's own format, so
-// that it draws exactly as the whole picture would.
-QByteArray serialise(const LoadedPicture &result)
+// The pixels start at a multiple of this, as an image's rows must: they
+// are then used where they arrive, not copied again.
+constexpr int kPixelAlignment = 16;
+
+// Rows of the length a new image of `width` pixels in `format` has.
+qsizetype rowBytesOf(int width, QImage::Format format)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << result.error << result.size << result.origin;
+    return QImage(width, 1, format).bytesPerLine();
+}
+
+// The part of the picture that is used, in the picture's own format, so
+// that it draws exactly as the whole picture would: its fields, then its
+// rows, which are sent from where they lie rather than copied, as a whole
+// picture's are many megabytes.
+struct Answer {
+    QByteArray fields;
+    QImage image; // null for none
+};
+
+Answer serialise(const LoadedPicture &result)
+{
+    Answer answer;
+    QDataStream stream(&answer.fields, QIODevice::WriteOnly);
+    stream << result.error << result.size << result.origin << result.drawn;
     const QImage &image = result.image;
     stream << !image.isNull();
     if (image.isNull())
-        return bytes;
+        return answer;
+    answer.image = image.bytesPerLine() == rowBytesOf(image.width(), image.format()) ? image : image.copy();
     stream << qint32(image.format()) << qint32(image.width()) << qint32(image.height()) << image.colorTable();
-    for (int y = 0; y < image.height(); ++y)
-        stream.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), int(image.bytesPerLine()));
-    return bytes;
+    const qsizetype padding = (kPixelAlignment - (answer.fields.size() + 4) % kPixelAlignment) % kPixelAlignment;
+    stream << qint32(padding);
+    stream.writeRawData(QByteArray(padding, '\0').constData(), int(padding));
+    return answer;
 }
 
 bool deserialise(const QByteArray &bytes, const PictureRegion &region, LoadedPicture &result)
 {
     QDataStream stream(bytes);
     bool hasImage = false;
-    stream >> result.error >> result.size >> result.origin >> hasImage;
+    stream >> result.error >> result.size >> result.origin >> result.drawn >> hasImage;
     if (stream.status() != QDataStream::Ok)
         return false;
     if (!hasImage)
@@ -98,17 +117,29 @@ bool deserialise(const QByteArray &bytes, const PictureRegion &region, LoadedPic
     if (stream.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
         || width <= 0 || height <= 0 || !fits)
         return false;
-    QImage image(width, height, QImage::Format(format));
+    qint32 padding = 0;
+    stream >> padding;
+    if (stream.status() != QDataStream::Ok || padding < 0 || padding >= kPixelAlignment
+        || stream.skipRawData(padding) != padding)
+        return false;
+    // Rows as a new image of this size lays them out, as they were sent.
+    const qsizetype rowBytes = rowBytesOf(width, QImage::Format(format));
+    const qsizetype at = qsizetype(stream.device()->pos());
+    if (rowBytes <= 0 || bytes.size() - at != rowBytes * height)
+        return false;
+    const uchar *pixels = reinterpret_cast<const uchar *>(bytes.constData()) + at;
+    // Used where they arrived, the answer kept as long as the image lives;
+    // the image copies them before any change.
+    QImage image;
+    if (quintptr(pixels) % 4 == 0)
+        image = QImage(
+            pixels, width, height, rowBytes, QImage::Format(format),
+            [](void *held) { delete static_cast<QByteArray *>(held); }, new QByteArray(bytes));
+    else
+        image = QImage(pixels, width, height, rowBytes, QImage::Format(format)).copy();
     if (image.isNull())
         return false;
     image.setColorTable(colours);
-    for (int y = 0; y < height; ++y) {
-        if (stream.readRawData(reinterpret_cast<char *>(image.scanLine(y)), int(image.bytesPerLine()))
-            != image.bytesPerLine())
-            return false;
-    }
-    if (!stream.atEnd())
-        return false;
     result.image = image;
     return true;
 }
@@ -172,7 +203,7 @@ void allowProcessorSeconds(int seconds)
 
 // The decoder's answer. Memory that runs out (under a limit on address
 // space) refuses the picture, not the reader.
-QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
+Answer answer(PictureDecoder decoder, const PictureRequest &request)
 {
     try {
         return serialise(decoder(request));
@@ -230,8 +261,10 @@ QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
         allowProcessorSeconds(kProcessorSeconds);
-        const QByteArray reply = answer(decoder, request);
-        if (!sendAll(socket, lengthOf(reply.size())) || !sendAll(socket, reply))
+        const Answer reply = answer(decoder, request);
+        const QByteArrayView rows(reply.image.constBits(), reply.image.sizeInBytes());
+        if (!sendAll(socket, lengthOf(reply.fields.size() + rows.size())) || !sendAll(socket, reply.fields)
+            || !sendAll(socket, rows))
             ::_exit(0);
     }
 }
