@@ -192,10 +192,13 @@ void ReadingGuardTest::pictureShortenedWhileRead()
 void ReadingGuardTest::fewDescriptors_data()
 {
     QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("options");
     // PNG is read by Qt itself; GIF and JPEG need a plugin opened, and so
     // descriptors, in the reader.
     for (const char *format : {"png", "gif", "jpg"})
-        QTest::newRow(format) << format;
+        QTest::newRow(format) << format << QStringList();
+    // A whole large picture comes back in a descriptor of its own.
+    QTest::newRow("png, 1024 x 1024, fitted") << "png" << QStringList{"--fit"};
 }
 
 // Running out of descriptors is said as such, wherever it strikes (opening
@@ -204,12 +207,14 @@ void ReadingGuardTest::fewDescriptors_data()
 void ReadingGuardTest::fewDescriptors()
 {
     QFETCH(QString, format);
+    QFETCH(QStringList, options);
 #ifdef PIXELWICK_SANITIZED_TESTS
     QSKIP("The sanitizers' runtimes need descriptors of their own");
 #endif
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QImage black(32, 32, QImage::Format_RGB32);
+    const int side = options.isEmpty() ? 32 : 1024;
+    QImage black(side, side, QImage::Format_RGB32);
     black.fill(Qt::black);
     const QString name = QStringLiteral("p.") + format;
     // Qt writes no GIF; this one is 2 x 2 black pixels.
@@ -222,10 +227,10 @@ void ReadingGuardTest::fewDescriptors()
     int refusals = 0;
     for (int limit = 5; limit <= 12; ++limit) {
         QFile::remove(dir.filePath(QStringLiteral("p.cur")));
-        const Run run = runProgram(QStringLiteral("/bin/sh"),
-                                   {QStringLiteral("-c"), QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit),
-                                    QStringLiteral(PIXELWICK_CONVERT), name},
-                                   dir.path(), {QStringLiteral("DISPLAY")});
+        const QStringList shell{QStringLiteral("-c"), QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit),
+                                QStringLiteral(PIXELWICK_CONVERT)};
+        const Run run = runProgram(QStringLiteral("/bin/sh"), shell + options + QStringList{name}, dir.path(),
+                                   {QStringLiteral("DISPLAY")});
         if (run.exitCode == 0) {
             QCOMPARE(run.err, QByteArray());
             QCOMPARE(lookAt(readAll(dir.filePath(QStringLiteral("p.cur"))), 0, 0), Look::Black);
