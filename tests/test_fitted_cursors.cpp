@@ -185,6 +185,16 @@ void FittedCursorsTest::looks_data()
         << QStringList{"--background", "white"} + fit
         << QList<Looks>{square(32, [](int x, int y) { return y < 8 || y >= 24 || (x < 2 && y < 10) ? '~' : '#'; })}
         << QStringList();
+    // A black key makes black transparent, whichever key it is; magenta,
+    // no longer a key, is dark.
+    QTest::newRow("a black invert key") << Files{{"p.png", picture(pattern)}} << QStringList{"--invert", "black"} + fit
+                                        << QList<Looks>{square(32,
+                                                               [](int x, int y) {
+                                                                   return scattered(x, y) == '#'   ? '.'
+                                                                          : scattered(x, y) == '~' ? '#'
+                                                                                                   : scattered(x, y);
+                                                               })}
+                                        << QStringList();
     for (int size : {16, 32, 64})
         QTest::addRow("a drawing at %d", size)
             << Files{{"d.svg", kDrawing}} << QStringList{"--fit", "--size", QString::number(size), "d.svg"}
