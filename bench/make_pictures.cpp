@@ -14,9 +14,10 @@ int main(int argc, char **argv)
     bool countOk = false, sizeOk = true;
     const int count = args.size() > 1 ? args[1].toInt(&countOk) : 0;
     const int size = args.size() > 3 ? args[3].toInt(&sizeOk) : 32;
-    if (args.size() < 3 || args.size() > 4 || !countOk || count <= 0 || !sizeOk || size <= 0 || size > 256) {
+    if (args.size() < 3 || args.size() > 4 || !countOk || count <= 0 || !sizeOk || size <= 0 || size > 4096) {
         std::fprintf(stderr, "usage: pixelwick_make_pictures COUNT FOLDER [SIZE]\n"
-                             "Writes FOLDER/picture0000.png and on, SIZE x SIZE (default 32), all different.\n");
+                             "Writes FOLDER/picture0000.png and on, SIZE x SIZE (default 32, at most 4096), all "
+                             "different.\n");
         return 2;
     }
     const QDir folder(args[2]);

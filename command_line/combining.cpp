@@ -6,6 +6,7 @@
 #include "cursor_output.h"
 #include "cursor_pictures.h"
 #include "key_warnings.h"
+#include "made_cursor.h"
 #include "make_cursor.h"
 #include "picture_loading.h"
 #include "preview_output.h"
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <memory>
 
 namespace pixelwick {
 
@@ -26,9 +26,9 @@ class CommandLine {
 
 struct Frame {
     QString picture;
-    QImage image;
     int size = 0;
-    std::unique_ptr<ImagePixelSource> source;
+    LookGrid looks;
+    KeysShown keys;
 };
 
 // The picture's image, or a complaint: its size is the image's size.
@@ -47,11 +47,13 @@ bool loadFrame(const QString &picture, const Options &options, Frame &frame)
                                              .arg(size.height())));
         return false;
     }
+    CursorMaking making = makingOf(options);
+    making.size = size.width();
     frame.picture = picture;
-    frame.image = loaded.image;
     frame.size = size.width();
-    frame.source = std::make_unique<ImagePixelSource>(
-        composePreview(loaded.image, Qt::white, colourOf(options.keys.background), frame.size));
+    frame.looks = cursorLooksOf(loaded, making);
+    if (keysGiven(options))
+        frame.keys = keysShownIn(loaded, making);
     return true;
 }
 
@@ -91,12 +93,14 @@ bool combine(const Options &options)
         }
     }
 
-    QList<CursorFrame> images;
-    for (const Frame &frame : frames) {
+    MadeCursor made;
+    QStringList pictures;
+    for (Frame &frame : frames) {
         warnOfHotSpotOutside(options, frame.size);
-        images.append({frame.size, hotSpotFor(options, frame.size), frame.source.get()});
+        pictures.append(frame.picture);
+        made.images.append({frame.size, hotSpotFor(options, frame.size), std::move(frame.looks)});
     }
-    const QByteArray bytes = cursorFileBytes(images, options.keys);
+    const QByteArray bytes = cursorFileOf(made);
     const QString first = frames.front().picture;
     if (!options.preview.isEmpty()) {
         const CursorFileLooks looks = readCursorLooks(bytes, options.output);
@@ -116,12 +120,10 @@ bool combine(const Options &options)
         complain(pictureProblem(first, result.message));
         return false;
     }
+    warnOfInvisibleCursor(first, made, pictures);
     // Each picture is looked at as far as its own image goes.
-    for (const Frame &frame : frames) {
-        Options sized = options;
-        sized.size = frame.size;
-        warnOfUnmatchedKeys(frame.picture, frame.image, sized);
-    }
+    for (const Frame &frame : frames)
+        warnOfUnmatchedKeys(frame.picture, frame.keys, options);
     return true;
 }
 

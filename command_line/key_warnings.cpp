@@ -15,6 +15,9 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// Rows composed at a time: a strip of a large picture, not a copy of it all.
+constexpr int kStripRows = 64;
+
 // "green (#008000)", or "#008000" alone where it was typed so.
 QString shownColour(const QString &given, ColourValue value)
 {
@@ -24,31 +27,47 @@ QString shownColour(const QString &given, ColourValue value)
 
 } // namespace
 
-void warnOfUnmatchedKeys(const QString &name, const QImage &picture, const Options &options)
+bool keysGiven(const Options &options)
 {
-    if (options.backgroundGiven.isEmpty() && options.invertGiven.isEmpty())
-        return;
-    // The preview exactly as the cursor is made of it, compared as the
-    // encoder compares.
-    const ImagePixelSource shown(composePreview(picture, Qt::white, colourOf(options.keys.background), options.size));
-    // The pixels the picture leaves clear are the ones that follow the
-    // colour they are shown in: composed twice, only they differ.
-    const ImagePixelSource clearAsBlack(composePreview(picture, Qt::white, Qt::black, options.size));
-    const ImagePixelSource clearAsWhite(composePreview(picture, Qt::white, Qt::white, options.size));
-    bool backgroundFound = false, invertFound = false;
-    for (int y = 0; y < options.size; ++y) {
-        for (int x = 0; x < options.size; ++x) {
-            if (clearAsBlack.colourAt(x, y) != clearAsWhite.colourAt(x, y))
-                continue;
-            const ColourValue colour = shown.colourAt(x, y);
-            backgroundFound = backgroundFound || colour == options.keys.background;
-            invertFound = invertFound || colour == options.keys.invert;
+    return !options.backgroundGiven.isEmpty() || !options.invertGiven.isEmpty();
+}
+
+KeysShown keysShownIn(const LoadedPicture &loaded, const CursorMaking &making)
+{
+    const KeyColours &keys = making.keys;
+    const QRect area =
+        making.fit ? loaded.image.rect() : QRect(making.from - loaded.origin, QSize(making.size, making.size));
+    // Composed once as the cursor is made of it and once with the clear
+    // pixels in another colour: only they differ.
+    const QColor shownClear = colourOf(keys.background);
+    const QColor otherClear = keys.background == kBlack ? Qt::white : Qt::black;
+    KeysShown shown;
+    for (int top = area.top(); top <= area.bottom() && !(shown.background && shown.invert); top += kStripRows) {
+        const QPoint at(area.left(), top);
+        const QSize strip(area.width(), qMin(kStripRows, area.bottom() + 1 - top));
+        const QImage composed = composePart(loaded.image, at, strip, making.window, shownClear);
+        const QImage other = composePart(loaded.image, at, strip, making.window, otherClear);
+        for (int y = 0; y < strip.height(); ++y) {
+            const auto *pixels = reinterpret_cast<const QRgb *>(composed.constScanLine(y));
+            const auto *others = reinterpret_cast<const QRgb *>(other.constScanLine(y));
+            for (int x = 0; x < strip.width(); ++x) {
+                if (pixels[x] != others[x])
+                    continue;
+                const ColourValue colour = colourValue(qRed(pixels[x]), qGreen(pixels[x]), qBlue(pixels[x]));
+                shown.background = shown.background || matchesKey(colour, keys.background, keys.tolerance);
+                shown.invert = shown.invert || matchesKey(colour, keys.invert, keys.tolerance);
+            }
         }
     }
-    if (!options.backgroundGiven.isEmpty() && !backgroundFound)
+    return shown;
+}
+
+void warnOfUnmatchedKeys(const QString &name, KeysShown shown, const Options &options)
+{
+    if (!options.backgroundGiven.isEmpty() && !shown.background)
         warnAbout(name, CommandLine::tr("the background colour %1 matches no pixel of the picture")
                             .arg(shownColour(options.backgroundGiven, options.keys.background)));
-    if (!options.invertGiven.isEmpty() && !invertFound)
+    if (!options.invertGiven.isEmpty() && !shown.invert)
         warnAbout(name, CommandLine::tr("the invert colour %1 matches no pixel of the picture")
                             .arg(shownColour(options.invertGiven, options.keys.invert)));
 }

@@ -8,9 +8,11 @@
 #include "cursor_looks.h"
 #include "cursor_making.h"
 #include "cursor_output.h"
+#include "cursor_pictures.h"
 #include "file_placing.h"
 #include "key_warnings.h"
 #include "language.h"
+#include "made_cursor.h"
 #include "make_cursor.h"
 #include "messages.h"
 #include "options.h"
@@ -44,34 +46,30 @@ class CommandLine {
 // Whether the cursor is the one Make CUR makes, of the hot-spot texts.
 bool asMakeCurMakesIt(const Options &options)
 {
-    return options.size == kCursorSize && options.hotSpotFor.isEmpty();
+    return options.size == kCursorSize && options.hotSpotFor.isEmpty() && options.sizes.isEmpty();
 }
 
-// The cursor Make CUR makes, or one of another size.
-QByteArray cursorOf(const Options &options, const PixelSource &source)
+// The cursor `made` of `picture` to where the options say; `batch` is null
+// for a single picture, which is saved as the window saves.
+bool writeCursor(const QString &picture, const MadeCursor &made, const Options &options, CursorBatch *batch)
 {
-    if (asMakeCurMakesIt(options))
-        return cursorBytes(options.hotSpot, source, kLookKeys);
-    return cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, kLookKeys);
-}
-
-// The cursor of `loaded` to where the options say; `batch` is null for a
-// single picture, which is saved as the window saves.
-bool writeCursor(const QString &picture, const LoadedPicture &loaded, const Options &options, CursorBatch *batch)
-{
-    const LookSource source(cursorLooksOf(loaded, makingOf(options)));
+    const QByteArray bytes = cursorFileOf(made);
     if (!options.preview.isEmpty()) {
-        const std::optional<CursorImage> cursor = looksOf(source, options);
-        if (!cursor || !writePreview(picture, renderLooks(*cursor), options))
+        const CursorFileLooks looks = readCursorLooks(bytes, picture);
+        if (!looks.problem.isEmpty()) {
+            complain(pictureProblem(picture, looks.problem));
+            return false;
+        }
+        if (!writePreview(picture, stackedLooks(looks.images), options))
             return false;
     }
     if (options.output == kStandardOutput)
-        return writeToStandardOutput(picture, cursorOf(options, source), options);
+        return writeToStandardOutput(picture, bytes, options);
     const MakeCursorResult result =
         asMakeCurMakesIt(options)
-            ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, source, kLookKeys, options.output, batch,
-                         &options.protectedPictures)
-            : makeCursorFile(picture, cursorOf(options, source), options.output, batch, &options.protectedPictures);
+            ? makeCursor(picture, options.hotSpotXText, options.hotSpotYText, LookSource(made.images.first().looks),
+                         kLookKeys, options.output, batch, &options.protectedPictures)
+            : makeCursorFile(picture, bytes, options.output, batch, &options.protectedPictures);
     if (!result.ok()) {
         complain(pictureProblem(picture, result.message));
         return false;
@@ -83,15 +81,17 @@ bool convert(const QString &picture, const Options &options, CursorBatch *batch,
 {
     if (options.show)
         return show(picture, options);
-    const LoadedPicture loaded = loadArgument(picture, regionFor(makingOf(options)), whileReading);
-    if (!loaded.ok()) {
-        complain(pictureProblem(picture, loaded.error));
+    const MadeCursor made = makeCursorOf(picture, std::nullopt, options, whileReading);
+    if (!made.ok()) {
+        complain(pictureProblem(picture, made.problem));
         return false;
     }
     // A picture that failed has its one line already.
-    if (!writeCursor(picture, loaded, options, batch))
+    if (!writeCursor(picture, made, options, batch))
         return false;
-    warnOfUnmatchedKeys(picture, loaded.image, options);
+    warnOfPartUsed(picture, made, options);
+    warnOfInvisibleCursor(picture, made);
+    warnOfUnmatchedKeys(picture, made.keys, options);
     return true;
 }
 
@@ -159,8 +159,10 @@ int main(int argc, char *argv[])
         return kBadOptions;
     }
     // A combined cursor's images are known once their pictures are read.
-    if (!options.combine)
+    if (!options.combine && options.sizes.isEmpty())
         warnOfHotSpotOutside(options);
+    for (const int size : std::as_const(options.sizes))
+        warnOfHotSpotOutside(options, size);
 
     // Written before any file is: a write past the file-size limit then
     // fails with one line, and an interrupted run leaves nothing staged.

@@ -4,13 +4,11 @@
 #include "file_targets.h"
 #include "make_cursor.h"
 #include "messages.h"
+#include "option_values.h"
 #include "picture_loading.h"
 #include "preview_output.h"
 
-#include <QColor>
 #include <QCoreApplication>
-
-#include <cctype>
 
 #include <unistd.h>
 
@@ -28,80 +26,39 @@ const QString kBackground = QStringLiteral("background");
 const QString kInvert = QStringLiteral("invert");
 const QString kOutput = QStringLiteral("o");
 const QString kShow = QStringLiteral("show");
-
-// The hot spot is read as Make CUR reads its fields, and worded the same.
-QString hotSpotProblem(const QString &text, char axis, std::int16_t &value)
-{
-    return readHotSpotField(text, axis, value).message;
-}
 const QString kPreview = QStringLiteral("preview");
 const QString kSize = QStringLiteral("size");
 const QString kCombine = QStringLiteral("combine");
 const QString kHotSpotFor = QStringLiteral("hotspot-for");
-
-QString sizeProblem(const QString &text, int &size)
-{
-    bool ok = false;
-    size = text.trimmed().toInt(&ok);
-    if (ok && isCursorSize(size))
-        return {};
-    return CommandLine::tr("the size \"%1\" is not one a cursor can have: from 16 to 256, a multiple of 8").arg(text);
-}
-
-// "N:X,Y": the hot spot of the image N pixels wide.
-QString hotSpotForProblem(const QString &text, std::pair<int, HotSpot> &spot)
-{
-    const int colon = int(text.indexOf(u':'));
-    const int comma = int(text.indexOf(u',', colon + 1));
-    if (colon < 0 || comma < 0)
-        return CommandLine::tr("--hotspot-for \"%1\" is not SIZE:X,Y, such as 48:23,21").arg(text);
-    if (QString problem = sizeProblem(text.left(colon), spot.first); !problem.isEmpty())
-        return problem;
-    if (QString problem = hotSpotProblem(text.mid(colon + 1, comma - colon - 1), 'x', spot.second.x);
-        !problem.isEmpty())
-        return problem;
-    return hotSpotProblem(text.mid(comma + 1), 'y', spot.second.y);
-}
-
-// "#" and six hexadecimal digits; QColor alone would take #RGB and more.
-bool isSixDigitHex(const QString &text)
-{
-    if (text.size() != 7 || !text.startsWith(u'#'))
-        return false;
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        if (!isxdigit(text[i].unicode()) || text[i].unicode() > 0x7F)
-            return false;
-    }
-    return true;
-}
-
-enum class KeyColour { Background, Invert };
-
-QString colourProblem(const QString &text, KeyColour which, ColourValue &value)
-{
-    const bool wellFormed = text.startsWith(u'#') ? isSixDigitHex(text) : QColor::isValidColorName(text);
-    const QColor colour = wellFormed ? QColor::fromString(text) : QColor();
-    if (!colour.isValid())
-        return (which == KeyColour::Background
-                    ? CommandLine::tr("the background colour \"%1\" is neither #RRGGBB nor a colour name such as white")
-                    : CommandLine::tr("the invert colour \"%1\" is neither #RRGGBB nor a colour name such as white"))
-            .arg(text);
-    // "transparent" is a name QColor knows, but as a key it would quietly
-    // mean black: the composed preview has no transparent pixels.
-    if (colour.alpha() != 255)
-        return (which == KeyColour::Background
-                    ? CommandLine::tr("the background colour \"%1\" is transparent; give an opaque colour")
-                    : CommandLine::tr("the invert colour \"%1\" is transparent; give an opaque colour"))
-            .arg(text);
-    value = colourValueOf(colour);
-    return {};
-}
+const QString kFit = QStringLiteral("fit");
+const QString kFrom = QStringLiteral("from");
+const QString kSizes = QStringLiteral("sizes");
+const QString kTolerance = QStringLiteral("tolerance");
 
 // The descriptor that `name` writes through, or -1 for any other file.
 int descriptorNamed(const QString &name)
 {
     const Target target = targetFor(name);
     return target.kind == Target::Kind::Descriptor ? target.descriptor : -1;
+}
+
+// Options that contradict each other, each pair with one line: the first
+// option named makes the second meaningless.
+QString clashingOptions(const QCommandLineParser &parser)
+{
+    if (parser.isSet(kSizes) && parser.isSet(kSize))
+        return CommandLine::tr("--sizes names every size made, so --size has nothing to do");
+    if (parser.isSet(kCombine) && parser.isSet(kSizes))
+        return CommandLine::tr("--combine takes each image's size from its picture, so --sizes has nothing to do");
+    if (parser.isSet(kCombine) && parser.isSet(kFit))
+        return CommandLine::tr("--combine takes each picture whole at its own size, so --fit has nothing to do");
+    if (parser.isSet(kCombine) && parser.isSet(kFrom))
+        return CommandLine::tr("--combine takes each picture whole at its own size, so --from has nothing to do");
+    if (parser.isSet(kFit) && parser.isSet(kFrom))
+        return CommandLine::tr("--fit scales the whole picture into the cursor, so --from has nothing to do");
+    if (parser.isSet(kSizes) && parser.isSet(kFrom))
+        return CommandLine::tr("--sizes scales the whole picture into each image, so --from has nothing to do");
+    return {};
 }
 
 } // namespace
@@ -171,8 +128,27 @@ void addOptions(QCommandLineParser &parser)
                                             CommandLine::tr("The hot spot of the image of size N, by hand; may be "
                                                             "given for each size."),
                                             CommandLine::tr("N:X,Y"));
-    for (const QCommandLineOption &option :
-         {hotSpotX, hotSpotY, background, invert, output, show, preview, size, combine, hotSpotForSize})
+    const QCommandLineOption fit(kFit, CommandLine::tr("Scale the whole picture into the cursor instead: its longer "
+                                                       "side becomes the cursor's, centred, and each cursor pixel "
+                                                       "takes the look that most of its area has. A drawing (SVG) "
+                                                       "is drawn 8 times the cursor's side first."));
+    const QCommandLineOption from(kFrom,
+                                  CommandLine::tr("Make the cursor of the part whose top-left pixel is X,Y instead of "
+                                                  "the top-left corner."),
+                                  CommandLine::tr("X,Y"));
+    const QCommandLineOption sizes(kSizes,
+                                   CommandLine::tr("Make one cursor file with an image of each size, such as "
+                                                   "24,32,48,64, smallest first, each of the whole picture fitted as "
+                                                   "with --fit. -x and -y give the 32 x 32 image's hot spot; the "
+                                                   "other sizes get the same spot of the picture."),
+                                   CommandLine::tr("N,N,..."));
+    const QCommandLineOption tolerance(kTolerance,
+                                       CommandLine::tr("Count a colour as a key colour when each of its channels "
+                                                       "lies within T of the key's, 0 to 255 (default 0: exactly), "
+                                                       "for pictures saved with loss, such as JPEG."),
+                                       CommandLine::tr("T"));
+    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview,
+                                             size, fit, from, sizes, combine, hotSpotForSize})
         parser.addOption(option);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
@@ -201,8 +177,16 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         problem = colourProblem(parser.value(kBackground), KeyColour::Background, options.keys.background);
     if (problem.isEmpty())
         problem = colourProblem(parser.value(kInvert), KeyColour::Invert, options.keys.invert);
+    if (problem.isEmpty() && parser.isSet(kTolerance))
+        problem = toleranceProblem(parser.value(kTolerance), options.keys.tolerance);
     if (problem.isEmpty() && parser.isSet(kSize))
         problem = sizeProblem(parser.value(kSize), options.size);
+    if (problem.isEmpty() && parser.isSet(kSizes))
+        problem = sizesProblem(parser.value(kSizes), options.sizes);
+    options.fromGiven = parser.isSet(kFrom);
+    if (problem.isEmpty() && options.fromGiven)
+        problem = fromProblem(parser.value(kFrom), options.from);
+    options.fit = parser.isSet(kFit);
     for (const QString &given : parser.values(kHotSpotFor)) {
         std::pair<int, HotSpot> spot;
         if (problem.isEmpty())
@@ -215,6 +199,8 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     }
     if (!problem.isEmpty())
         return problem;
+    if (const QString clash = clashingOptions(parser); !clash.isEmpty())
+        return clash;
     if (options.combine) {
         if (parser.isSet(kSize))
             return CommandLine::tr("--combine takes each image's size from its picture, so --size has nothing to do");
@@ -222,6 +208,11 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
             return CommandLine::tr("--show reads each file as it is, so --combine has nothing to do");
         if (!parser.isSet(kOutput))
             return CommandLine::tr("--combine makes one cursor of all the pictures: name it with -o");
+    } else if (!options.sizes.isEmpty()) {
+        for (const auto &[size, spot] : std::as_const(options.hotSpotFor)) {
+            if (!options.sizes.contains(size))
+                return CommandLine::tr("--hotspot-for %1 names a size that --sizes does not make").arg(size);
+        }
     } else {
         for (const auto &[size, spot] : std::as_const(options.hotSpotFor)) {
             if (size != options.size)
@@ -251,7 +242,14 @@ CursorMaking makingOf(const Options &options)
     CursorMaking making;
     making.keys = options.keys;
     making.size = options.size;
+    making.fit = options.fit || !options.sizes.isEmpty();
+    making.from = options.from;
     return making;
+}
+
+QList<int> imageSizes(const Options &options)
+{
+    return options.sizes.isEmpty() ? QList<int>{options.size} : options.sizes;
 }
 
 HotSpot hotSpotFor(const Options &options, int size)
@@ -260,7 +258,8 @@ HotSpot hotSpotFor(const Options &options, int size)
         if (forSize == size)
             return spot;
     }
-    const HotSpot scaled = options.combine ? scaledHotSpot(options.hotSpot, size) : options.hotSpot;
+    const bool scaling = options.combine || !options.sizes.isEmpty();
+    const HotSpot scaled = scaling ? scaledHotSpot(options.hotSpot, size) : options.hotSpot;
     return {options.hotSpotXGiven ? scaled.x : defaultHotSpotFor(size),
             options.hotSpotYGiven ? scaled.y : defaultHotSpotFor(size)};
 }

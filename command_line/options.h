@@ -30,6 +30,10 @@ struct Options {
     QByteArray previewFormat; // the picture format the preview is written in
     int size = kCursorSize;   // --size: the cursor's side
     bool combine = false;     // --combine: one cursor of every picture, a size each
+    bool fit = false;         // --fit: the whole picture scaled into the cursor
+    QPoint from;              // --from: the part's top-left pixel in the picture
+    bool fromGiven = false;
+    QList<int> sizes; // --sizes: one image of each, fitted, smallest first; empty without
     bool hotSpotXGiven = false;
     bool hotSpotYGiven = false;
     QList<std::pair<int, HotSpot>> hotSpotFor; // --hotspot-for, by size
@@ -37,14 +41,18 @@ struct Options {
     ProtectedFiles protectedPictures; // every one of them, from every file written
 };
 
-// How each picture becomes a cursor: shown over white, as the window's
+// How each picture becomes a cursor (of options.size; each size of
+// --sizes is made as it with that size): shown over white, as the window's
 // preview shows it on the usual colour scheme, which is what its Make CUR
 // encodes.
 CursorMaking makingOf(const Options &options);
 
+// The sides of the images made of each picture, smallest first.
+QList<int> imageSizes(const Options &options);
+
 // The hot spot of the image `size` pixels wide: --hotspot-for's for that
-// size, else -x and -y (scaled from the 32 x 32 image when combining), else
-// the middle.
+// size, else -x and -y (scaled from the 32 x 32 image when combining or
+// making several sizes), else the middle.
 HotSpot hotSpotFor(const Options &options, int size);
 
 // The converter's options and arguments, with their help.

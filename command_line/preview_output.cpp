@@ -7,6 +7,7 @@
 #include "cursor_output.h"
 #include "cursor_pictures.h"
 #include "key_warnings.h"
+#include "made_cursor.h"
 #include "messages.h"
 #include "picture_loading.h"
 #include "reporting.h"
@@ -22,6 +23,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace pixelwick {
 
@@ -72,11 +74,6 @@ QByteArray previewFormatFor(const QString &name, QString &problem)
         return {};
     }
     return QByteArrayLiteral("png");
-}
-
-std::optional<CursorImage> looksOf(const LookSource &source, const Options &options)
-{
-    return readCursor(cursorFileBytes({{options.size, hotSpotFor(options, options.size), &source}}, kLookKeys)).cursor;
 }
 
 namespace {
@@ -250,22 +247,26 @@ bool show(const QString &file, const Options &options)
             return false;
         }
     }
-    const PictureRegion region = regionFor(makingOf(options));
-    const LoadedPicture loaded = input ? loadPictureBytes(*input, file, {}, region) : loadPicture(file, {}, region);
-    if (!loaded.ok()) {
-        complain(pictureProblem(file, loaded.error));
+    const MadeCursor made = makeCursorOf(file, input, options);
+    if (!made.ok()) {
+        complain(pictureProblem(file, made.problem));
         return false;
     }
-    const std::optional<CursorImage> cursor = looksOf(LookSource(cursorLooksOf(loaded, makingOf(options))), options);
-    if (!cursor) {
+    const CursorFileLooks looks = readCursorLooks(cursorFileOf(made), file);
+    if (!looks.problem.isEmpty()) {
         complain(pictureProblem(file, CommandLine::tr("the cursor could not be encoded")));
         return false;
     }
-    if (!writeLooks(file, looksAsText(*cursor, shownName(file)).toUtf8()))
+    QString text;
+    for (const CursorImage &image : looks.images)
+        text += looksAsText(image, shownName(file));
+    if (!writeLooks(file, text.toUtf8()))
         return false;
-    if (!options.preview.isEmpty() && !writePreview(file, renderLooks(*cursor), options))
+    if (!options.preview.isEmpty() && !writePreview(file, stackedLooks(looks.images), options))
         return false;
-    warnOfUnmatchedKeys(file, loaded.image, options);
+    warnOfPartUsed(file, made, options);
+    warnOfInvisibleCursor(file, made);
+    warnOfUnmatchedKeys(file, made.keys, options);
     return true;
 }
 

@@ -8,17 +8,12 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace pixelwick {
 
 // The picture format a preview named `name` is written in: the one its
 // suffix names where Qt can write it, else PNG. Empty, with `problem` set,
 // for a suffix naming a picture format that cannot be written here.
 QByteArray previewFormatFor(const QString &name, QString &problem);
-
-// The cursor Make CUR would make of `source`, read back for its looks.
-std::optional<CursorImage> looksOf(const LookSource &source, const Options &options);
 
 // Writes the looks of `picture`'s cursor to the preview file; says why not.
 bool writePreview(const QString &picture, const QImage &looks, const Options &options);

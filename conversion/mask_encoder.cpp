@@ -52,8 +52,12 @@ char andCharacter(ColourValue c, const KeyColours &keys)
 
 PixelLook lookOf(ColourValue c, const KeyColours &keys)
 {
-    const bool white = xorCharacter(c, keys) == '1';
-    if (andCharacter(c, keys) == '1')
+    // The XOR and AND rules above, each key compared once: a whole
+    // picture to be fitted has millions of pixels.
+    const bool background = matchesKey(c, keys.background, keys.tolerance);
+    const bool masked = background || matchesKey(c, keys.invert, keys.tolerance);
+    const bool white = c == kWhite || (c != kBlack && !background && (masked || characterByLuminance(c) == '1'));
+    if (masked)
         return white ? PixelLook::Inverted : PixelLook::Transparent;
     return white ? PixelLook::White : PixelLook::Black;
 }

@@ -39,6 +39,12 @@ PictureRegion regionFor(const CursorMaking &making)
 LookGrid looksOf(const QImage &picture, const QColor &window, const KeyColours &keys)
 {
     LookGrid looks(picture.width(), picture.height());
+    // Opaque pixels in the composed format are what composing would give.
+    if (picture.format() == QImage::Format_RGB32) {
+        for (int y = 0; y < picture.height(); ++y)
+            classify(picture, y, looks, keys, y);
+        return looks;
+    }
     const QColor transparentAs = colourOf(keys.background);
     for (int top = 0; top < picture.height(); top += kStripRows) {
         const int rows = qMin(kStripRows, picture.height() - top);

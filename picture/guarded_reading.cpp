@@ -2,6 +2,7 @@
 #include "guarded_reading.h"
 
 #include "mask_encoder.h"
+#include "reader_answer.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -64,55 +65,6 @@ quint64 largestAnswer(const PictureRegion &region)
     return region.isWhole() ? kLargestWholeAnswer : kLargestAnswer;
 }
 
-// The part of the picture that is used, in the picture's own format, so
-// that it draws exactly as the whole picture would.
-QByteArray serialise(const LoadedPicture &result)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << result.error << result.size << result.origin;
-    const QImage &image = result.image;
-    stream << !image.isNull();
-    if (image.isNull())
-        return bytes;
-    stream << qint32(image.format()) << qint32(image.width()) << qint32(image.height()) << image.colorTable();
-    for (int y = 0; y < image.height(); ++y)
-        stream.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), int(image.bytesPerLine()));
-    return bytes;
-}
-
-bool deserialise(const QByteArray &bytes, const PictureRegion &region, LoadedPicture &result)
-{
-    QDataStream stream(bytes);
-    bool hasImage = false;
-    stream >> result.error >> result.size >> result.origin >> hasImage;
-    if (stream.status() != QDataStream::Ok)
-        return false;
-    if (!hasImage)
-        return stream.atEnd();
-    qint32 format = 0, width = 0, height = 0;
-    QList<QRgb> colours;
-    stream >> format >> width >> height >> colours;
-    const bool fits =
-        region.isWhole() ? qint64(width) * height <= kMostPixelsWhole : width <= region.side && height <= region.side;
-    if (stream.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || width <= 0 || height <= 0 || !fits)
-        return false;
-    QImage image(width, height, QImage::Format(format));
-    if (image.isNull())
-        return false;
-    image.setColorTable(colours);
-    for (int y = 0; y < height; ++y) {
-        if (stream.readRawData(reinterpret_cast<char *>(image.scanLine(y)), int(image.bytesPerLine()))
-            != image.bytesPerLine())
-            return false;
-    }
-    if (!stream.atEnd())
-        return false;
-    result.image = image;
-    return true;
-}
-
 QByteArray lengthOf(qsizetype size)
 {
     QByteArray length(8, '\0');
@@ -120,9 +72,30 @@ QByteArray lengthOf(qsizetype size)
     return length;
 }
 
-// Blocking, for the reader's side.
-bool sendAll(int socket, QByteArrayView bytes)
+// Blocking, for the reader's side; the first byte carries `descriptor`
+// along where one is given.
+bool sendAll(int socket, QByteArrayView bytes, int descriptor = -1)
 {
+    if (descriptor >= 0 && !bytes.isEmpty()) {
+        char control[CMSG_SPACE(sizeof(int))] = {};
+        iovec first{const_cast<char *>(bytes.data()), 1};
+        msghdr message{};
+        message.msg_iov = &first;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr *carried = CMSG_FIRSTHDR(&message);
+        carried->cmsg_level = SOL_SOCKET;
+        carried->cmsg_type = SCM_RIGHTS;
+        carried->cmsg_len = CMSG_LEN(sizeof(int));
+        std::memcpy(CMSG_DATA(carried), &descriptor, sizeof(int));
+        ssize_t sent;
+        while ((sent = ::sendmsg(socket, &message, MSG_NOSIGNAL)) < 0 && errno == EINTR) {
+        }
+        if (sent != 1)
+            return false;
+        bytes = bytes.sliced(1);
+    }
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t sent = ::send(socket, bytes.data() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
         if (sent < 0 && errno == EINTR)
@@ -172,12 +145,12 @@ void allowProcessorSeconds(int seconds)
 
 // The decoder's answer. Memory that runs out (under a limit on address
 // space) refuses the picture, not the reader.
-QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
+ReaderAnswer answer(PictureDecoder decoder, const PictureRequest &request)
 {
     try {
-        return serialise(decoder(request));
+        return answerOf(decoder(request));
     } catch (const std::bad_alloc &) {
-        return serialise(
+        return answerOf(
             {{}, Picture::tr("The picture %1 cannot be read: there is not enough memory for it.").arg(request.shown)});
     }
 }
@@ -230,8 +203,13 @@ QByteArray answer(PictureDecoder decoder, const PictureRequest &request)
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
         allowProcessorSeconds(kProcessorSeconds);
-        const QByteArray reply = answer(decoder, request);
-        if (!sendAll(socket, lengthOf(reply.size())) || !sendAll(socket, reply))
+        const ReaderAnswer reply = answer(decoder, request);
+        const QByteArrayView rows = reply.rows();
+        const bool sent = sendAll(socket, lengthOf(reply.fields.size() + rows.size()), reply.shared)
+                          && sendAll(socket, reply.fields) && sendAll(socket, rows);
+        if (reply.shared >= 0)
+            ::close(reply.shared);
+        if (!sent)
             ::_exit(0);
     }
 }
@@ -319,9 +297,41 @@ private:
     qint64 m_running = 0;
 };
 
-// Sends the request and waits for the whole answer, giving up when the
-// reader goes away, takes too long, or `whileReading` says so.
-Exchange exchange(int socket, const QList<QByteArrayView> &request, quint64 mostBytes, QByteArray &answer,
+// What `descriptor` holds when one was sent but this process had no room.
+constexpr int kNoRoomForDescriptor = -2;
+
+// The bytes of one receipt into `into`, and a descriptor that came with
+// them into `descriptor` (the first only; any other is closed).
+ssize_t receiveSome(int socket, char *into, size_t size, int &descriptor)
+{
+    char control[CMSG_SPACE(sizeof(int))] = {};
+    iovec part{into, size};
+    msghdr message{};
+    message.msg_iov = &part;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    const ssize_t received = ::recvmsg(socket, &message, MSG_DONTWAIT | MSG_CMSG_CLOEXEC);
+    for (cmsghdr *carried = received > 0 ? CMSG_FIRSTHDR(&message) : nullptr; carried;
+         carried = CMSG_NXTHDR(&message, carried)) {
+        if (carried->cmsg_level != SOL_SOCKET || carried->cmsg_type != SCM_RIGHTS)
+            continue;
+        int given = -1;
+        std::memcpy(&given, CMSG_DATA(carried), sizeof given);
+        if (descriptor < 0)
+            descriptor = given;
+        else
+            ::close(given);
+    }
+    if (received > 0 && (message.msg_flags & MSG_CTRUNC) && descriptor < 0)
+        descriptor = kNoRoomForDescriptor;
+    return received;
+}
+
+// Sends the request and waits for the whole answer, and the descriptor of
+// its rows if they are shared, giving up when the reader goes away, takes
+// too long, or `whileReading` says so.
+Exchange exchange(int socket, const QList<QByteArrayView> &request, quint64 mostBytes, QByteArray &answer, int &shared,
                   const WhileReading &whileReading)
 {
     RunningClock clock;
@@ -356,7 +366,7 @@ Exchange exchange(int socket, const QList<QByteArrayView> &request, quint64 most
             return *stop;
         char *into = expected < 0 ? length + filled : answer.data() + filled;
         const qint64 wanted = expected < 0 ? qint64(sizeof length) - filled : expected - filled;
-        const ssize_t received = ::recv(socket, into, size_t(wanted), MSG_DONTWAIT);
+        const ssize_t received = receiveSome(socket, into, size_t(wanted), shared);
         if (received == 0)
             return Exchange::ReaderGone;
         if (received < 0 && errno != EINTR && errno != EAGAIN)
@@ -414,11 +424,17 @@ LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request,
            << quint64(request.bytes.size());
     const QByteArray headerLength = lengthOf(header.size());
     QByteArray answer;
-    const Exchange outcome =
-        exchange(guard.socket(), {headerLength, header, request.bytes}, largestAnswer(region), answer, whileReading);
+    int shared = -1;
+    const Exchange outcome = exchange(guard.socket(), {headerLength, header, request.bytes}, largestAnswer(region),
+                                      answer, shared, whileReading);
     LoadedPicture result;
-    if (outcome == Exchange::Answered && deserialise(answer, region, result))
+    // The rows came in a descriptor for which there was no room.
+    if (outcome == Exchange::Answered && shared == kNoRoomForDescriptor)
+        return {{}, Picture::tr("The picture %1 cannot be read: %2.").arg(request.shown, ::strerror(EMFILE))};
+    if (outcome == Exchange::Answered && readAnswer(answer, shared, region, result))
         return result;
+    if (outcome != Exchange::Answered && shared >= 0)
+        ::close(shared);
     // A reader that broke off, or gave a garbled answer, is not asked again.
     const int status = guard.stop(outcome != Exchange::ReaderGone);
     switch (outcome) {

@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -129,13 +130,18 @@ QImage blankPalettedBitmap(const QByteArray &format, QByteArrayView bytes)
     return blank;
 }
 
+bool drawnFromLines(const QByteArray &format)
+{
+    return format == "svg" || format == "svgz";
+}
+
 // The size the reader gives the picture: a picture drawn from lines (SVG)
 // with its longer side `drawnSide` long where that is given, every other
 // at its own size.
 QSize drawnSize(QImageReader &reader, const QByteArray &format, int drawnSide)
 {
     const QSize own = reader.size();
-    if (drawnSide <= 0 || !own.isValid() || !(format == "svg" || format == "svgz"))
+    if (drawnSide <= 0 || !own.isValid() || !drawnFromLines(format))
         return own;
     const qint64 longer = qMax(own.width(), own.height());
     const QSize drawn(int(qMax<qint64>(1, (own.width() * qint64(drawnSide) + longer / 2) / longer)),
@@ -161,12 +167,17 @@ QSize fittingSize(QSize size, qint64 pixels)
 // the same in every run. Else a null image.
 QImage blankImage(QSize size, QImage::Format format)
 {
-    if (format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
+    if (format <= QImage::Format_Invalid || format >= QImage::NImageFormats || size.isEmpty())
         return {};
-    QImage blank(size, format);
-    if (!blank.isNull())
-        blank.fill(0);
-    return blank;
+    // Zeros from calloc, which for a large picture are pages the system
+    // hands over zeroed: a whole picture is not gone over once more.
+    const qsizetype rowBytes = QImage(size.width(), 1, format).bytesPerLine();
+    void *zeros = rowBytes > 0 ? std::calloc(size_t(rowBytes), size_t(size.height())) : nullptr;
+    if (!zeros)
+        return {};
+    return QImage(
+        static_cast<uchar *>(zeros), size.width(), size.height(), rowBytes, format, [](void *held) { std::free(held); },
+        zeros);
 }
 
 // Reads the picture from `device`, whose whole content is `bytes`. A file
@@ -304,6 +315,7 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
     // version of it was read.
     LoadedPicture loaded(image, {}, claimed.isValid() && (clipped || target != claimed) ? claimed : image.size());
     loaded.origin = origin;
+    loaded.drawn = region.drawnSide > 0 && drawnFromLines(format);
     return loaded;
 }
 

@@ -51,6 +51,8 @@ struct LoadedPicture {
     QString error;
     QSize size;    // the whole picture's, of which `image` may be a part
     QPoint origin; // where `image`'s top-left pixel lies in the picture
+    // Drawn from lines at the region's drawnSide: another side draws it anew.
+    bool drawn = false;
     // The file it was read from, as opened: still that file once renamed.
     FileIdentity identity;
     bool ok() const { return error.isEmpty(); }

@@ -159,9 +159,10 @@ struct stat statusOf(const QString &path)
 Reference makeReference(const QString &converter)
 {
     QTemporaryDir dir;
-    QImage image(40, 40, QImage::Format_RGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
+    // The cursor's own size: a larger picture would add a warning line.
+    QImage image(32, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
             image.setPixel(x, y, (x * y) % 5 == 0 ? qRgb(0, 255, 0) : qRgb(x * 6, 0, y * 6));
     const QString picture = dir.filePath(QStringLiteral("p.png"));
     if (!image.save(picture))

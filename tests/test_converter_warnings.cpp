@@ -27,10 +27,12 @@ namespace {
 const QString kConverter = QStringLiteral(PIXELWICK_CONVERT);
 
 // `size` square of `colour`, its left half clear where `clearHalf` is set.
+// A black pixel in the bottom-right corner keeps every cursor of it visible.
 QImage picture(const QColor &colour, int size = 32, bool clearHalf = false)
 {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(colour);
+    image.setPixelColor(size - 1, size - 1, Qt::black);
     for (int y = 0; clearHalf && y < size; ++y)
         for (int x = 0; x < size / 2; ++x)
             image.setPixelColor(x, y, Qt::transparent);

@@ -253,6 +253,29 @@ void CursorSizesTest::refused_data()
     QTest::newRow("--combine without -o") << QList<QSize>{{32, 32}} << QStringList{"--combine"} << 2 << "-o";
     QTest::newRow("--combine with --size")
         << QList<QSize>{{32, 32}} << combine + QStringList{"--size", "32"} << 2 << "--size";
+    // Options that contradict each other, or values that are no such thing.
+    const QList<std::pair<QStringList, const char *>> contradictions = {
+        {{"--sizes", "24,32", "--size", "32"}, "--size has nothing to do"},
+        {{"--sizes", "24,32", "--combine"}, "--sizes has nothing to do"},
+        {{"--fit", "--combine"}, "--fit has nothing to do"},
+        {{"--from", "1,1", "--combine"}, "--from has nothing to do"},
+        {{"--from", "1,1", "--fit"}, "--from has nothing to do"},
+        {{"--from", "1,1", "--sizes", "32"}, "--from has nothing to do"},
+        {{"--sizes", "24,20"}, "\"20\" is not one a cursor can have"},
+        {{"--sizes", "24,,32"}, "\"\" is not one a cursor can have"},
+        {{"--sizes", "32,24,32"}, "--sizes gives the size 32 twice"},
+        {{"--sizes", "24,32", "--hotspot-for", "48:1,1"}, "48 names a size that --sizes does not make"},
+        {{"--tolerance", "256"}, "from 0 to 255"},
+        {{"--tolerance", "-1"}, "from 0 to 255"},
+        {{"--tolerance", "2.5"}, "from 0 to 255"},
+        {{"--from", "3"}, "is not X,Y"},
+        {{"--from", "-1,0"}, "is not X,Y"},
+        {{"--from", "1,2,3"}, "is not X,Y"},
+        {{"--from", "67108864,0"}, "is not X,Y"},
+    };
+    for (const auto &[given, mention] : contradictions)
+        QTest::addRow("%s", qPrintable(given.join(u' ')))
+            << QList<QSize>{{32, 32}} << given + QStringList{"-o", "out.cur"} << 2 << mention;
     for (const char *size : {"20", "8", "264", "0", "thirty"})
         QTest::addRow("--size %s", size) << QList<QSize>{{64, 64}} << QStringList{"--size", size, "-o", "out.cur"} << 2
                                          << "16 to 256";

@@ -141,7 +141,7 @@ void DamagedPicturesTest::cutPicturesRefused()
         // Cut, with the trailer byte put back; and with an empty block first.
         damaged << whole.left(whole.size() / 2) + ';' << whole.left(whole.size() * 3 / 4) + QByteArray("\0;", 2);
     }
-    QImage blank(40, 40, QImage::Format_RGB32);
+    QImage blank(32, 32, QImage::Format_RGB32);
     blank.fill(Qt::white);
     QVERIFY(blank.save(dir.filePath(QStringLiteral("blank.png"))));
     QStringList pictures{QStringLiteral("blank.png"), QStringLiteral("whole.") + suffix};
@@ -159,7 +159,9 @@ void DamagedPicturesTest::cutPicturesRefused()
 
     const Run run = convert(dir.path(), pictures);
     QCOMPARE(run.exitCode, 1);
-    const QStringList said = lines(run.err);
+    QStringList said = lines(run.err);
+    // A whole picture larger than the cursor says so; only refusals count here.
+    said.removeIf([](const QString &line) { return line.contains(QLatin1String(": warning: only the top-left ")); });
     QCOMPARE(said.size(), damaged.size());
     for (qsizetype i = 0; i < damaged.size(); ++i) {
         const QString name = QStringLiteral("cut%1.").arg(i) + suffix;

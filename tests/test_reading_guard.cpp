@@ -165,7 +165,11 @@ void ReadingGuardTest::pictureShortenedWhileRead()
     cutter.join();
 
     QVERIFY2(run.exitCode == 0 || run.exitCode == 1, run.err.constData());
-    const QStringList lines = QString::fromLocal8Bit(run.err).split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = QString::fromLocal8Bit(run.err).split(u'\n', Qt::SkipEmptyParts);
+    // Each cursor made says that only the picture's corner was used.
+    const qsizetype warnings = lines.removeIf([](const QString &line) {
+        return line.contains(QLatin1String(": warning: only the top-left 32 x 32 of the 1024 x 1024 picture was used"));
+    });
     // A file cut to nothing and then to half is all zeros.
     const QRegularExpression refusal(QStringLiteral(
         "^pixelwick-convert: p\\d+\\.jpg: (The picture .* (is empty|is incomplete)|.* is not a picture)"));
@@ -181,16 +185,20 @@ void ReadingGuardTest::pictureShortenedWhileRead()
         }
     }
     QCOMPARE(cursors + lines.size(), kPictures);
+    QCOMPARE(warnings, cursors);
     QCOMPARE(hiddenFiles(dir.path()), QStringList());
 }
 
 void ReadingGuardTest::fewDescriptors_data()
 {
     QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("options");
     // PNG is read by Qt itself; GIF and JPEG need a plugin opened, and so
     // descriptors, in the reader.
     for (const char *format : {"png", "gif", "jpg"})
-        QTest::newRow(format) << format;
+        QTest::newRow(format) << format << QStringList();
+    // A whole large picture comes back in a descriptor of its own.
+    QTest::newRow("png, 1024 x 1024, fitted") << "png" << QStringList{"--fit"};
 }
 
 // Running out of descriptors is said as such, wherever it strikes (opening
@@ -199,12 +207,14 @@ void ReadingGuardTest::fewDescriptors_data()
 void ReadingGuardTest::fewDescriptors()
 {
     QFETCH(QString, format);
+    QFETCH(QStringList, options);
 #ifdef PIXELWICK_SANITIZED_TESTS
     QSKIP("The sanitizers' runtimes need descriptors of their own");
 #endif
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QImage black(32, 32, QImage::Format_RGB32);
+    const int side = options.isEmpty() ? 32 : 1024;
+    QImage black(side, side, QImage::Format_RGB32);
     black.fill(Qt::black);
     const QString name = QStringLiteral("p.") + format;
     // Qt writes no GIF; this one is 2 x 2 black pixels.
@@ -217,10 +227,10 @@ void ReadingGuardTest::fewDescriptors()
     int refusals = 0;
     for (int limit = 5; limit <= 12; ++limit) {
         QFile::remove(dir.filePath(QStringLiteral("p.cur")));
-        const Run run = runProgram(QStringLiteral("/bin/sh"),
-                                   {QStringLiteral("-c"), QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit),
-                                    QStringLiteral(PIXELWICK_CONVERT), name},
-                                   dir.path(), {QStringLiteral("DISPLAY")});
+        const QStringList shell{QStringLiteral("-c"), QStringLiteral("ulimit -n %1; exec \"$0\" \"$@\"").arg(limit),
+                                QStringLiteral(PIXELWICK_CONVERT)};
+        const Run run = runProgram(QStringLiteral("/bin/sh"), shell + options + QStringList{name}, dir.path(),
+                                   {QStringLiteral("DISPLAY")});
         if (run.exitCode == 0) {
             QCOMPARE(run.err, QByteArray());
             QCOMPARE(lookAt(readAll(dir.filePath(QStringLiteral("p.cur"))), 0, 0), Look::Black);
@@ -304,7 +314,8 @@ void ReadingGuardTest::smallAddressSpace()
 
     const Run run = convertUnder(dir, QStringLiteral(":"), QStringLiteral("--as=512000000"),
                                  {QStringLiteral("small.tiff"), QStringLiteral("large.png")});
-    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.err, QByteArray("pixelwick-convert: large.png: warning: only the top-left 32 x 32 of the 512 x 512 "
+                                 "picture was used: --fit uses all of it\n"));
     QCOMPARE(run.exitCode, 0);
     for (const char *made : {"small.cur", "large.cur"})
         QCOMPARE(lookAt(readAll(dir.filePath(QLatin1String(made))), 3, 3), Look::Black);

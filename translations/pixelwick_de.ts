@@ -288,6 +288,98 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
         <translation>das Schreibmodul für %1 konnte kein Bild von %2 x %3 Pixeln schreiben</translation>
     </message>
+    <message>
+        <source>the part from %1, %2 lies outside the %3 x %4 picture</source>
+        <translation>der Ausschnitt ab %1, %2 liegt außerhalb des Bildes von %3 x %4</translation>
+    </message>
+    <message>
+        <source>only the %1 from %2, %3 of the %4 picture was used: --fit uses all of it</source>
+        <translation>nur der Ausschnitt von %1 Pixeln ab %2, %3 des Bildes von %4 wurde verwendet: --fit verwendet das ganze Bild</translation>
+    </message>
+    <message>
+        <source>only the top-left %1 of the %2 picture was used: --fit uses all of it</source>
+        <translation>nur die linken oberen %1 Pixel des Bildes von %2 wurden verwendet: --fit verwendet das ganze Bild</translation>
+    </message>
+    <message>
+        <source>the %1 x %1 part from %2, %3 reaches past the %4 picture, so white fills the rest of the cursor</source>
+        <translation>der Ausschnitt von %1 x %1 ab %2, %3 reicht über das Bild von %4 hinaus, daher füllt Weiß den Rest des Cursors</translation>
+    </message>
+    <message>
+        <source>every pixel of the cursor is transparent, so it would be invisible</source>
+        <translation>jedes Pixel des Cursors ist transparent, daher wäre er unsichtbar</translation>
+    </message>
+    <message>
+        <source>every pixel of the %1 x %1 image of the cursor is transparent, so it would be invisible at that size</source>
+        <translation>jedes Pixel des Bildes von %1 x %1 im Cursor ist transparent, daher wäre der Cursor in dieser Größe unsichtbar</translation>
+    </message>
+    <message>
+        <source>--sizes gives the size %1 twice</source>
+        <translation>--sizes nennt die Größe %1 zweimal</translation>
+    </message>
+    <message>
+        <source>--from &quot;%1&quot; is not X,Y, the top-left pixel of the part, such as 32,0</source>
+        <translation>--from „%1“ ist nicht X,Y, das linke obere Pixel des Ausschnitts, etwa 32,0</translation>
+    </message>
+    <message>
+        <source>the tolerance &quot;%1&quot; is not a whole number from 0 to 255</source>
+        <translation>die Toleranz „%1“ ist keine ganze Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>--sizes names every size made, so --size has nothing to do</source>
+        <translation>--sizes nennt jede erstellte Größe, daher hat --size keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--combine takes each image&apos;s size from its picture, so --sizes has nothing to do</source>
+        <translation>--combine nimmt die Größe jedes Bildes von seinem Bild, daher hat --sizes keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--combine takes each picture whole at its own size, so --fit has nothing to do</source>
+        <translation>--combine nimmt jedes Bild ganz in seiner eigenen Größe, daher hat --fit keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--combine takes each picture whole at its own size, so --from has nothing to do</source>
+        <translation>--combine nimmt jedes Bild ganz in seiner eigenen Größe, daher hat --from keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--fit scales the whole picture into the cursor, so --from has nothing to do</source>
+        <translation>--fit skaliert das ganze Bild in den Cursor, daher hat --from keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--sizes scales the whole picture into each image, so --from has nothing to do</source>
+        <translation>--sizes skaliert das ganze Bild in jedes Bild des Cursors, daher hat --from keine Wirkung</translation>
+    </message>
+    <message>
+        <source>Scale the whole picture into the cursor instead: its longer side becomes the cursor&apos;s, centred, and each cursor pixel takes the look that most of its area has. A drawing (SVG) is drawn 8 times the cursor&apos;s side first.</source>
+        <translation>Skaliert stattdessen das ganze Bild in den Cursor: seine längere Seite wird die des Cursors, mittig, und jedes Cursorpixel erhält das Aussehen, das den größten Teil seiner Fläche hat. Eine Zeichnung (SVG) wird zuvor mit der achtfachen Seitenlänge des Cursors gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Make the cursor of the part whose top-left pixel is X,Y instead of the top-left corner.</source>
+        <translation>Erstellt den Cursor aus dem Ausschnitt, dessen linkes oberes Pixel X,Y ist, statt aus der linken oberen Ecke.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>Make one cursor file with an image of each size, such as 24,32,48,64, smallest first, each of the whole picture fitted as with --fit. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</source>
+        <translation>Erstellt eine Cursordatei mit einem Bild jeder Größe, etwa 24,32,48,64, das kleinste zuerst, jedes aus dem ganzen Bild wie mit --fit eingepasst. -x und -y geben den Hotspot des Bildes mit 32 x 32 Pixeln an; die anderen Größen erhalten dieselbe Stelle des Bildes.</translation>
+    </message>
+    <message>
+        <source>N,N,...</source>
+        <translation>N,N,...</translation>
+    </message>
+    <message>
+        <source>Count a colour as a key colour when each of its channels lies within T of the key&apos;s, 0 to 255 (default 0: exactly), for pictures saved with loss, such as JPEG.</source>
+        <translation>Zählt eine Farbe als Schlüsselfarbe, wenn jeder ihrer Kanäle höchstens T von dem der Schlüsselfarbe abweicht, 0 bis 255 (Standard: 0, genau), für verlustbehaftet gespeicherte Bilder wie JPEG.</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that --sizes does not make</source>
+        <translation>--hotspot-for %1 nennt eine Größe, die --sizes nicht erstellt</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -286,6 +286,98 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>the %1 writer could not write a picture of %2 x %3 pixels</source>
         <translation>the %1 writer could not write a picture of %2 x %3 pixels</translation>
     </message>
+    <message>
+        <source>the part from %1, %2 lies outside the %3 x %4 picture</source>
+        <translation>the part from %1, %2 lies outside the %3 x %4 picture</translation>
+    </message>
+    <message>
+        <source>only the %1 from %2, %3 of the %4 picture was used: --fit uses all of it</source>
+        <translation>only the %1 from %2, %3 of the %4 picture was used: --fit uses all of it</translation>
+    </message>
+    <message>
+        <source>only the top-left %1 of the %2 picture was used: --fit uses all of it</source>
+        <translation>only the top-left %1 of the %2 picture was used: --fit uses all of it</translation>
+    </message>
+    <message>
+        <source>the %1 x %1 part from %2, %3 reaches past the %4 picture, so white fills the rest of the cursor</source>
+        <translation>the %1 x %1 part from %2, %3 reaches past the %4 picture, so white fills the rest of the cursor</translation>
+    </message>
+    <message>
+        <source>every pixel of the cursor is transparent, so it would be invisible</source>
+        <translation>every pixel of the cursor is transparent, so it would be invisible</translation>
+    </message>
+    <message>
+        <source>every pixel of the %1 x %1 image of the cursor is transparent, so it would be invisible at that size</source>
+        <translation>every pixel of the %1 x %1 image of the cursor is transparent, so it would be invisible at that size</translation>
+    </message>
+    <message>
+        <source>--sizes gives the size %1 twice</source>
+        <translation>--sizes gives the size %1 twice</translation>
+    </message>
+    <message>
+        <source>--from &quot;%1&quot; is not X,Y, the top-left pixel of the part, such as 32,0</source>
+        <translation>--from &quot;%1&quot; is not X,Y, the top-left pixel of the part, such as 32,0</translation>
+    </message>
+    <message>
+        <source>the tolerance &quot;%1&quot; is not a whole number from 0 to 255</source>
+        <translation>the tolerance &quot;%1&quot; is not a whole number from 0 to 255</translation>
+    </message>
+    <message>
+        <source>--sizes names every size made, so --size has nothing to do</source>
+        <translation>--sizes names every size made, so --size has nothing to do</translation>
+    </message>
+    <message>
+        <source>--combine takes each image&apos;s size from its picture, so --sizes has nothing to do</source>
+        <translation>--combine takes each image&apos;s size from its picture, so --sizes has nothing to do</translation>
+    </message>
+    <message>
+        <source>--combine takes each picture whole at its own size, so --fit has nothing to do</source>
+        <translation>--combine takes each picture whole at its own size, so --fit has nothing to do</translation>
+    </message>
+    <message>
+        <source>--combine takes each picture whole at its own size, so --from has nothing to do</source>
+        <translation>--combine takes each picture whole at its own size, so --from has nothing to do</translation>
+    </message>
+    <message>
+        <source>--fit scales the whole picture into the cursor, so --from has nothing to do</source>
+        <translation>--fit scales the whole picture into the cursor, so --from has nothing to do</translation>
+    </message>
+    <message>
+        <source>--sizes scales the whole picture into each image, so --from has nothing to do</source>
+        <translation>--sizes scales the whole picture into each image, so --from has nothing to do</translation>
+    </message>
+    <message>
+        <source>Scale the whole picture into the cursor instead: its longer side becomes the cursor&apos;s, centred, and each cursor pixel takes the look that most of its area has. A drawing (SVG) is drawn 8 times the cursor&apos;s side first.</source>
+        <translation>Scale the whole picture into the cursor instead: its longer side becomes the cursor&apos;s, centred, and each cursor pixel takes the look that most of its area has. A drawing (SVG) is drawn 8 times the cursor&apos;s side first.</translation>
+    </message>
+    <message>
+        <source>Make the cursor of the part whose top-left pixel is X,Y instead of the top-left corner.</source>
+        <translation>Make the cursor of the part whose top-left pixel is X,Y instead of the top-left corner.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>Make one cursor file with an image of each size, such as 24,32,48,64, smallest first, each of the whole picture fitted as with --fit. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</source>
+        <translation>Make one cursor file with an image of each size, such as 24,32,48,64, smallest first, each of the whole picture fitted as with --fit. -x and -y give the 32 x 32 image&apos;s hot spot; the other sizes get the same spot of the picture.</translation>
+    </message>
+    <message>
+        <source>N,N,...</source>
+        <translation>N,N,...</translation>
+    </message>
+    <message>
+        <source>Count a colour as a key colour when each of its channels lies within T of the key&apos;s, 0 to 255 (default 0: exactly), for pictures saved with loss, such as JPEG.</source>
+        <translation>Count a colour as a key colour when each of its channels lies within T of the key&apos;s, 0 to 255 (default 0: exactly), for pictures saved with loss, such as JPEG.</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>--hotspot-for %1 names a size that --sizes does not make</source>
+        <translation>--hotspot-for %1 names a size that --sizes does not make</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
