@@ -8,6 +8,7 @@
 #include "picture_loading.h"
 #include "test_support.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -137,6 +138,21 @@ void SvgPicturesTest::knownByContent_data()
     QTest::newRow("SVGZ") << "a.svgz" << packed << false;
     QTest::newRow("SVGZ without suffix") << "drawing" << packed << false;
     QTest::newRow("SVGZ from standard input") << "-" << packed << true;
+    // The black square as a picture held in the document: PNG is Qt's own,
+    // JPEG needs its plugin loaded while the drawing is drawn.
+    for (const char *format : {"png", "jpeg"}) {
+        QImage square(8, 8, QImage::Format_RGB32);
+        square.fill(Qt::black);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(square.save(&buffer, format));
+        QTest::addRow("SVG holding a %s", format)
+            << "a.svg"
+            << svg(R"(<image x="4" y="4" width="8" height="8" xlink:href="data:image/)" + QByteArray(format)
+                   + ";base64," + bytes.toBase64() + R"("/><rect x="16" y="20" width="12" height="4" fill="#ff00ff"/>)")
+            << false;
+    }
     // What drawing programs write before the root: BOM, declaration,
     // comments, a document type naming the SVG DTD (never read) with an
     // entity of its own; shapes drawn by reference.
@@ -307,6 +323,10 @@ void SvgPicturesTest::boundsHold_data()
     row(
         "17 MB document", "j.svg", [] { return svg(kShapes + "<!--" + QByteArray(17 << 20, ' ') + "-->"); },
         "an SVG document of more than 16 MB");
+    // Qt ends a program that draws text without fonts.
+    row(
+        "text without fonts", "m.svg", [] { return svg(kShapes + "<text>A</text>"); },
+        "it holds text, and no fonts are loaded to draw it");
     row(
         "100000 x 100000 document", "k.svg", [] { return svg(kShapes, R"(width="100000" height="100000")"); },
         "is too large to load (100000 × 100000 pixels)");

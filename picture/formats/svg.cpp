@@ -52,8 +52,10 @@ QString outside(QStringView reference)
     return Picture::tr("it refers to another file (%1), which Pixelwick does not read").arg(quoted(reference));
 }
 
-// Why a picture held in a data: address is refused, or nothing.
-QString heldPictureProblem(const QByteArray &payload)
+// Why a picture held in a data: address is refused, or nothing. One that
+// a plugin of its own reads, or that needs fonts, leaves the drawing not
+// `selfContained`: the plugin is loaded from a file while it is drawn.
+QString heldPictureProblem(const QByteArray &payload, bool &selfContained)
 {
     if (payload.isEmpty())
         return {};
@@ -65,6 +67,9 @@ QString heldPictureProblem(const QByteArray &payload)
     ++nesting;
     const StructureCheck held = checkStructure(format, payload);
     --nesting;
+    const bool svg = format == "svg" || format == "svgz";
+    if (!(svg ? held.selfContained : format == "png")) // Qt's own PNG reader needs no plugin
+        selfContained = false;
     const QString kind = QString::fromLatin1(format.toUpper());
     switch (held.verdict) {
     case Verdict::Whole: break;
@@ -81,7 +86,7 @@ QString heldPictureProblem(const QByteArray &payload)
 // A data: address: its payload after the first comma, in base64 or
 // percent-encoded, and also as Qt's plugin takes it (base64 after the last
 // "base64,"), where that differs.
-QString dataProblem(QStringView address)
+QString dataProblem(QStringView address, bool &selfContained)
 {
     const qsizetype comma = address.indexOf(u',');
     if (comma < 0)
@@ -96,7 +101,7 @@ QString dataProblem(QStringView address)
     if (last >= 0 && last + 7 != comma + 1)
         payloads.append(QByteArray::fromBase64(address.sliced(last + 7).toLatin1()));
     for (const QByteArray &payload : std::as_const(payloads)) {
-        if (const QString problem = heldPictureProblem(payload); !problem.isEmpty())
+        if (const QString problem = heldPictureProblem(payload, selfContained); !problem.isEmpty())
             return problem;
     }
     return {};
@@ -124,12 +129,12 @@ QString cssProblem(QStringView css)
 // reference: to a part of the document ("#id"), except on <image>, where
 // Qt's plugin takes it for a file name; or to a data: picture, which is
 // checked as a picture of its own. A link's (<a>) is never followed.
-QString attributeProblem(QStringView element, const QXmlStreamAttribute &attribute)
+QString attributeProblem(QStringView element, const QXmlStreamAttribute &attribute, bool &selfContained)
 {
     const QStringView value = attribute.value();
     if (attribute.name() == u"href" && element != u"a") {
         if (value.startsWith(u"data:"))
-            return dataProblem(value);
+            return dataProblem(value, selfContained);
         if (value.startsWith(u'#') && element != u"image")
             return {};
         return outside(value);
@@ -195,6 +200,7 @@ StructureCheck walkDocument(QByteArrayView text)
     const bool fonts = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
     qint64 elements = 0;
     bool inStyle = false;
+    bool selfContained = true;
     QString problem;
     while (problem.isEmpty() && !xml.atEnd()) {
         switch (xml.readNext()) {
@@ -209,14 +215,17 @@ StructureCheck walkDocument(QByteArrayView text)
                 problem = Picture::tr("an SVG document of more than %1 elements").arg(kMostElements);
                 break;
             }
-            if (!fonts && (name == u"text" || name == u"textArea")) {
-                problem = Picture::tr("it holds text, and no fonts are loaded to draw it");
-                break;
+            if (name == u"text" || name == u"textArea") {
+                if (!fonts) {
+                    problem = Picture::tr("it holds text, and no fonts are loaded to draw it");
+                    break;
+                }
+                selfContained = false;
             }
             inStyle = name == u"style";
             const QXmlStreamAttributes attributes = xml.attributes();
             for (const QXmlStreamAttribute &attribute : attributes) {
-                problem = attributeProblem(name, attribute);
+                problem = attributeProblem(name, attribute, selfContained);
                 if (!problem.isEmpty())
                     break;
             }
@@ -237,7 +246,9 @@ StructureCheck walkDocument(QByteArrayView text)
     if (xml.hasError())
         return damaged(
             Picture::tr("its XML is not well-formed at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString()));
-    return whole();
+    StructureCheck result = whole();
+    result.selfContained = selfContained;
+    return result;
 }
 
 } // namespace
