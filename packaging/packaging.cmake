@@ -86,8 +86,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from the binaries themselves (dpkg-shlibdeps). Added:
-# the plugins that read WebP, TIFF and the like, and Qt's own German texts,
-# which no binary links to. The X11 platform plugin is part of libqt6gui6.
+# the plugins that read WebP, TIFF and the like, and SVG (libqt6svg6), and
+# Qt's own German texts, which no binary links to. The X11 platform plugin
+# is part of libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6svg6, qt6-translations-l10n")
 include(CPack)

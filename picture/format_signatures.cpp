@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "format_signatures.h"
 
+#include "formats/format_walk.h"
+
 namespace pixelwick {
 
 namespace {
@@ -48,6 +50,12 @@ QByteArray formatBySignature(QByteArrayView bytes)
         static const char *const kinds[] = {"pbm", "pgm", "ppm"};
         return kinds[(bytes[1] - '1') % 3];
     }
+    // SVG by its root element, so that a drawing without its suffix (or
+    // from standard input) is drawn; SVGZ by the document it unpacks to.
+    if (formats::startsSvgDocument(bytes))
+        return "svg";
+    if (formats::startsSvgzDocument(bytes))
+        return "svgz";
     return {};
 }
 

@@ -27,6 +27,7 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace pixelwick {
@@ -135,6 +136,35 @@ bool drawnFromLines(const QByteArray &format)
     return format == "svg" || format == "svgz";
 }
 
+// While it lives, this process can open no descriptor: no file, no
+// socket, no pipe (open() fails before a pipe could make it wait). Only the
+// soft limit is lowered, below the lowest free descriptor, and it is put
+// back after; those open stay usable.
+class NoNewDescriptors {
+public:
+    NoNewDescriptors()
+    {
+        const int lowest = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (lowest < 0 || ::getrlimit(RLIMIT_NOFILE, &m_saved) != 0)
+            return;
+        ::close(lowest);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = rlim_t(lowest);
+        m_lowered = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
+    }
+    ~NoNewDescriptors()
+    {
+        if (m_lowered)
+            ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+    NoNewDescriptors(const NoNewDescriptors &) = delete;
+    NoNewDescriptors &operator=(const NoNewDescriptors &) = delete;
+
+private:
+    rlimit m_saved{};
+    bool m_lowered = false;
+};
+
 // The size the reader gives the picture: a picture drawn from lines (SVG)
 // with its longer side `drawnSide` long where that is given, every other
 // at its own size.
@@ -240,9 +270,15 @@ LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &sho
         picture.setData(structure.readerBytes.isEmpty() ? bytes.first(structure.length).toByteArray()
                                                         : structure.readerBytes);
         picture.open(QIODevice::ReadOnly);
-        reader.emplace(&picture, format);
+        // An SVGZ is given unpacked; only the plugin already loaded reads it.
+        reader.emplace(&picture, format == "svgz" ? QByteArray("svg") : format);
+        reader->setAutoDetectImageFormat(false);
     }
 
+    // Qt's SVG plugin parses the document when asked for its size.
+    std::optional<NoNewDescriptors> sealed;
+    if (structure.selfContained)
+        sealed.emplace();
     QSize claimed = drawnSize(*reader, format, region.drawnSide);
     QSize target = claimed;
     QPoint origin;

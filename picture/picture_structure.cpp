@@ -19,7 +19,8 @@ constexpr Walk kWalks[] = {
     {"bmp", checkBmp},           {"gif", checkGif},           {"jpeg", checkJpeg}, {"jpg", checkJpeg},
     {"png", checkPng},           {"mng", checkMng},           {"tga", checkTga},   {"xbm", checkXbm},
     {"ico", checkIconDirectory}, {"cur", checkIconDirectory}, {"webp", checkWebp}, {"icns", checkIcns},
-    {"tif", checkTiff},          {"tiff", checkTiff},         {"xpm", checkXpm},
+    {"tif", checkTiff},          {"tiff", checkTiff},         {"xpm", checkXpm},   {"svg", checkSvg},
+    {"svgz", checkSvg},
 };
 
 } // namespace

@@ -32,6 +32,10 @@ struct StructureCheck {
     // The bytes the reader is to be given instead of the file's, when the
     // check made a copy without parts that would have it work without end.
     QByteArray readerBytes;
+    // Whether drawing the picture needs nothing but its bytes (an SVG with no
+    // text, which needs fonts, and no picture that another plugin reads):
+    // it is then drawn with no file or connection to be opened.
+    bool selfContained = false;
     // Pixels of the top-left 32 x 32 corner that the file leaves unset (a
     // run-length bitmap may skip some), from the top-left; the reader leaves
     // whatever was in memory there.

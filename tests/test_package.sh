@@ -65,7 +65,8 @@ description=$(field Description)
 [ "$(printf '%s\n' "$description" | wc -l)" -ge 3 ] || fail "Description has no long text"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 depends_on() { printf '%s\n' "$depends" | grep -qx "$1"; }
-for package in libc6 libqt6widgets6 qt6-image-formats-plugins qt6-translations-l10n; do
+# The image plugins (SVG's among them) and Qt's texts, which no binary links to.
+for package in libc6 libqt6widgets6 qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n; do
     depends_on "$package" || fail "Depends lacks $package: $(field Depends)"
 done
 

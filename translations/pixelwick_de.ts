@@ -914,6 +914,62 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
         <translation>Das Bild %1 kann nicht gelesen werden: Der Bildleser kann nicht gestartet werden: %2.</translation>
     </message>
+    <message>
+        <source>it refers to another file (%1), which Pixelwick does not read</source>
+        <translation>es verweist auf eine andere Datei (%1), die Pixelwick nicht liest</translation>
+    </message>
+    <message>
+        <source>it holds a picture whose format its first bytes do not tell</source>
+        <translation>es enthält ein Bild, dessen Format seine ersten Bytes nicht verraten</translation>
+    </message>
+    <message>
+        <source>it holds pictures inside pictures more than %1 deep</source>
+        <translation>es enthält Bilder in Bildern, mehr als %1 Ebenen tief</translation>
+    </message>
+    <message>
+        <source>it holds an incomplete %1 picture</source>
+        <translation>es enthält ein unvollständiges %1-Bild</translation>
+    </message>
+    <message>
+        <source>it holds a damaged %1 picture: %2</source>
+        <translation>es enthält ein beschädigtes %1-Bild: %2</translation>
+    </message>
+    <message>
+        <source>it holds a %1 picture with parts that can keep a reader busy without end</source>
+        <translation>es enthält ein %1-Bild mit Teilen, die einen Leser endlos beschäftigen können</translation>
+    </message>
+    <message>
+        <source>a document type of more than %1 entities</source>
+        <translation>eine Dokumenttypdefinition mit mehr als %1 Entitäten</translation>
+    </message>
+    <message>
+        <source>entities that would take the document past %1 MB</source>
+        <translation>Entitäten, die das Dokument über %1 MB anwachsen ließen</translation>
+    </message>
+    <message>
+        <source>an SVG document of more than %1 elements</source>
+        <translation>ein SVG-Dokument aus mehr als %1 Elementen</translation>
+    </message>
+    <message>
+        <source>it holds text, and no fonts are loaded to draw it</source>
+        <translation>es enthält Text, und es sind keine Schriften geladen, um ihn zu zeichnen</translation>
+    </message>
+    <message>
+        <source>its XML is not well-formed at line %1: %2</source>
+        <translation>sein XML ist in Zeile %1 nicht wohlgeformt: %2</translation>
+    </message>
+    <message>
+        <source>an SVG document of more than %1 MB</source>
+        <translation>ein SVG-Dokument von mehr als %1 MB</translation>
+    </message>
+    <message>
+        <source>an SVGZ file that unpacks to more than %1 MB</source>
+        <translation>eine SVGZ-Datei, die entpackt mehr als %1 MB ergibt</translation>
+    </message>
+    <message>
+        <source>its compressed data is damaged (%1)</source>
+        <translation>seine komprimierten Daten sind beschädigt (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

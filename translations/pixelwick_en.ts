@@ -912,6 +912,62 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>The picture %1 cannot be read: cannot start the picture reader: %2.</source>
         <translation>The picture %1 cannot be read: cannot start the picture reader: %2.</translation>
     </message>
+    <message>
+        <source>it refers to another file (%1), which Pixelwick does not read</source>
+        <translation>it refers to another file (%1), which Pixelwick does not read</translation>
+    </message>
+    <message>
+        <source>it holds a picture whose format its first bytes do not tell</source>
+        <translation>it holds a picture whose format its first bytes do not tell</translation>
+    </message>
+    <message>
+        <source>it holds pictures inside pictures more than %1 deep</source>
+        <translation>it holds pictures inside pictures more than %1 deep</translation>
+    </message>
+    <message>
+        <source>it holds an incomplete %1 picture</source>
+        <translation>it holds an incomplete %1 picture</translation>
+    </message>
+    <message>
+        <source>it holds a damaged %1 picture: %2</source>
+        <translation>it holds a damaged %1 picture: %2</translation>
+    </message>
+    <message>
+        <source>it holds a %1 picture with parts that can keep a reader busy without end</source>
+        <translation>it holds a %1 picture with parts that can keep a reader busy without end</translation>
+    </message>
+    <message>
+        <source>a document type of more than %1 entities</source>
+        <translation>a document type of more than %1 entities</translation>
+    </message>
+    <message>
+        <source>entities that would take the document past %1 MB</source>
+        <translation>entities that would take the document past %1 MB</translation>
+    </message>
+    <message>
+        <source>an SVG document of more than %1 elements</source>
+        <translation>an SVG document of more than %1 elements</translation>
+    </message>
+    <message>
+        <source>it holds text, and no fonts are loaded to draw it</source>
+        <translation>it holds text, and no fonts are loaded to draw it</translation>
+    </message>
+    <message>
+        <source>its XML is not well-formed at line %1: %2</source>
+        <translation>its XML is not well-formed at line %1: %2</translation>
+    </message>
+    <message>
+        <source>an SVG document of more than %1 MB</source>
+        <translation>an SVG document of more than %1 MB</translation>
+    </message>
+    <message>
+        <source>an SVGZ file that unpacks to more than %1 MB</source>
+        <translation>an SVGZ file that unpacks to more than %1 MB</translation>
+    </message>
+    <message>
+        <source>its compressed data is damaged (%1)</source>
+        <translation>its compressed data is damaged (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -80,5 +80,23 @@ StructureCheck checkWebp(const FileBytes &file);
 StructureCheck checkIcns(const FileBytes &file);
 StructureCheck checkTiff(const FileBytes &file);
 StructureCheck checkXpm(const FileBytes &file);
+StructureCheck checkSvg(const FileBytes &file);
+
+// Where an XML document's root element starts, past its BOM, declaration,
+// comments and document type, or -1 when its first megabyte shows none.
+qsizetype rootElementAt(QByteArrayView text);
+// Whether `text` starts an SVG document: its root element is <svg>.
+bool startsSvgDocument(QByteArrayView text);
+// Whether `bytes` are gzip data that unpack to the start of an SVG document.
+bool startsSvgzDocument(QByteArrayView bytes);
+
+// Gzip data unpacked, up to `most` bytes.
+struct Unpacked {
+    enum State { Whole, Cut, TooLarge, Damaged };
+    State state = Whole;
+    QByteArray bytes; // what was unpacked, no more than `most` bytes
+    QString why;      // zlib's words for damage
+};
+Unpacked gunzip(QByteArrayView packed, qint64 most);
 
 } // namespace pixelwick::formats

@@ -11,6 +11,8 @@ variants whose layout we want to choose ourselves. Seeds are kept small
     python3 tests/fuzz/make_corpus.py [FOLDER]
 """
 
+import base64
+import gzip
 import os
 import struct
 import subprocess
@@ -358,6 +360,21 @@ def tga(width, height, bits, top_down=False, image_type=2, with_colour_map=False
     return header + image_id + colour_map + bytes(pixels) + footer
 
 
+def svg_document():
+    """A drawing with what real ones hold: a prolog with an entity, shapes in
+    both key colours, a part used by reference and a PNG in a data: address."""
+    png = base64.b64encode(png_bytes(4, 4)).decode()
+    return (
+        '<?xml version="1.0"?>\n<!DOCTYPE svg [<!ENTITY ink "black">]>\n'
+        '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
+        'width="32" height="24" viewBox="0 0 16 12">'
+        '<defs><rect id="r" width="4" height="4" fill="&ink;"/></defs>'
+        '<use xlink:href="#r" x="1" y="1"/><circle cx="10" cy="6" r="3" fill="#ff00ff"/>'
+        '<path d="M0 12 L16 0" stroke="#00ff00"/>'
+        f'<image x="12" y="8" width="4" height="4" xlink:href="data:image/png;base64,{png}"/></svg>\n'
+    ).encode()
+
+
 def wbmp(width, height):
     rows = b"".join(pack_indices([0 if pixel(x, y) == 3 else 1 for x in range(width)], 1) for y in range(height))
     return bytes([0, 0, width, height]) + rows
@@ -472,6 +489,10 @@ def main():
     # MNG and WBMP.
     im("mng.mng", 8, 6, frames=2, prefix="mng:")
     write("wbmp.wbmp", wbmp(33, 9))
+
+    # SVG, plain and packed (without a time stamp, so the same bytes each time).
+    write("svg_shapes.svg", svg_document())
+    write("svgz_shapes.svgz", gzip.compress(svg_document(), mtime=0))
 
 
 if __name__ == "__main__":
