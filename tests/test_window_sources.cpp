@@ -36,6 +36,7 @@ public:
         return answer;
     }
     std::optional<QColor> askColour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> askSaveFile(QWidget *, const QString &) override { return std::nullopt; }
 
 private:
     std::deque<QString> &m_answers;

@@ -12,6 +12,8 @@ namespace {
 // Long enough to read a path, short enough not to be mistaken for the
 // state of the next cursor.
 constexpr int kNoteMilliseconds = 6000;
+// Room left in a line so that the written line never wraps.
+constexpr int kLineSlack = 4;
 
 } // namespace
 
@@ -20,6 +22,10 @@ MakeNote::MakeNote(QWidget *parent) : QLabel(parent)
     setObjectName(QStringLiteral("lblNote"));
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextFormat(Qt::RichText);
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(this, &QLabel::linkActivated, this, &MakeNote::actionChosen);
     m_timer.setSingleShot(true);
     m_timer.setInterval(kNoteMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &MakeNote::clearNote);
@@ -30,13 +36,11 @@ void MakeNote::sayWritten(const QString &written, bool replaced, bool intoFile)
     const QFileInfo file(written);
     const QString folder = QDir::toNativeSeparators(file.absolutePath());
     if (!intoFile)
-        m_full = tr("Wrote the cursor into %1.").arg(QDir::toNativeSeparators(written));
+        m_written = tr("Wrote the cursor into %1.").arg(QDir::toNativeSeparators(written));
     else if (replaced)
-        m_full = tr("Replaced %1 in %2.").arg(file.fileName(), folder);
+        m_written = tr("Replaced %1 in %2.").arg(file.fileName(), folder);
     else
-        m_full = tr("Wrote %1 in %2.").arg(file.fileName(), folder);
-    setToolTip(m_full);
-    setAccessibleName(m_full);
+        m_written = tr("Wrote %1 in %2.").arg(file.fileName(), folder);
     showElided();
     m_timer.start();
 }
@@ -44,10 +48,17 @@ void MakeNote::sayWritten(const QString &written, bool replaced, bool intoFile)
 void MakeNote::clearNote()
 {
     m_timer.stop();
-    m_full.clear();
-    setToolTip({});
-    setAccessibleName({});
-    clear();
+    m_written.clear();
+    showElided();
+}
+
+void MakeNote::setState(const QString &sentences, const QString &action)
+{
+    if (sentences == m_state && action == m_action)
+        return;
+    m_state = sentences;
+    m_action = action;
+    showElided();
 }
 
 void MakeNote::resizeEvent(QResizeEvent *event)
@@ -58,9 +69,25 @@ void MakeNote::resizeEvent(QResizeEvent *event)
 
 void MakeNote::showElided()
 {
+    QStringList full;
+    QStringList shown;
     // A long folder loses its middle, so that the file's name and the
-    // folder's start and end stay.
-    setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, width()));
+    // folder's start and end stay on one line.
+    if (!m_written.isEmpty()) {
+        full << m_written;
+        shown << fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack).toHtmlEscaped();
+    }
+    if (!m_state.isEmpty()) {
+        full << m_state;
+        QString line = m_state.toHtmlEscaped();
+        if (!m_action.isEmpty())
+            line += QStringLiteral(" <a href=\"action\">%1</a>").arg(m_action.toHtmlEscaped());
+        shown << line;
+    }
+    const QString said = full.join(u' ');
+    setToolTip(said);
+    setAccessibleName(said);
+    setText(shown.join(QStringLiteral("<br>")));
 }
 
 } // namespace pixelwick

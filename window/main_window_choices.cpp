@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// The window's choices of how its picture becomes the cursor: fitted whole
+// or a part of it, and colours near the key colours; and the one place
+// that says what the cursor is now.
+#include "main_window.h"
+
+#include "busy_reading.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+
+namespace pixelwick {
+
+LookGrid FrmConverter::cursorLooks() const
+{
+    return m_picture.looks(keyColours(), windowColour());
+}
+
+QColor FrmConverter::windowColour() const
+{
+    return picBMP->palette().color(QPalette::Base);
+}
+
+void FrmConverter::showCursorNow()
+{
+    const KeyColours keys = keyColours();
+    const LookGrid looks = cursorLooks();
+    picBMP->setShown(m_picture.preview(looks, keys, windowColour()));
+    picBMP->setPartDraggable(m_picture.canChoosePart());
+    QStringList said;
+    if (const QString part = m_picture.partSentence(); !part.isEmpty())
+        said << part;
+    if (m_picture.hasPicture() && isInvisible(looks))
+        said << tr("Every pixel of the cursor is transparent, so it would be invisible.");
+    QString action;
+    if (m_picture.fit())
+        action = tr("Pixel for pixel");
+    else if (m_picture.largerThanCursor())
+        action = tr("Fit");
+    m_note->setState(said.join(u' '), action);
+    refreshLooks();
+}
+
+void FrmConverter::setFitWhole(bool fit)
+{
+    guarded([&] {
+        if (fit == m_picture.fit())
+            return;
+        if (m_picture.hasPicture()) {
+            // A drawing is drawn anew at the size it is fitted from, or at
+            // its own; a picture too large to hold gives its corner.
+            std::optional<LoadedPicture> again = readAgain(WindowPicture::regionToRead(fit));
+            if (again && !fit && WindowPicture::readSmaller(*again))
+                again = readAgain(PictureRegion());
+            if (!again)
+                return;
+            m_picture.setFit(fit);
+            m_picture.setPicture(std::move(*again));
+        }
+        m_picture.setFit(fit);
+        showCursorNow();
+    });
+}
+
+std::optional<LoadedPicture> FrmConverter::readAgain(const PictureRegion &region)
+{
+    const LoadedPicture &shown = m_picture.loaded();
+    LoadedPicture loaded;
+    bool closed = false;
+    {
+        BusyReading busy(this);
+        loaded = loadPictureBytes(shown.bytes, m_shownPicture, QFileInfo(m_shownPicture).suffix(), region,
+                                  [&] { return busy.keepReading(); });
+        closed = busy.closed();
+    }
+    if (closed)
+        return std::nullopt;
+    if (!loaded.ok()) {
+        showFailure(tr("Cannot load the picture"), loaded.error);
+        return std::nullopt;
+    }
+    loaded.identity = shown.identity;
+    return loaded;
+}
+
+void FrmConverter::movePart(QPoint from)
+{
+    if (m_picture.moveTo(from))
+        showCursorNow();
+}
+
+void FrmConverter::extendPreviewMenu(QMenu *menu)
+{
+    QAction *fit = menu->addAction(tr("Fit the whole picture"));
+    fit->setCheckable(true);
+    fit->setChecked(m_picture.fit());
+    connect(fit, &QAction::triggered, this, [this](bool checked) { setFitWhole(checked); });
+    connect(menu->addAction(tr("Near colours…")), &QAction::triggered, this, &FrmConverter::askNearColours);
+    QAction *set = menu->addAction(tr("Make a set of sizes…"));
+    set->setEnabled(m_picture.hasPicture());
+    connect(set, &QAction::triggered, this, &FrmConverter::makeSizeSet);
+}
+
+void FrmConverter::askNearColours()
+{
+    guarded([this] {
+        bool accepted = false;
+        const int tolerance = QInputDialog::getInt(
+            this, tr("Near colours"),
+            tr("A colour counts as a key colour when its red, green and blue each differ from the key's by this much "
+               "at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more."),
+            m_tolerance, 0, kLargestTolerance, 1, &accepted);
+        if (!accepted || tolerance == m_tolerance)
+            return;
+        m_tolerance = tolerance;
+        showCursorNow();
+    });
+}
+
+} // namespace pixelwick
