@@ -93,14 +93,19 @@ void FrmConverter::movePart(QPoint from)
 
 void FrmConverter::extendPreviewMenu(QMenu *menu)
 {
+    // Each runs once the menu is done with its click: reading a picture
+    // lets events in, and with them the menu's own deletion.
+    const auto later = [this](QAction *action, const std::function<void(bool)> &choice) {
+        connect(action, &QAction::triggered, this, choice, Qt::QueuedConnection);
+    };
     QAction *fit = menu->addAction(tr("Fit the whole picture"));
     fit->setCheckable(true);
     fit->setChecked(m_picture.fit());
-    connect(fit, &QAction::triggered, this, [this](bool checked) { setFitWhole(checked); });
-    connect(menu->addAction(tr("Near colours…")), &QAction::triggered, this, &FrmConverter::askNearColours);
+    later(fit, [this](bool checked) { setFitWhole(checked); });
+    later(menu->addAction(tr("Near colours…")), [this](bool) { askNearColours(); });
     QAction *set = menu->addAction(tr("Make a set of sizes…"));
     set->setEnabled(m_picture.hasPicture());
-    connect(set, &QAction::triggered, this, &FrmConverter::makeSizeSet);
+    later(set, [this](bool) { makeSizeSet(); });
 }
 
 void FrmConverter::askNearColours()

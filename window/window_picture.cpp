@@ -81,7 +81,7 @@ QString WindowPicture::partSentence() const
         return {};
     const QSize size = m_loaded.size;
     if (m_fit)
-        return tr("The whole %1 × %2 picture is fitted into the cursor.").arg(size.width()).arg(size.height());
+        return tr("The whole picture is fitted into the cursor.");
     if (!largerThanCursor())
         return {};
     if (m_from.isNull())
