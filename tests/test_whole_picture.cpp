@@ -446,10 +446,10 @@ void WholePictureTest::invisible()
     m_window->setFitWhole(fit);
     QVERIFY(m_window->openPicture(picturePath));
     const QString warning = QStringLiteral("Every pixel of the cursor is transparent, so it would be invisible.");
-    QCOMPARE(note()->toolTip().endsWith(warning), invisible);
+    QCOMPARE(note()->toolTip().contains(warning), invisible);
     makeCursor(picturePath);
     QVERIFY(note()->toolTip().startsWith(QStringLiteral("Wrote blank.cur in ")));
-    QCOMPARE(note()->toolTip().endsWith(warning), invisible);
+    QCOMPARE(note()->toolTip().contains(warning), invisible);
 }
 
 QTEST_MAIN(WholePictureTest)

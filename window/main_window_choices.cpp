@@ -29,11 +29,12 @@ void FrmConverter::showCursorNow()
     const LookGrid looks = cursorLooks();
     picBMP->setShown(m_picture.preview(looks, keys, windowColour()));
     picBMP->setPartDraggable(m_picture.canChoosePart());
+    // The worse news first, should the note's room run out.
     QStringList said;
-    if (const QString part = m_picture.partSentence(); !part.isEmpty())
-        said << part;
     if (m_picture.hasPicture() && isInvisible(looks))
         said << tr("Every pixel of the cursor is transparent, so it would be invisible.");
+    if (const QString part = m_picture.partSentence(); !part.isEmpty())
+        said << part;
     QString action;
     if (m_picture.fit())
         action = tr("Pixel for pixel");

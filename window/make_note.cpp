@@ -73,21 +73,39 @@ void MakeNote::showElided()
     QStringList shown;
     // A long folder loses its middle, so that the file's name and the
     // folder's start and end stay on one line.
+    const QString written = fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack);
     if (!m_written.isEmpty()) {
         full << m_written;
-        shown << fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack).toHtmlEscaped();
+        shown << written;
     }
-    if (!m_state.isEmpty()) {
+    if (!m_state.isEmpty())
         full << m_state;
-        QString line = m_state.toHtmlEscaped();
+    // What holds now loses words at its end until all fits, so that the
+    // link always shows; the tooltip says it all.
+    const auto fits = [&](const QString &state) {
+        const QString lines = (shown + QStringList{state + u' ' + m_action}).join(u'\n');
+        const QRect room(0, 0, width(), QWIDGETSIZE_MAX);
+        return fontMetrics().boundingRect(room, Qt::TextWordWrap, lines).height() <= height();
+    };
+    QStringList words = m_state.split(u' ', Qt::SkipEmptyParts);
+    QString state = m_state;
+    while (words.size() > 1 && !fits(state)) {
+        words.removeLast();
+        state = words.join(u' ') + QStringLiteral("…");
+    }
+    QStringList html;
+    for (const QString &line : std::as_const(shown))
+        html << line.toHtmlEscaped();
+    if (!state.isEmpty() || !m_action.isEmpty()) {
+        QString line = state.toHtmlEscaped();
         if (!m_action.isEmpty())
             line += QStringLiteral(" <a href=\"action\">%1</a>").arg(m_action.toHtmlEscaped());
-        shown << line;
+        html << line;
     }
     const QString said = full.join(u' ');
     setToolTip(said);
     setAccessibleName(said);
-    setText(shown.join(QStringLiteral("<br>")));
+    setText(html.join(QStringLiteral("<br>")));
 }
 
 } // namespace pixelwick
