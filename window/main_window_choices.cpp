@@ -9,9 +9,17 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 
 namespace pixelwick {
+
+namespace {
+
+// About as wide as a line of a message box.
+constexpr int kWrappedLabelCharacters = 50;
+
+} // namespace
 
 LookGrid FrmConverter::cursorLooks() const
 {
@@ -112,15 +120,22 @@ void FrmConverter::extendPreviewMenu(QMenu *menu)
 void FrmConverter::askNearColours()
 {
     guarded([this] {
-        bool accepted = false;
-        const int tolerance = QInputDialog::getInt(
-            this, tr("Near colours"),
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(tr("Near colours"));
+        dialog.setLabelText(
             tr("A colour counts as a key colour when its red, green and blue each differ from the key's by this much "
-               "at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more."),
-            m_tolerance, 0, kLargestTolerance, 1, &accepted);
-        if (!accepted || tolerance == m_tolerance)
+               "at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more."));
+        dialog.setInputMode(QInputDialog::IntInput);
+        dialog.setIntRange(0, kLargestTolerance);
+        dialog.setIntValue(m_tolerance);
+        // The explanation wraps, rather than widen the dialog past the screen.
+        if (auto *label = dialog.findChild<QLabel *>()) {
+            label->setWordWrap(true);
+            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kWrappedLabelCharacters);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.intValue() == m_tolerance)
             return;
-        m_tolerance = tolerance;
+        m_tolerance = dialog.intValue();
         showCursorNow();
     });
 }
