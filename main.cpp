@@ -105,6 +105,8 @@ void describeOptions(QCommandLineParser &parser)
                     "with PICTURE, loads it as Load BMP would."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("fit"), Startup::tr("Fit the whole picture into the cursor, rather than take "
+                                                         "its top-left 32 × 32 pixels.")});
     parser.addPositionalArgument(Startup::tr("PICTURE"), Startup::tr("The picture to load at start."),
                                  Startup::tr("[PICTURE]"));
 }
@@ -167,6 +169,7 @@ int main(int argc, char *argv[])
     }
 
     pixelwick::FrmConverter window;
+    window.setFitWhole(parser.isSet(QStringLiteral("fit")));
     window.show();
     // Once the window is up, so that it can show a message about the picture.
     if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())

@@ -443,15 +443,20 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     file.close();
     LoadedPicture loaded = readInReader({bytes, shown, info.suffix(), region}, whileReading);
     loaded.identity = identity;
+    if (loaded.ok())
+        loaded.bytes = bytes;
     return loaded;
 }
 
 LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix,
-                               const PictureRegion &region)
+                               const PictureRegion &region, const WhileReading &whileReading)
 {
     if (bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(quotedPath(name))};
-    return readInReader({bytes, quotedPath(name), suffix, region});
+    LoadedPicture loaded = readInReader({bytes, quotedPath(name), suffix, region}, whileReading);
+    if (loaded.ok())
+        loaded.bytes = bytes;
+    return loaded;
 }
 
 LoadedPicture loadPictureData(const QByteArray &bytes, const QString &name, const PictureRegion &region)

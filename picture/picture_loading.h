@@ -55,6 +55,9 @@ struct LoadedPicture {
     bool drawn = false;
     // The file it was read from, as opened: still that file once renamed.
     FileIdentity identity;
+    // The file's bytes as read, to read the picture again at another size
+    // even once the file has changed or gone.
+    QByteArray bytes;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -76,7 +79,7 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading 
 // way; `name` stands for the file in messages and `suffix` may choose the
 // reader.
 LoadedPicture loadPictureBytes(const QByteArray &bytes, const QString &name, const QString &suffix,
-                               const PictureRegion &region = {});
+                               const PictureRegion &region = {}, const WhileReading &whileReading = {});
 
 // The same for a picture's bytes held in memory, decoded in this process
 // with no time limit and the whole image returned (for fuzzing), read as

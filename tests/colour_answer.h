@@ -15,6 +15,7 @@ public:
     explicit ColourAnswer(QColor colour) : m_colour(colour) {}
     std::optional<QString> askOpenFile(QWidget *, const QString &) override { return std::nullopt; }
     std::optional<QColor> askColour(QWidget *, const QColor &) override { return m_colour; }
+    std::optional<QString> askSaveFile(QWidget *, const QString &) override { return std::nullopt; }
 
 private:
     QColor m_colour;

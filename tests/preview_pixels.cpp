@@ -15,6 +15,12 @@ std::optional<QColor> CountingBackend::askColour(QWidget *, const QColor &)
     return std::nullopt;
 }
 
+std::optional<QString> CountingBackend::askSaveFile(QWidget *, const QString &)
+{
+    ++m_asked;
+    return std::nullopt;
+}
+
 QImage gradient()
 {
     QImage picture(32, 32, QImage::Format_ARGB32);

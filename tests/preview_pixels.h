@@ -17,6 +17,7 @@ public:
     explicit CountingBackend(int &asked) : m_asked(asked) {}
     std::optional<QString> askOpenFile(QWidget *, const QString &) override;
     std::optional<QColor> askColour(QWidget *, const QColor &) override;
+    std::optional<QString> askSaveFile(QWidget *, const QString &) override;
 
 private:
     int &m_asked;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The real window on a desktop of its own (an X server with a window
 // manager, tests/x11/with_display.sh), driven as a person drives it: the
-// window manager's close button, keys typed on the keyboard.
+// window manager's close button, keys typed on the keyboard, the mouse
+// dragging the picture.
 #include "child_process.h"
 #include "test_support.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +44,8 @@ class DesktopWindowTest : public QObject {
 private slots:
     void closedWhileReading_data();
     void closedWhileReading();
+    void fitAndPart_data();
+    void fitAndPart();
 };
 
 void DesktopWindowTest::closedWhileReading_data()
@@ -78,6 +83,67 @@ void DesktopWindowTest::closedWhileReading()
     QVERIFY2(pixelwick.waitForFinished(10000), "the window stayed open while the picture was read");
     QCOMPARE(pixelwick.exitStatus(), QProcess::NormalExit);
     QCOMPARE(pixelwick.exitCode(), 0);
+}
+
+void DesktopWindowTest::fitAndPart_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<QPoint>("from"); // of the part, where it is dragged to
+    for (const int scale : {1, 2}) {
+        QTest::addRow("--fit, scale %d", scale) << scale << true << QPoint();
+        QTest::addRow("dragged, scale %d", scale) << scale << false << QPoint(50, 52);
+    }
+}
+
+// `pixelwick --fit` starts with the whole picture fitted; without it, the
+// picture dragged by the mouse chooses the part that Ctrl+S writes.
+void DesktopWindowTest::fitAndPart()
+{
+    QFETCH(int, scale);
+    QFETCH(bool, fit);
+    QFETCH(QPoint, from);
+    QTemporaryDir dir;
+    QImage square(256, 256, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    QPainter(&square).fillRect(64, 64, 128, 128, Qt::black);
+    QVERIFY(square.save(dir.filePath(QStringLiteral("square.png"))));
+    QProcess pixelwick;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    pixelwick.setProcessEnvironment(environment);
+    pixelwick.setWorkingDirectory(dir.path());
+    pixelwick.start(kWindow, fit ? QStringList{"--fit", "square.png"} : QStringList{"square.png"});
+    QVERIFY(pixelwick.waitForStarted());
+    const QString window = windowOf(pixelwick);
+    QVERIFY(!window.isEmpty());
+    // The picture read, the title names it.
+    QTRY_VERIFY_WITH_TIMEOUT(tool({"xdotool", "getwindowname", window}).startsWith("square.png"), 20000);
+    if (!fit) {
+        // From the preview's pixel 20, 20 (the preview is at 40, 40) up
+        // and left, out of the preview.
+        const auto at = [&](QPoint pixel) {
+            const QPoint screen = (QPoint(40, 40) + pixel) * scale + QPoint(scale / 2, scale / 2);
+            return QStringList{"mousemove", "--window", window, QString::number(screen.x()),
+                               QString::number(screen.y())};
+        };
+        tool(QStringList{"xdotool"} + at({20, 20}) + QStringList{"mousedown", "1"} + at(QPoint(20, 20) - from / 2)
+             + at(QPoint(20, 20) - from) + QStringList{"mouseup", "1"});
+    }
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+s"});
+    const QString cursorPath = dir.filePath(QStringLiteral("square.cur"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cursorPath).size() == 326, 20000);
+    const QByteArray cursor = readAll(cursorPath);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            // Fitted, the square is 8..23; a part shows it from 64, 64 on.
+            const bool black =
+                fit ? QRect(8, 8, 16, 16).contains(x, y) : QRect(64, 64, 128, 128).contains(from + QPoint(x, y));
+            QCOMPARE(lookAt(cursor, x, y), black ? Look::Black : Look::White);
+        }
+    }
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+q"});
+    QVERIFY(pixelwick.waitForFinished(10000));
 }
 
 QTEST_GUILESS_MAIN(DesktopWindowTest)

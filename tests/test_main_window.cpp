@@ -64,6 +64,7 @@ public:
         m_script.askedColours << initial;
         return nextAnswer(m_script.colours);
     }
+    std::optional<QString> askSaveFile(QWidget *, const QString &) override { return std::nullopt; }
 
 private:
     Script &m_script;

@@ -36,6 +36,7 @@ public:
         return answer;
     }
     std::optional<QColor> askColour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> askSaveFile(QWidget *, const QString &) override { return std::nullopt; }
 
 private:
     std::deque<QString> &m_answers;
@@ -190,6 +191,7 @@ void WindowSourcesTest::options_data()
         QTest::addRow("--help, %s", where) << QStringList{"--help"} << display << 0 << "[PICTURE]";
         QTest::addRow("-h, %s", where) << QStringList{"-h"} << display << 0 << "Load BMP";
         QTest::addRow("--version, %s", where) << QStringList{"--version"} << display << 0 << "pixelwick 1.";
+        QTest::addRow("--help names --fit, %s", where) << QStringList{"--help"} << display << 0 << "--fit";
     }
     QTest::newRow("two pictures") << QStringList{"a.png", "b.png"} << true << 2 << "one picture at a time";
     QTest::newRow("an option it does not know") << QStringList{"--frobnicate"} << true << 2 << "frobnicate";

@@ -1021,6 +1021,36 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
         <source>Run &quot;pixelwick --help&quot; for the options.</source>
         <translation>„pixelwick --help“ zeigt die Optionen.</translation>
     </message>
+    <message>
+        <source>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</source>
+        <translation>Das ganze Bild in den Cursor einpassen, statt seine linken oberen 32 × 32 Pixel zu nehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPicture</name>
+    <message>
+        <source>The whole picture is fitted into the cursor.</source>
+        <translation>Das ganze Bild ist in den Cursor eingepasst.</translation>
+    </message>
+    <message>
+        <source>Only the top-left %1&#xa0;×&#xa0;%1 of this %2&#xa0;×&#xa0;%3 picture is used.</source>
+        <translation>Nur die linken oberen %1&#xa0;×&#xa0;%1 des %2&#xa0;×&#xa0;%3 großen Bildes werden verwendet.</translation>
+    </message>
+    <message>
+        <source>Pixels %1–%2, %3–%4 of this %5&#xa0;×&#xa0;%6 picture are used.</source>
+        <translation>Die Pixel %1–%2, %3–%4 des %5&#xa0;×&#xa0;%6 großen Bildes werden verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::CommonDialog</name>
+    <message>
+        <source>Cursors (*.cur)</source>
+        <translation>Cursor (*.cur)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::FrmConverter</name>
@@ -1115,6 +1145,58 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>The hot spot&apos;s row, 0 to 31 from the top</source>
         <translation>Die Zeile des Hotspots, 0 bis 31 von oben</translation>
+    </message>
+    <message>
+        <source>Every pixel of the cursor is transparent, so it would be invisible.</source>
+        <translation>Jedes Pixel des Cursors ist transparent, er wäre unsichtbar.</translation>
+    </message>
+    <message>
+        <source>Pixel for pixel</source>
+        <translation>Pixelgenau</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fit the whole picture</source>
+        <translation>Das ganze Bild einpassen</translation>
+    </message>
+    <message>
+        <source>Near colours…</source>
+        <translation>Ähnliche Farben…</translation>
+    </message>
+    <message>
+        <source>Make a set of sizes…</source>
+        <translation>Satz von Größen erstellen…</translation>
+    </message>
+    <message>
+        <source>Near colours</source>
+        <translation>Ähnliche Farben</translation>
+    </message>
+    <message>
+        <source>A colour counts as a key colour when its red, green and blue each differ from the key&apos;s by this much at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more.</source>
+        <translation>Eine Farbe gilt als Schlüsselfarbe, wenn ihr Rot, Grün und Blau jeweils höchstens so weit von denen der Schlüsselfarbe abweichen. 0 nimmt nur die Schlüsselfarbe selbst; die Farben eines JPEG brauchen oft 16 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Make a set of sizes</source>
+        <translation>Satz von Größen erstellen</translation>
+    </message>
+    <message>
+        <source>The sizes of the cursor&apos;s images, each from 16 to 256 and a multiple of 8, such as 24, 32, 48, 64:</source>
+        <translation>Die Größen der Bilder des Cursors, jede von 16 bis 256 und ein Vielfaches von 8, etwa 24, 32, 48, 64:</translation>
+    </message>
+    <message>
+        <source>Not a cursor size</source>
+        <translation>Keine Cursorgröße</translation>
+    </message>
+    <message>
+        <source>“%1” is not a size a cursor can have: from 16 to 256, a multiple of 8.</source>
+        <translation>„%1“ ist keine Größe, die ein Cursor haben kann: von 16 bis 256, ein Vielfaches von 8.</translation>
+    </message>
+    <message>
+        <source>No size was given.</source>
+        <translation>Es wurde keine Größe angegeben.</translation>
     </message>
 </context>
 <context>

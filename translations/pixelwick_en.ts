@@ -1019,6 +1019,36 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
         <source>Run &quot;pixelwick --help&quot; for the options.</source>
         <translation>Run &quot;pixelwick --help&quot; for the options.</translation>
     </message>
+    <message>
+        <source>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</source>
+        <translation>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPicture</name>
+    <message>
+        <source>The whole picture is fitted into the cursor.</source>
+        <translation>The whole picture is fitted into the cursor.</translation>
+    </message>
+    <message>
+        <source>Only the top-left %1&#xa0;×&#xa0;%1 of this %2&#xa0;×&#xa0;%3 picture is used.</source>
+        <translation>Only the top-left %1&#xa0;×&#xa0;%1 of this %2&#xa0;×&#xa0;%3 picture is used.</translation>
+    </message>
+    <message>
+        <source>Pixels %1–%2, %3–%4 of this %5&#xa0;×&#xa0;%6 picture are used.</source>
+        <translation>Pixels %1–%2, %3–%4 of this %5&#xa0;×&#xa0;%6 picture are used.</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::CommonDialog</name>
+    <message>
+        <source>Cursors (*.cur)</source>
+        <translation>Cursors (*.cur)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::FrmConverter</name>
@@ -1113,6 +1143,58 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>The hot spot&apos;s row, 0 to 31 from the top</source>
         <translation>The hot spot&apos;s row, 0 to 31 from the top</translation>
+    </message>
+    <message>
+        <source>Every pixel of the cursor is transparent, so it would be invisible.</source>
+        <translation>Every pixel of the cursor is transparent, so it would be invisible.</translation>
+    </message>
+    <message>
+        <source>Pixel for pixel</source>
+        <translation>Pixel for pixel</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Fit the whole picture</source>
+        <translation>Fit the whole picture</translation>
+    </message>
+    <message>
+        <source>Near colours…</source>
+        <translation>Near colours…</translation>
+    </message>
+    <message>
+        <source>Make a set of sizes…</source>
+        <translation>Make a set of sizes…</translation>
+    </message>
+    <message>
+        <source>Near colours</source>
+        <translation>Near colours</translation>
+    </message>
+    <message>
+        <source>A colour counts as a key colour when its red, green and blue each differ from the key&apos;s by this much at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more.</source>
+        <translation>A colour counts as a key colour when its red, green and blue each differ from the key&apos;s by this much at most. 0 takes the key colour alone; the colours of a JPEG may need 16 or more.</translation>
+    </message>
+    <message>
+        <source>Make a set of sizes</source>
+        <translation>Make a set of sizes</translation>
+    </message>
+    <message>
+        <source>The sizes of the cursor&apos;s images, each from 16 to 256 and a multiple of 8, such as 24, 32, 48, 64:</source>
+        <translation>The sizes of the cursor&apos;s images, each from 16 to 256 and a multiple of 8, such as 24, 32, 48, 64:</translation>
+    </message>
+    <message>
+        <source>Not a cursor size</source>
+        <translation>Not a cursor size</translation>
+    </message>
+    <message>
+        <source>“%1” is not a size a cursor can have: from 16 to 256, a multiple of 8.</source>
+        <translation>“%1” is not a size a cursor can have: from 16 to 256, a multiple of 8.</translation>
+    </message>
+    <message>
+        <source>No size was given.</source>
+        <translation>No size was given.</translation>
     </message>
 </context>
 <context>

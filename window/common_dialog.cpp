@@ -26,6 +26,18 @@ std::optional<QColor> QtDialogBackend::askColour(QWidget *parent, const QColor &
     return dialog.selectedColor();
 }
 
+std::optional<QString> QtDialogBackend::askSaveFile(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({CommonDialog::tr("Cursors (*.cur)"), CommonDialog::tr("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("cur"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 CommonDialog::CommonDialog(QWidget *owner)
     : QObject(owner),
       m_owner(owner),
@@ -54,6 +66,11 @@ bool CommonDialog::ShowColor()
     m_colour = chosen->toRgb();
     m_colour.setAlpha(255);
     return true;
+}
+
+std::optional<QString> CommonDialog::ShowSave(const QString &suggested)
+{
+    return m_backend->askSaveFile(m_owner, suggested);
 }
 
 void CommonDialog::setBackend(std::unique_ptr<DialogBackend> backend)

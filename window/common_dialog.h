@@ -21,12 +21,15 @@ public:
     virtual std::optional<QString> askOpenFile(QWidget *parent, const QString &initialFolder) = 0;
     // The chosen colour, or nothing when cancelled.
     virtual std::optional<QColor> askColour(QWidget *parent, const QColor &initial) = 0;
+    // The full path to write to, starting from `suggested`, or nothing when cancelled.
+    virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &suggested) = 0;
 };
 
 class QtDialogBackend : public DialogBackend {
 public:
     std::optional<QString> askOpenFile(QWidget *parent, const QString &initialFolder) override;
     std::optional<QColor> askColour(QWidget *parent, const QColor &initial) override;
+    std::optional<QString> askSaveFile(QWidget *parent, const QString &suggested) override;
 };
 
 // The window's one file-and-colour dialog. It keeps the file name and colour
@@ -48,6 +51,9 @@ public:
     // stays as it was.
     bool ShowOpen();
     bool ShowColor();
+    // Asks where to write a file, starting from `suggested`; nothing when
+    // cancelled. The kept file name stays that of the picture.
+    std::optional<QString> ShowSave(const QString &suggested);
 
     void setBackend(std::unique_ptr<DialogBackend> backend);
 

@@ -24,8 +24,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <exception>
-
 namespace pixelwick {
 
 namespace {
@@ -128,10 +126,10 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     lblY = label(this, "lblY", tr("y:"), 128, 56, 17);
     lblHotSpot = label(this, "lblHotSpot", tr("Hot Spot:"), 120, 16, 65);
     commonDialog = new CommonDialog(this);
-    m_note = placed(new MakeNote(this), "lblNote", 8, 100, 196, 17);
+    // Below the preview and left of Make CUR, room for a few lines.
+    m_note = placed(new MakeNote(this), "lblNote", 8, 78, 196, 52);
 
     picBG->setBackColour(colourOf(kDefaultKeyColours.background));
-    picBMP->setTransparentColour(picBG->backColour());
     picInvert->setBackColour(colourOf(kDefaultKeyColours.invert));
     txtX->setAccessibleName(tr("Hot spot x"));
     txtY->setAccessibleName(tr("Hot spot y"));
@@ -183,20 +181,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
 
 KeyColours FrmConverter::keyColours() const
 {
-    return {colourValueOf(picBG->backColour()), colourValueOf(picInvert->backColour())};
-}
-
-// Nothing thrown may reach Qt's event loop: it would end the program and
-// lose what the window holds.
-template <typename Handler> void FrmConverter::guarded(Handler handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        showFailure(tr("Unexpected error"), QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        showFailure(tr("Unexpected error"), tr("Something went wrong; nothing was changed."));
-    }
+    return {colourValueOf(picBG->backColour()), colourValueOf(picInvert->backColour()), m_tolerance};
 }
 
 void FrmConverter::dragEnterEvent(QDragEnterEvent *event)
@@ -246,7 +231,14 @@ bool FrmConverter::openChosenPicture(const QString &path)
     LoadedPicture loaded;
     {
         BusyReading busy(this);
-        loaded = loadPicture(path, [&] { return busy.keepReading(); });
+        const auto keepReading = [&] { return busy.keepReading(); };
+        loaded = loadPicture(path, keepReading, WindowPicture::regionToRead(m_picture.fit()));
+        // Too large to hold whole at its size: its corner is read for itself.
+        if (loaded.ok() && !busy.closed() && !m_picture.fit() && WindowPicture::readSmaller(loaded)) {
+            const FileIdentity identity = loaded.identity;
+            loaded = loadPictureBytes(loaded.bytes, path, QFileInfo(path).suffix(), PictureRegion(), keepReading);
+            loaded.identity = identity;
+        }
         closed = busy.closed();
     }
     // The kept name must stay the name of the picture still shown.
@@ -267,20 +259,21 @@ bool FrmConverter::openChosenPicture(const QString &path)
     setWindowTitle(
         QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), QGuiApplication::applicationDisplayName()));
     m_note->clearNote();
-    picBMP->setPicture(loaded.image);
-    refreshLooks();
+    m_picture.clearPart();
+    m_picture.setPicture(std::move(loaded));
+    showCursorNow();
     return true;
 }
 
 void FrmConverter::cmdMakeCURClick()
 {
     guarded([this] {
-        const ImagePixelSource source(picBMP->shownImage());
+        const LookSource source(cursorLooks());
         const QFileInfo before(cursorPathFor(commonDialog->FileName()));
         const bool replacing = before.exists() && before.isFile();
         m_note->clearNote();
         const MakeCursorResult result = makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source,
-                                                   keyColours(), {}, nullptr, &m_shownFile);
+                                                   kLookKeys, {}, nullptr, &m_shownFile);
         if (!result.ok()) {
             showFailure(errorKindName(result.error), result.message);
             return;
@@ -305,99 +298,6 @@ void FrmConverter::chooseSwatchColour(PictureBox *swatch)
     commonDialog->setColor(swatch->backColour());
     commonDialog->ShowColor();
     setSwatchColour(swatch, commonDialog->Color());
-}
-
-bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_looks) {
-        if (event->type() == QEvent::Leave)
-            m_leaveTimer.start();
-        else if (event->type() == QEvent::Enter)
-            m_leaveTimer.stop();
-    }
-    if (watched == picBMP) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            m_leaveTimer.stop();
-            if (!m_looks->isVisible())
-                m_restTimer.start();
-            break;
-        case QEvent::Leave:
-            m_restTimer.stop();
-            m_leaveTimer.start();
-            break;
-        case QEvent::ToolTip:
-            // The looks popup already stands beside the preview.
-            if (m_looks->isVisible() || m_restTimer.isActive())
-                return true;
-            break;
-        case QEvent::FocusOut:
-            // The preview's own menu keeps the looks in view, to follow its
-            // choice, also where the platform makes the menu the active window.
-            if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason
-                || QApplication::activePopupWidget())
-                break;
-            [[fallthrough]];
-        case QEvent::Hide:
-            m_restTimer.stop();
-            m_looks->hide();
-            break;
-        case QEvent::KeyPress: {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-                showLooks();
-                return true;
-            }
-            if (key->key() == Qt::Key_Escape && m_looks->isVisible()) {
-                m_looks->hide();
-                return true;
-            }
-            break;
-        }
-        default: break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrmConverter::showLooks()
-{
-    guarded([this] {
-        updateLooks();
-        m_looks->popUpBeside(picBMP);
-    });
-}
-
-void FrmConverter::refreshLooks()
-{
-    // Drawing the looks takes a while; a hidden popup is drawn when shown.
-    if (m_looks->isVisible())
-        updateLooks();
-}
-
-void FrmConverter::updateLooks()
-{
-    // Make CUR would refuse without a picture, so there is nothing to show.
-    if (commonDialog->FileName().isEmpty() || !picBMP->hasPicture()) {
-        m_looks->showText(tr("Nothing to show yet: load a picture first."));
-        return;
-    }
-    // The bytes Make CUR would write now, made in memory; with a field that
-    // holds no number the looks are shown without a hot spot.
-    HotSpot hotSpot;
-    QStringList unknown;
-    if (const MakeCursorResult bad = readHotSpotField(txtX->text(), 'x', hotSpot.x); !bad.ok())
-        unknown << bad.message;
-    if (const MakeCursorResult bad = readHotSpotField(txtY->text(), 'y', hotSpot.y); !bad.ok())
-        unknown << bad.message;
-    const CursorReading reading =
-        readCursor(cursorBytes(hotSpot, ImagePixelSource(picBMP->shownImage()), keyColours()));
-    if (!reading.cursor) {
-        m_looks->showText(reading.problem);
-        return;
-    }
-    const QString reason = unknown.join(u' ');
-    m_looks->showLooks(*reading.cursor, reason);
 }
 
 void FrmConverter::showFailure(const QString &kind, const QString &message)

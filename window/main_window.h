@@ -5,6 +5,7 @@
 #include "looks_popup.h"
 #include "make_note.h"
 #include "picture_box.h"
+#include "window_picture.h"
 
 #include "cursor_file.h"
 #include "hot_spot.h"
@@ -14,15 +15,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <exception>
+#include <optional>
+
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 
 namespace pixelwick {
 
-// The one window. Its controls hold all the program's state: the picture in
-// the preview, the swatch colours, the hot-spot texts and the dialog's kept
-// file name.
+// The one window. Its controls hold the program's state: the swatch
+// colours, the hot-spot texts and the dialog's kept file name; the picture
+// and the choices that make it the cursor (fit, part, near colours) are
+// kept beside them and shown in the preview and its note.
 class FrmConverter : public QWidget {
     Q_OBJECT
 public:
@@ -31,11 +37,15 @@ public:
     static constexpr int kClientWidth = 317;
     static constexpr int kClientHeight = 134;
 
-    // The key colours as the swatches show them now.
+    // The key colours as the swatches show them now, with the tolerance
+    // of near colours.
     KeyColours keyColours() const;
     // Loads the picture at `path` as Load BMP would, with a message when it
     // cannot; returns whether the preview now shows it.
     bool openPicture(const QString &path);
+    // Fits the whole picture into the cursor, or takes a part of it pixel
+    // for pixel; a picture shown is read again for it.
+    void setFitWhole(bool fit);
 
 private slots:
     void cmdLoadBMPClick();
@@ -62,6 +72,20 @@ private:
     void setHotSpotFields(QPoint pixel);
     void setSwatchColour(PictureBox *swatch, const QColor &colour);
     void showFailure(const QString &kind, const QString &message);
+    // What the cursor is now, as Make CUR writes it and the looks show it.
+    LookGrid cursorLooks() const;
+    // The colour the picture is shown over.
+    QColor windowColour() const;
+    // Shows the cursor as it is now: preview, note and looks.
+    void showCursorNow();
+    // The shown picture's bytes read again for `region`; nothing when the
+    // read failed (which a message says) or the window closed meanwhile.
+    std::optional<LoadedPicture> readAgain(const PictureRegion &region);
+    // The window's own items in the preview's menu.
+    void extendPreviewMenu(QMenu *menu);
+    void movePart(QPoint from);
+    void askNearColours();
+    void makeSizeSet();
     bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
 
@@ -85,6 +109,23 @@ private:
     ProtectedFiles m_shownFile; // that file, known by its identity whatever its name now
     QString m_lastFolder;       // of the picture last chosen, shown or not
     MakeNote *m_note = nullptr;
+    WindowPicture m_picture;
+    int m_tolerance = 0; // of near colours, 0 for exactly the key colours
+    QPoint m_dragFrom;   // the part's place when the drag began
+    QString m_sizes;     // the sizes last asked for a set
 };
+
+// Nothing thrown may reach Qt's event loop: it would end the program and
+// lose what the window holds.
+template <typename Handler> void FrmConverter::guarded(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        showFailure(tr("Unexpected error"), QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showFailure(tr("Unexpected error"), tr("Something went wrong; nothing was changed."));
+    }
+}
 
 } // namespace pixelwick

@@ -6,6 +6,7 @@
 #include "hot_spot.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <optional>
@@ -22,6 +23,13 @@ void FrmConverter::wirePreview()
     connect(txtX, &QLineEdit::textChanged, this, &FrmConverter::markHotSpot);
     connect(txtY, &QLineEdit::textChanged, this, &FrmConverter::markHotSpot);
     markHotSpot();
+    // The part of a larger picture, by dragging it or by Shift and the arrow keys.
+    connect(picBMP, &PictureBox::partDragStarted, this, [this] { m_dragFrom = m_picture.from(); });
+    connect(picBMP, &PictureBox::partDragged, this, [this](QPoint moved) { movePart(m_dragFrom - moved); });
+    connect(picBMP, &PictureBox::partStepped, this, [this](QPoint step) { movePart(m_picture.from() + step); });
+    connect(picBMP, &PictureBox::menuOpening, this, &FrmConverter::extendPreviewMenu);
+    connect(picBMP, &PictureBox::windowColourChanged, this, &FrmConverter::showCursorNow);
+    connect(m_note, &MakeNote::actionChosen, this, [this] { setFitWhole(!m_picture.fit()); });
 
     cmdLoadBMP->setToolTip(tr("Choose a picture (Ctrl+O)"));
     cmdMakeCUR->setToolTip(tr("Write the cursor beside the picture (Ctrl+S)"));
@@ -53,8 +61,7 @@ void FrmConverter::setHotSpotFields(QPoint pixel)
 void FrmConverter::setSwatchColour(PictureBox *swatch, const QColor &colour)
 {
     swatch->setBackColour(colour);
-    picBMP->setTransparentColour(picBG->backColour());
-    refreshLooks();
+    showCursorNow();
 }
 
 } // namespace pixelwick

@@ -12,6 +12,8 @@ namespace {
 // Long enough to read a path, short enough not to be mistaken for the
 // state of the next cursor.
 constexpr int kNoteMilliseconds = 6000;
+// Room left in a line so that the written line never wraps.
+constexpr int kLineSlack = 4;
 
 } // namespace
 
@@ -20,6 +22,10 @@ MakeNote::MakeNote(QWidget *parent) : QLabel(parent)
     setObjectName(QStringLiteral("lblNote"));
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextFormat(Qt::RichText);
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(this, &QLabel::linkActivated, this, &MakeNote::actionChosen);
     m_timer.setSingleShot(true);
     m_timer.setInterval(kNoteMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &MakeNote::clearNote);
@@ -30,13 +36,11 @@ void MakeNote::sayWritten(const QString &written, bool replaced, bool intoFile)
     const QFileInfo file(written);
     const QString folder = QDir::toNativeSeparators(file.absolutePath());
     if (!intoFile)
-        m_full = tr("Wrote the cursor into %1.").arg(QDir::toNativeSeparators(written));
+        m_written = tr("Wrote the cursor into %1.").arg(QDir::toNativeSeparators(written));
     else if (replaced)
-        m_full = tr("Replaced %1 in %2.").arg(file.fileName(), folder);
+        m_written = tr("Replaced %1 in %2.").arg(file.fileName(), folder);
     else
-        m_full = tr("Wrote %1 in %2.").arg(file.fileName(), folder);
-    setToolTip(m_full);
-    setAccessibleName(m_full);
+        m_written = tr("Wrote %1 in %2.").arg(file.fileName(), folder);
     showElided();
     m_timer.start();
 }
@@ -44,10 +48,17 @@ void MakeNote::sayWritten(const QString &written, bool replaced, bool intoFile)
 void MakeNote::clearNote()
 {
     m_timer.stop();
-    m_full.clear();
-    setToolTip({});
-    setAccessibleName({});
-    clear();
+    m_written.clear();
+    showElided();
+}
+
+void MakeNote::setState(const QString &sentences, const QString &action)
+{
+    if (sentences == m_state && action == m_action)
+        return;
+    m_state = sentences;
+    m_action = action;
+    showElided();
 }
 
 void MakeNote::resizeEvent(QResizeEvent *event)
@@ -58,9 +69,43 @@ void MakeNote::resizeEvent(QResizeEvent *event)
 
 void MakeNote::showElided()
 {
+    QStringList full;
+    QStringList shown;
     // A long folder loses its middle, so that the file's name and the
-    // folder's start and end stay.
-    setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, width()));
+    // folder's start and end stay on one line.
+    const QString written = fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack);
+    if (!m_written.isEmpty()) {
+        full << m_written;
+        shown << written;
+    }
+    if (!m_state.isEmpty())
+        full << m_state;
+    // What holds now loses words at its end until all fits, so that the
+    // link always shows; the tooltip says it all.
+    const auto fits = [&](const QString &state) {
+        const QString lines = (shown + QStringList{state + u' ' + m_action}).join(u'\n');
+        const QRect room(0, 0, width(), QWIDGETSIZE_MAX);
+        return fontMetrics().boundingRect(room, Qt::TextWordWrap, lines).height() <= height();
+    };
+    QStringList words = m_state.split(u' ', Qt::SkipEmptyParts);
+    QString state = m_state;
+    while (words.size() > 1 && !fits(state)) {
+        words.removeLast();
+        state = words.join(u' ') + QStringLiteral("…");
+    }
+    QStringList html;
+    for (const QString &line : std::as_const(shown))
+        html << line.toHtmlEscaped();
+    if (!state.isEmpty() || !m_action.isEmpty()) {
+        QString line = state.toHtmlEscaped();
+        if (!m_action.isEmpty())
+            line += QStringLiteral(" <a href=\"action\">%1</a>").arg(m_action.toHtmlEscaped());
+        html << line;
+    }
+    const QString said = full.join(u' ');
+    setToolTip(said);
+    setAccessibleName(said);
+    setText(html.join(QStringLiteral("<br>")));
 }
 
 } // namespace pixelwick

@@ -6,8 +6,10 @@
 
 namespace pixelwick {
 
-// A short line beside Make CUR that says what was written and where, and
-// goes away by itself after a few seconds; a success needs no box.
+// A few lines beside the preview and Make CUR. They say what holds for the
+// cursor now (which of the picture is used, a cursor nothing of which would
+// show) with a link to change it, and for a few seconds after a write what
+// was written and where; a success needs no box.
 class MakeNote : public QLabel {
     Q_OBJECT
 public:
@@ -15,7 +17,15 @@ public:
 
     // `written` is the file as given, `replaced` whether one was there.
     void sayWritten(const QString &written, bool replaced, bool intoFile);
+    // Takes back what was written, leaving what holds now.
     void clearNote();
+    // What holds now, in sentences, and an `action` offered after them as a
+    // link; empty texts for none.
+    void setState(const QString &sentences, const QString &action);
+    QString state() const { return m_state; }
+
+signals:
+    void actionChosen();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -23,7 +33,9 @@ protected:
 private:
     void showElided();
 
-    QString m_full;
+    QString m_written;
+    QString m_state;
+    QString m_action;
     QTimer m_timer;
 };
 

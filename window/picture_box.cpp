@@ -19,6 +19,10 @@ namespace {
 
 // How far outside its box the focus frame is drawn.
 constexpr int kFocusFrameMargin = 2;
+// How far the pointer moves, pressed, before a click becomes a drag.
+constexpr int kDragDistance = 3;
+// Ctrl+Shift with an arrow key moves the part by a whole cursor.
+constexpr int kLongStep = kCursorSize;
 // The hot-spot mark: four short arms that leave the hot-spot pixel and its
 // neighbours in view.
 constexpr int kMarkArmStart = 2;
@@ -77,20 +81,15 @@ void PictureBox::setBackColour(const QColor &colour)
     recompose();
 }
 
-void PictureBox::setPicture(const QImage &picture)
+void PictureBox::setShown(const QImage &shown)
 {
-    // Only the top-left corner is ever shown or converted.
-    m_picture =
-        picture.isNull()
-            ? QImage()
-            : picture.copy(QRect(0, 0, qMin(picture.width(), kCursorSize), qMin(picture.height(), kCursorSize)));
+    m_given = shown;
     recompose();
 }
 
-void PictureBox::setTransparentColour(const QColor &colour)
+void PictureBox::setPartDraggable(bool draggable)
 {
-    m_transparentColour = colour;
-    recompose();
+    m_draggable = draggable;
 }
 
 void PictureBox::setHotSpot(std::optional<int> x, std::optional<int> y)
@@ -114,9 +113,10 @@ QPoint PictureBox::keyboardPixel() const
 
 void PictureBox::recompose()
 {
-    const bool preview = m_role == Role::Preview;
-    m_shown = composePreview(preview ? m_picture : QImage(), preview ? palette().color(QPalette::Base) : m_backColour,
-                             preview ? m_transparentColour : QColor());
+    if (m_role == Role::Preview && !m_given.isNull())
+        m_shown = m_given;
+    else
+        m_shown = composePreview(QImage(), m_role == Role::Preview ? palette().color(QPalette::Base) : m_backColour);
     update();
 }
 
@@ -150,19 +150,43 @@ void PictureBox::paintMark(QPainter &painter) const
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    m_dragging = false;
+    m_pressPosition = event->position();
     const QPoint pixel = pixelAt(event->position());
     m_pressedPixel = rect().contains(pixel) ? std::optional<QPoint>(pixel) : std::nullopt;
-    if (m_role == Role::Preview && m_pressed && m_pressedPixel)
+    // Where the picture can be dragged, only the release tells a click.
+    if (m_role == Role::Preview && m_pressed && m_pressedPixel && !m_draggable)
         emit hotSpotChosen(pixel);
     QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_role != Role::Preview || !m_pressed || !m_draggable || !m_pressedPixel) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (!m_dragging && (event->position() - m_pressPosition).manhattanLength() >= kDragDistance) {
+        m_dragging = true;
+        setCursor(Qt::ClosedHandCursor);
+        emit partDragStarted();
+    }
+    if (m_dragging)
+        emit partDragged(pixelAt(event->position()) - pixelAt(m_pressPosition));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool dragged = m_dragging;
     m_pressed = false;
+    m_dragging = false;
+    if (dragged)
+        unsetCursor();
     if (click && m_role == Role::Swatch)
         emit clicked();
+    if (m_role == Role::Preview && event->button() == Qt::LeftButton && m_draggable && !dragged && m_pressedPixel)
+        emit hotSpotChosen(*m_pressedPixel);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
@@ -189,6 +213,10 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Up: step = {0, -1}; break;
     case Qt::Key_Down: step = {0, 1}; break;
     default: QWidget::keyPressEvent(event); return;
+    }
+    if (m_draggable && (modifiers == Qt::ShiftModifier || modifiers == (Qt::ShiftModifier | Qt::ControlModifier))) {
+        emit partStepped(modifiers & Qt::ControlModifier ? step * kLongStep : step);
+        return;
     }
     if (modifiers != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
@@ -236,14 +264,19 @@ void PictureBox::popUpMenu(QPoint pixel, QPoint globalPosition)
             [this, colour] { emit backgroundChosen(colour); });
     connect(menu->addAction(tr("Make this colour invert the screen")), &QAction::triggered, this,
             [this, colour] { emit invertChosen(colour); });
+    menu->addSeparator();
+    emit menuOpening(menu);
     menu->popup(globalPosition);
 }
 
 void PictureBox::changeEvent(QEvent *event)
 {
     // A new colour scheme changes what the preview shows, and so what it converts.
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange) {
         recompose();
+        if (m_role == Role::Preview)
+            emit windowColourChanged();
+    }
     QWidget::changeEvent(event);
 }
 

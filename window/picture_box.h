@@ -12,10 +12,11 @@ class QMenu;
 
 namespace pixelwick {
 
-// A flat 32 x 32 box that shows either a picture over its background (the
-// preview) or just its background colour (a swatch). A swatch reports
-// clicks; the preview marks the hot spot and offers its pixels as the hot
-// spot or as a key colour, by mouse, context menu and arrow keys.
+// A flat 32 x 32 box that shows either the cursor's pixels (the preview) or
+// just its background colour (a swatch). A swatch reports clicks; the
+// preview marks the hot spot and offers its pixels as the hot spot or as a
+// key colour, by mouse, context menu and arrow keys, and lets the picture
+// be dragged to choose the part of it that is used.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -27,14 +28,15 @@ public:
     QColor backColour() const { return m_backColour; }
     void setBackColour(const QColor &colour);
 
-    // Preview: the picture shown, kept only as far as the box can show it.
-    void setPicture(const QImage &picture);
-    // Preview: what its more than half transparent pixels show, so that
-    // they convert as the background key colour does.
-    void setTransparentColour(const QColor &colour);
-    bool hasPicture() const { return !m_picture.isNull(); }
+    // Preview: the cursor's 32 x 32 pixels as the window makes them; a
+    // null image for no picture, when the window colour shows.
+    void setShown(const QImage &shown);
+    bool hasPicture() const { return !m_given.isNull(); }
     // Exactly what the preview shows, pixel for pixel, without the mark.
     QImage shownImage() const { return m_shown; }
+    // Preview: whether dragging the picture and Shift with the arrow keys
+    // choose its part; a plain click then sets the hot spot on release.
+    void setPartDraggable(bool draggable);
 
     // Preview: the hot spot as the fields give it; nothing for a field that
     // holds no number. It is marked only while it lies on the preview.
@@ -49,10 +51,20 @@ signals:
     void hotSpotChosen(QPoint pixel);
     void backgroundChosen(QColor colour);
     void invertChosen(QColor colour);
+    // The window colour changed, which the shown pixels depend on.
+    void windowColourChanged();
+    // A drag of the picture began, and has moved it by `moved` pixels.
+    void partDragStarted();
+    void partDragged(QPoint moved);
+    // Shift with an arrow key: the part is to move by `step`.
+    void partStepped(QPoint step);
+    // The context menu is about to show, for the window's own choices.
+    void menuOpening(QMenu *menu);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -71,10 +83,12 @@ private:
 
     Role m_role;
     QColor m_backColour;
-    QColor m_transparentColour;
-    QImage m_picture;
+    QImage m_given;
     QImage m_shown;
     bool m_pressed = false;
+    bool m_draggable = false;
+    bool m_dragging = false;
+    QPointF m_pressPosition;
     std::optional<int> m_hotSpotX;
     std::optional<int> m_hotSpotY;
     // The pixel of the last press, found before Qt rounds the position
