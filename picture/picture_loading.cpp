@@ -8,6 +8,7 @@
 #include "message_capture.h"
 #include "messages.h"
 #include "picture_structure.h"
+#include "sanitizer_build.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -141,6 +142,14 @@ bool drawnFromLines(const QByteArray &format)
 // soft limit is lowered, below the lowest free descriptor, and it is put
 // back after; those open stay usable.
 class NoNewDescriptors {
+#if PIXELWICK_HAS_SANITIZER
+    // UndefinedBehaviorSanitizer tells readable memory by writing it into a
+    // pipe; without one it reports every object as broken.
+    static constexpr int kSanitizerRoom = 2;
+#else
+    static constexpr int kSanitizerRoom = 0;
+#endif
+
 public:
     NoNewDescriptors()
     {
@@ -149,7 +158,7 @@ public:
             return;
         ::close(lowest);
         rlimit lowered = m_saved;
-        lowered.rlim_cur = rlim_t(lowest);
+        lowered.rlim_cur = rlim_t(lowest + kSanitizerRoom);
         m_lowered = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
     }
     ~NoNewDescriptors()
