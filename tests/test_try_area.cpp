@@ -14,21 +14,15 @@
 #include <QtTest>
 
 using pixelwick::PixelLook;
+using pixelwick::TrySurface;
 
 namespace {
-
-const QString kWindow = QStringLiteral(PIXELWICK_WINDOW);
-const QString kProbe = QStringLiteral(PIXELWICK_POINTER_PROBE);
-constexpr int kBand = pixelwick::TrySurface::kBandWidth;
-constexpr QRgb kMark = pixelwick::TrySurface::kMark;
-constexpr QRgb kStripeA = pixelwick::TrySurface::kStripeA;
-constexpr QRgb kStripeB = pixelwick::TrySurface::kStripeB;
 
 QByteArray run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("20"), program} + arguments);
-    process.waitForFinished(30000);
+    process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("60"), program} + arguments);
+    process.waitForFinished(90000);
     return process.readAllStandardOutput();
 }
 
@@ -42,44 +36,31 @@ void moveTo(QPoint screen)
     xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y())});
 }
 
-// What the X server's pointer looks like now, as XFixes reports it.
-struct Pointer {
-    QSize size;
-    QPoint hotSpot;
-    QPoint at;
-    QList<QRgb> pixels; // ARGB, row by row
-};
-
-Pointer pointer()
+// The probe's answer: its first line's numbers, then its rows of
+// hexadecimal pixels as an image.
+QImage probe(const QStringList &arguments, QList<int> &head, QImage::Format format)
 {
-    const QList<QByteArray> lines = run(kProbe, {}).split('\n');
-    Pointer found;
-    const QList<QByteArray> head = lines.value(0).split(' ');
-    if (head.size() != 6)
-        return found;
-    found.size = QSize(head[0].toInt(), head[1].toInt());
-    found.hotSpot = QPoint(head[2].toInt(), head[3].toInt());
-    found.at = QPoint(head[4].toInt(), head[5].toInt());
-    for (int y = 1; y <= found.size.height(); ++y)
-        for (const QByteArray &pixel : lines.value(y).split(' '))
-            found.pixels << pixel.toUInt(nullptr, 16);
-    return found;
+    const QList<QByteArray> lines = run(QStringLiteral(PIXELWICK_POINTER_PROBE), arguments).split('\n');
+    head.clear();
+    for (const QByteArray &number : lines.value(0).split(' '))
+        head << number.toInt();
+    QImage image(head.value(0), head.value(1), format);
+    image.fill(0);
+    for (int y = 0; y < image.height(); ++y) {
+        const QList<QByteArray> row = lines.value(y + 1).split(' ');
+        for (int x = 0; x < image.width() && x < row.size(); ++x)
+            image.setPixel(x, y, row[x].toUInt(nullptr, 16) | (format == QImage::Format_RGB32 ? 0xFF000000 : 0));
+    }
+    return image;
 }
 
 // The screen's pixels in `rect`, as the X server holds them.
 QImage screen(const QRect &rect)
 {
-    const QList<QByteArray> lines = run(kProbe, {QString::number(rect.x()), QString::number(rect.y()),
-                                                 QString::number(rect.width()), QString::number(rect.height())})
-                                        .split('\n');
-    QImage image(rect.size(), QImage::Format_RGB32);
-    image.fill(Qt::transparent);
-    for (int y = 0; y < rect.height(); ++y) {
-        const QList<QByteArray> row = lines.value(y + 1).split(' ');
-        for (int x = 0; x < rect.width() && x < row.size(); ++x)
-            image.setPixel(x, y, 0xFF000000 | row[x].toUInt(nullptr, 16));
-    }
-    return image;
+    QList<int> head;
+    return probe({QString::number(rect.x()), QString::number(rect.y()), QString::number(rect.width()),
+                  QString::number(rect.height())},
+                 head, QImage::Format_RGB32);
 }
 
 // Every look beside every other, in blocks of four pixels.
@@ -88,102 +69,94 @@ PixelLook knownLook(int x, int y)
     return PixelLook((x / 4 + 2 * (y / 4)) % 4);
 }
 
-QByteArray knownCursor(const QList<std::tuple<int, int, int>> &sizesAndHotSpots)
+// A cursor file of the known looks at each size with its hot spot; an icon
+// has planes and bit counts where a cursor has its hot spot.
+QByteArray knownFile(const QList<int> &sizes, const QList<QPoint> &hotSpots, bool icon)
 {
     QList<pixelwick::LookSource> sources;
-    for (const auto &[size, x, y] : sizesAndHotSpots) {
+    for (const int size : sizes) {
         pixelwick::LookGrid looks(size, size);
-        for (int row = 0; row < size; ++row)
-            for (int column = 0; column < size; ++column)
-                looks.set(column, row, knownLook(column, row));
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                looks.set(x, y, knownLook(x, y));
         sources.append(pixelwick::LookSource(looks));
     }
     QList<pixelwick::CursorFrame> frames;
-    for (qsizetype i = 0; i < sources.size(); ++i) {
-        const auto &[size, x, y] = sizesAndHotSpots[i];
-        frames.append({size, {std::int16_t(x), std::int16_t(y)}, &sources[i]});
-    }
-    return pixelwick::cursorFileBytes(frames, pixelwick::kLookKeys);
+    for (qsizetype i = 0; i < sizes.size(); ++i)
+        frames.append({sizes[i], {std::int16_t(hotSpots[i].x()), std::int16_t(hotSpots[i].y())}, &sources[i]});
+    QByteArray bytes = pixelwick::cursorFileBytes(frames, pixelwick::kLookKeys);
+    for (qsizetype i = 0; icon && i < sizes.size(); ++i)
+        bytes[6 + 16 * i + 4] = bytes[6 + 16 * i + 6] = 1;
+    if (icon)
+        bytes[2] = 1;
+    return bytes;
 }
 
-// What this desktop is given for the known cursor: X cannot invert, so
-// inverted pixels are black, with white where transparent ones touch them.
-QRgb desktopPixel(int x, int y, int size)
+// Whether the X server's pointer is the known cursor of this size and hot
+// spot as the desktop draws it: X cannot invert, so inverted pixels are
+// black, with white where transparent pixels touch them.
+bool showsKnownCursor(int size, QPoint hotSpot)
 {
-    const auto look = [size](int column, int row) {
-        return column < 0 || row < 0 || column >= size || row >= size ? PixelLook::Transparent : knownLook(column, row);
+    QList<int> head;
+    const QImage pointer = probe({}, head, QImage::Format_ARGB32);
+    const auto look = [size](int x, int y) {
+        return QRect(0, 0, size, size).contains(x, y) ? knownLook(x, y) : PixelLook::Transparent;
     };
-    switch (look(x, y)) {
-    case PixelLook::White: return 0xFFFFFFFF;
-    case PixelLook::Black:
-    case PixelLook::Inverted: return 0xFF000000;
-    case PixelLook::Transparent: break;
+    bool same = pointer.size() == QSize(size, size) && QPoint(head.value(2), head.value(3)) == hotSpot;
+    for (int y = 0; same && y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            bool outlined = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    outlined = outlined || look(x + dx, y + dy) == PixelLook::Inverted;
+            const QRgb expected = look(x, y) == PixelLook::White         ? 0xFFFFFFFF
+                                  : look(x, y) != PixelLook::Transparent ? 0xFF000000
+                                  : outlined                             ? 0xFFFFFFFF
+                                                                         : 0;
+            same = same && pointer.pixel(x, y) == expected;
+        }
     }
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (look(x + dx, y + dy) == PixelLook::Inverted)
-                return 0xFFFFFFFF;
-    return 0;
-}
-
-// The known cursor shown by the desktop with this size and hot spot.
-bool showsKnownCursor(QSize size, QPoint hotSpot)
-{
-    const Pointer now = pointer();
-    if (now.size != size || now.hotSpot != hotSpot)
-        return false;
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            if (now.pixels.value(y * size.width() + x) != desktopPixel(x, y, size.width()))
-                return false;
-    return true;
+    return same;
 }
 
 // The screen under Windows' cursor: (screen AND and) XOR xor, bit by bit.
-QImage asWindowsDraws(const QImage &beneath, int scale)
+QImage asWindowsDraws(QImage beneath, int scale)
 {
-    QImage drawn = beneath;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
+    for (int y = 0; y < beneath.height(); ++y) {
+        for (int x = 0; x < beneath.width(); ++x) {
             const PixelLook look = knownLook(x / scale, y / scale);
             const QRgb andMask = look == PixelLook::Transparent || look == PixelLook::Inverted ? 0xFFFFFF : 0;
             const QRgb xorMask = look == PixelLook::White || look == PixelLook::Inverted ? 0xFFFFFF : 0;
-            drawn.setPixel(x, y, 0xFF000000 | ((drawn.pixel(x, y) & andMask) ^ xorMask));
+            beneath.setPixel(x, y, 0xFF000000 | ((beneath.pixel(x, y) & andMask) ^ xorMask));
         }
     }
-    return drawn;
+    return beneath;
 }
 
-struct Surfaces {
-    QPoint desktop, windows; // top-left screen pixels of the two halves
-};
-
-// Where the two halves are: the rows where the white band is followed by
-// the black band, each exactly a band wide, twice.
-std::optional<Surfaces> surfaces(int scale)
+// The top-left screen pixels of the two halves: the white band followed by
+// the black band, each exactly a band wide, twice in a row of the screen.
+QList<QPoint> halves(int scale)
 {
     const QStringList extent = xdotool({"getdisplaygeometry"}).split(u' ');
     const QImage shown = screen(QRect(0, 0, extent.value(0).toInt(), extent.value(1).toInt()));
-    const int band = kBand * scale;
+    const int band = TrySurface::kBandWidth * scale;
     for (int y = 0; y < shown.height(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
-        QList<int> starts;
-        for (int x = 0; x + 2 * band < shown.width(); ++x) {
-            const auto run = [&](int from, QRgb colour) {
-                return std::all_of(row + from, row + from + band, [&](QRgb pixel) { return pixel == colour; })
-                       && row[from + band] != colour && (from == 0 || row[from - 1] != colour);
-            };
-            if (run(x, 0xFFFFFFFF) && run(x + band, 0xFF000000))
-                starts << x;
-        }
-        if (starts.size() == 2)
-            return Surfaces{{starts[0], y}, {starts[1], y}};
+        const auto isBand = [&](int from, QRgb colour) {
+            return std::all_of(row + from, row + from + band, [&](QRgb pixel) { return pixel == colour; })
+                   && row[from + band] != colour && (from == 0 || row[from - 1] != colour);
+        };
+        QList<QPoint> found;
+        for (int x = 0; x + 2 * band < shown.width(); ++x)
+            if (isBand(x, 0xFFFFFFFF) && isBand(x + band, 0xFF000000))
+                found << QPoint(x, y);
+        if (found.size() == 2)
+            return found;
     }
-    return std::nullopt;
+    return {};
 }
 
-// Pixelwick started at `scale`; its first window once the window manager
-// has mapped it.
+// Pixelwick started at `scale`; its first window once it is mapped.
 QString started(QProcess &process, int scale, const QStringList &arguments, const QString &folder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -191,11 +164,13 @@ QString started(QProcess &process, int scale, const QStringList &arguments, cons
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(kWindow, arguments);
-    if (!process.waitForStarted())
-        return {};
-    return xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(process.processId())})
-        .section(u'\n', 0, 0);
+    process.start(QStringLiteral(PIXELWICK_WINDOW), arguments);
+    QString window;
+    // xdotool gives up when another window goes while it searches.
+    for (int tries = 0; tries < 20 && window.isEmpty() && process.waitForStarted(); ++tries)
+        window = xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(process.processId())})
+                     .section(u'\n', 0, 0);
+    return window;
 }
 
 } // namespace
@@ -227,50 +202,49 @@ void TryAreaTest::knownCursor()
     QFETCH(int, scale);
     QTemporaryDir dir;
     const QPoint hotSpot(5, 9);
-    QVERIFY(testing::writeAll(dir.filePath("known.cur"), ::knownCursor({{32, hotSpot.x(), hotSpot.y()}})));
+    QVERIFY(testing::writeAll(dir.filePath("known.cur"), knownFile({32}, {hotSpot}, false)));
     QProcess pixelwick;
     const QString window = started(pixelwick, scale, {"--try", "known.cur"}, dir.path());
-    QVERIFY(!window.isEmpty());
-    std::optional<Surfaces> halves;
-    QTRY_VERIFY_WITH_TIMEOUT((halves = surfaces(scale)).has_value(), 20000);
-
-    const int band = kBand * scale;
+    QList<QPoint> half;
+    QTRY_VERIFY_WITH_TIMEOUT((half = halves(scale)).size() == 2, 20000);
+    const int band = TrySurface::kBandWidth * scale;
     const QPoint middle(band / 2 + 1, 100 * scale + 1); // of a band, odd on a scaled screen
-    moveTo(halves->desktop + middle);
-    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor({32, 32}, hotSpot), 10000);
+    moveTo(half[0] + middle);
+    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(32, hotSpot), 10000);
 
-    for (const int column : {0, 1, 2}) { // white, black, stripes
-        const QPoint at = halves->windows + QPoint(column * band, 0) + middle;
+    const QList<QSet<QRgb>> bands{{0xFFFFFFFF}, {0xFF000000}, {TrySurface::kStripeA, TrySurface::kStripeB}};
+    for (qsizetype column = 0; column < bands.size(); ++column) {
+        const QPoint at = half[1] + QPoint(int(column) * band, 0) + middle;
         const QRect under(at - hotSpot * scale, QSize(32, 32) * scale);
-        moveTo(halves->desktop + middle);
+        moveTo(half[0] + middle);
         const QImage beneath = screen(under);
-        // Each band as it should be, so that every look is seen over it.
-        const QList<QSet<QRgb>> bands{{0xFFFFFFFF}, {0xFF000000}, {kStripeA, kStripeB}};
-        QSet<QRgb> seen;
+        QSet<QRgb> seen; // each band as it should be, so that every look is seen over it
         for (int y = 0; y < beneath.height(); ++y)
             for (int x = 0; x < beneath.width(); ++x)
                 seen.insert(beneath.pixel(x, y));
         QCOMPARE(seen, bands[column]);
         moveTo(at);
         QTRY_COMPARE_WITH_TIMEOUT(screen(under), asWindowsDraws(beneath, scale), 10000);
-        QCOMPARE(pointer().pixels.count(0), pointer().pixels.size()); // the pointer itself is hidden
+        QList<int> head;
+        const QImage pointer = probe({}, head, QImage::Format_ARGB32);
+        QImage clear(pointer.size(), QImage::Format_ARGB32);
+        clear.fill(0);
+        QVERIFY(!pointer.isNull());
+        QCOMPARE(pointer, clear); // the real pointer is hidden
     }
 
-    for (const QPoint &half : {halves->desktop, halves->windows}) {
-        const QPoint clicked = half + middle + QPoint(3, 5);
-        moveTo(clicked);
-        xdotool({"click", "1"});
-        moveTo(halves->desktop + QPoint(2 * band, 0) + middle); // off the mark
+    for (const QPoint &corner : half) {
+        const QPoint clicked = corner + middle + QPoint(3, 5);
+        xdotool({"mousemove", QString::number(clicked.x()), QString::number(clicked.y()), "click", "1"});
+        moveTo(half[0] + QPoint(2 * band, 0) + middle); // off the mark
         // The mark's middle is the pixel clicked.
-        QRect marked;
-        QTRY_VERIFY_WITH_TIMEOUT(screen(QRect(clicked, QSize(1, 1))).pixel(0, 0) == kMark, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(screen(QRect(clicked, QSize(1, 1))).pixel(0, 0), TrySurface::kMark, 10000);
         const QImage around = screen(QRect(clicked - QPoint(20, 20), QSize(41, 41)));
+        QRect marked;
         for (int y = 0; y < around.height(); ++y)
             for (int x = 0; x < around.width(); ++x)
-                if (around.pixel(x, y) == kMark)
-                    marked |= QRect(x, y, 1, 1);
-        QCOMPARE(marked.left() + marked.right(), 2 * 20 + scale - 1);
-        QCOMPARE(marked.top() + marked.bottom(), 2 * 20 + scale - 1);
+                marked |= around.pixel(x, y) == TrySurface::kMark ? QRect(x, y, 1, 1) : QRect();
+        QCOMPARE(marked.topLeft() + marked.bottomRight(), QPoint(40, 40) + QPoint(scale - 1, scale - 1));
     }
     xdotool({"windowactivate", "--sync", window, "key", "Escape"});
     QVERIFY(pixelwick.waitForFinished(10000));
@@ -280,27 +254,37 @@ void TryAreaTest::knownCursor()
 void TryAreaTest::sizesOffered_data()
 {
     QTest::addColumn<int>("scale");
-    QTest::newRow("scale 1") << 1;
-    QTest::newRow("scale 2") << 2;
+    QTest::addColumn<bool>("icon");
+    QTest::addColumn<QList<int>>("sizes");
+    QTest::addColumn<QList<QPoint>>("hotSpots");
+    QTest::addColumn<QList<QPoint>>("tried"); // an X pointer's hot spot lies within it
+    for (const int scale : {1, 2})
+        QTest::addRow("a cursor, scale %d", scale)
+            << scale << false << QList<int>{24, 32, 48} << QList<QPoint>{{30, 4}, {5, 9}, {20, 33}}
+            << QList<QPoint>{{23, 4}, {5, 9}, {20, 33}};
+    QTest::newRow("an icon, tried at its middle")
+        << 1 << true << QList<int>{16, 32} << QList<QPoint>{{0, 0}, {0, 0}} << QList<QPoint>{{8, 8}, {16, 16}};
 }
 
-// Each size of a file is offered; the one chosen is the pointer, its hot
-// spot kept within the image.
+// Each image of a file is offered and, chosen, becomes the pointer.
 void TryAreaTest::sizesOffered()
 {
     QFETCH(int, scale);
+    QFETCH(bool, icon);
+    QFETCH(QList<int>, sizes);
+    QFETCH(QList<QPoint>, hotSpots);
+    QFETCH(QList<QPoint>, tried);
     QTemporaryDir dir;
-    QVERIFY(testing::writeAll(dir.filePath("sizes.cur"), ::knownCursor({{24, 30, 4}, {32, 5, 9}, {48, 20, 33}})));
+    const QString name = icon ? "sizes.ico" : "sizes.cur";
+    QVERIFY(testing::writeAll(dir.filePath(name), knownFile(sizes, hotSpots, icon)));
     QProcess pixelwick;
-    const QString window = started(pixelwick, scale, {"--try", "sizes.cur"}, dir.path());
-    QVERIFY(!window.isEmpty());
-    std::optional<Surfaces> halves;
-    QTRY_VERIFY_WITH_TIMEOUT((halves = surfaces(scale)).has_value(), 20000);
-    const QList<std::pair<int, QPoint>> offered{{24, {23, 4}}, {32, {5, 9}}, {48, {20, 33}}};
-    for (const auto &[size, hotSpot] : offered) {
-        moveTo(halves->desktop + QPoint(10, 10 + size));
-        QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor({size, size}, hotSpot), 10000);
-        xdotool({"windowactivate", "--sync", window, "key", "Down"}); // the next size in the chooser
+    const QString window = started(pixelwick, scale, {"--try", name}, dir.path());
+    QList<QPoint> half;
+    QTRY_VERIFY_WITH_TIMEOUT((half = halves(scale)).size() == 2, 20000);
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        moveTo(half[0] + QPoint(10, 10 + sizes[i]));
+        QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(sizes[i], tried[i]), 10000);
+        xdotool({"windowactivate", "--sync", window, "key", "Down"}); // the next in the chooser
     }
     xdotool({"windowactivate", "--sync", window, "key", "Escape"});
     QVERIFY(pixelwick.waitForFinished(10000));
@@ -331,18 +315,17 @@ void TryAreaTest::followsTheWindow()
     QProcess pixelwick;
     const QString window = started(pixelwick, scale, {"known.png"}, dir.path());
     QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", window}).startsWith("known.png"), 20000);
-    opening.replaceInStrings("WINDOW", window);
-    xdotool(QStringList{"windowactivate", "--sync", window} + opening);
-    std::optional<Surfaces> halves;
-    QTRY_VERIFY_WITH_TIMEOUT((halves = surfaces(scale)).has_value(), 20000);
-    moveTo(halves->desktop + QPoint(40, 40));
-    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor({32, 32}, {15, 15}), 10000);
+    xdotool(QStringList{"windowactivate", "--sync", window} + opening.replaceInStrings("WINDOW", window));
+    QList<QPoint> half;
+    QTRY_VERIFY_WITH_TIMEOUT((half = halves(scale)).size() == 2, 20000);
+    moveTo(half[0] + QPoint(40, 40));
+    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(32, {15, 15}), 10000);
 
-    // The x field, at 152, 32 of the window: typed anew.
+    // The x field, at 152, 32 of the window, typed anew.
     xdotool({"windowactivate", "--sync", window, "mousemove", "--window", window, QString::number(160 * scale),
              QString::number(40 * scale), "click", "1", "key", "ctrl+a", "type", "3"});
-    moveTo(halves->desktop + QPoint(40, 40));
-    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor({32, 32}, {3, 15}), 10000);
+    moveTo(half[0] + QPoint(40, 40));
+    QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(32, {3, 15}), 10000);
     xdotool({"windowactivate", "--sync", window, "key", "ctrl+q"});
     QVERIFY(pixelwick.waitForFinished(10000));
 }
