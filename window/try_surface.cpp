@@ -64,25 +64,24 @@ QSize TrySurface::sizeHint() const
 void TrySurface::setCursorImage(const std::optional<CursorImage> &cursor)
 {
     m_cursor = cursor;
+    m_hotSpot = cursor ? triedHotSpot(*cursor) : QPoint();
     if (!cursor) {
         unsetCursor();
     } else if (m_drawing == Drawing::ByDesktop) {
-        // The pixmap's own pixels, at any scale: the X server is given the
+        // The pixmap's own pixels at any scale: the X server is given the
         // cursor as it is, not enlarged.
-        m_hotSpot = triedHotSpot(*cursor);
         setCursor(QCursor(QPixmap::fromImage(desktopPointerImage(*cursor)), m_hotSpot.x(), m_hotSpot.y()));
     } else {
-        m_hotSpot = triedHotSpot(*cursor);
         setCursor(Qt::BlankCursor);
+        drawCursorAt(underMouse() ? m_at : std::nullopt);
     }
-    if (m_drawing == Drawing::AsWindows)
-        drawCursorAt(m_at);
 }
 
 void TrySurface::prepare()
 {
     m_ratio = devicePixelRatioF();
-    // Windows enlarges a cursor by whole pixels on a scaled screen.
+    // A cursor pixel is as many whole screen pixels as make a pixel of the
+    // layout, so that it stays crisp on a scaled screen.
     m_pitch = std::max(1, qRound(m_ratio));
     m_ground = QImage(qCeil(width() * m_ratio), qCeil(height() * m_ratio), QImage::Format_RGB32);
     m_ground.setDevicePixelRatio(m_ratio);
@@ -90,7 +89,10 @@ void TrySurface::prepare()
     drawMark(m_ground);
     m_shown = m_ground.copy();
     m_drawn = {};
-    drawCursorAt(m_at);
+    if (m_at && m_cursor) {
+        m_drawn = drawnRect(*m_at);
+        drawAsWindows(m_shown, *m_cursor, m_drawn.topLeft(), m_pitch);
+    }
 }
 
 void TrySurface::paintBands(QImage &into) const
