@@ -31,6 +31,8 @@ void FrmConverter::openTestArea()
     guarded([this] {
         if (!m_testArea)
             m_testArea = new TestArea(this);
+        if (!m_testArea->isVisible())
+            m_testArea->placeBeside(this);
         m_testArea->show();
         refreshTestArea();
         m_testArea->raise();

@@ -9,7 +9,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace pixelwick {
 
@@ -113,6 +116,35 @@ void TestArea::showCursors(const QList<CursorImage> &images, const QString &name
 void TestArea::showNothing(const QString &why)
 {
     showCursors({}, {}, why);
+}
+
+void TestArea::placeBeside(const QWidget *other)
+{
+    adjustSize();
+    // This window's frame, taken to be as wide as the other's.
+    const QRect frame = other->frameGeometry();
+    const QRect inner = other->geometry();
+    const QSize outer = size().grownBy(QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                                frame.right() - inner.right(), frame.bottom() - inner.bottom()));
+    const QRect room = other->screen()->availableGeometry();
+    const auto within = [&](QPoint place) {
+        return QPoint(std::max(room.left(), std::min(place.x(), room.right() + 1 - outer.width())),
+                      std::max(room.top(), std::min(place.y(), room.bottom() + 1 - outer.height())));
+    };
+    // Where it covers least of the other window, the first such of these.
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint &place :
+         {QPoint(frame.left(), frame.bottom() + 1), QPoint(frame.right() + 1, frame.top()),
+          QPoint(frame.left(), frame.top() - outer.height()), QPoint(frame.left() - outer.width(), frame.top())}) {
+        const QRect covered = QRect(within(place), outer) & frame;
+        const qint64 area = qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            best = within(place);
+            leastCovered = area;
+        }
+    }
+    move(best);
 }
 
 void TestArea::showChosen()

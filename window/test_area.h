@@ -27,6 +27,9 @@ public:
     void showCursors(const QList<CursorImage> &images, const QString &name, const QString &note = {});
     // Nothing to try, and why.
     void showNothing(const QString &why);
+    // Moves the area beside `other` on its screen: below, right, above or
+    // left of it, wherever it covers least of it.
+    void placeBeside(const QWidget *other);
 
 private:
     void showChosen();
