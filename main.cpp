@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "cursors_to_try.h"
 #include "language.h"
 #include "main_window.h"
 #include "messages.h"
 #include "pixelwick_version.h"
+#include "test_area.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QList>
 #include <QLocale>
 #include <QTimer>
@@ -107,6 +110,10 @@ void describeOptions(QCommandLineParser &parser)
     parser.addVersionOption();
     parser.addOption({QStringLiteral("fit"), Startup::tr("Fit the whole picture into the cursor, rather than take "
                                                          "its top-left 32 × 32 pixels.")});
+    parser.addOption({QStringLiteral("try"),
+                      Startup::tr("Open only the test area, with the cursor, icon or animated cursor FILE as the "
+                                  "pointer."),
+                      Startup::tr("FILE")});
     parser.addPositionalArgument(Startup::tr("PICTURE"), Startup::tr("The picture to load at start."),
                                  Startup::tr("[PICTURE]"));
 }
@@ -166,6 +173,25 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "pixelwick: %s\n%s\n", qPrintable(pixelwick::shownName(problem)),
                      qPrintable(Startup::tr("Run \"pixelwick --help\" for the options.")));
         return 2;
+    }
+
+    if (parser.isSet(QStringLiteral("try"))) {
+        if (!parser.positionalArguments().isEmpty()) {
+            std::fprintf(stderr, "pixelwick: %s\n",
+                         qPrintable(Startup::tr("--try opens the test area alone, without a picture.")));
+            return 2;
+        }
+        const QString file = parser.value(QStringLiteral("try"));
+        const pixelwick::CursorsToTry tried = pixelwick::cursorsToTry(file);
+        if (!tried.problem.isEmpty()) {
+            std::fprintf(stderr, "pixelwick: %s: %s\n", qPrintable(pixelwick::shownName(file)),
+                         qPrintable(pixelwick::shownName(tried.problem)));
+            return 1;
+        }
+        pixelwick::TestArea area;
+        area.showCursors(tried.images, QFileInfo(file).fileName());
+        area.show();
+        return app.exec();
     }
 
     pixelwick::FrmConverter window;

@@ -195,6 +195,9 @@ void WindowSourcesTest::options_data()
     }
     QTest::newRow("two pictures") << QStringList{"a.png", "b.png"} << true << 2 << "one picture at a time";
     QTest::newRow("an option it does not know") << QStringList{"--frobnicate"} << true << 2 << "frobnicate";
+    QTest::newRow("--try, no such file") << QStringList{"--try", "none.cur"} << true << 1 << "no file of that name";
+    QTest::newRow("--try, no cursor") << QStringList{"--try", PIXELWICK_WINDOW} << true << 1 << "not a cursor";
+    QTest::newRow("--try and a picture") << QStringList{"--try", "a.cur", "b.png"} << true << 2 << "without a picture";
 }
 
 // The real program: --help and --version never need a window.

@@ -770,6 +770,28 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     </message>
 </context>
 <context>
+    <name>CursorsToTry</name>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>Es gibt keine Datei dieses Namens.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Das ist keine Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB, too large for a cursor.</source>
+        <translation>
+            <numerusform>Die Datei ist größer als %n MB, zu groß für einen Cursor.</numerusform>
+            <numerusform>Die Datei ist größer als %n MB, zu groß für einen Cursor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a cursor, an icon or an animated cursor.</source>
+        <translation>Das ist weder ein Cursor noch ein Symbol noch ein animierter Cursor.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture %1 is incomplete: the file ends before the picture does.</source>
@@ -1025,6 +1047,18 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
         <source>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</source>
         <translation>Das ganze Bild in den Cursor einpassen, statt seine linken oberen 32 × 32 Pixel zu nehmen.</translation>
     </message>
+    <message>
+        <source>Open only the test area, with the cursor, icon or animated cursor FILE as the pointer.</source>
+        <translation>Nur die Probierfläche öffnen, mit dem Cursor, Symbol oder animierten Cursor DATEI als Mauszeiger.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>--try opens the test area alone, without a picture.</source>
+        <translation>--try öffnet die Probierfläche allein, ohne ein Bild.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPicture</name>
@@ -1198,6 +1232,14 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
         <source>No size was given.</source>
         <translation>Es wurde keine Größe angegeben.</translation>
     </message>
+    <message>
+        <source>Try the cursor…</source>
+        <translation>Cursor ausprobieren …</translation>
+    </message>
+    <message>
+        <source>Nothing to try yet: load a picture first.</source>
+        <translation>Es gibt noch nichts auszuprobieren: Laden Sie zuerst ein Bild.</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::MakeNote</name>
@@ -1227,6 +1269,72 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>Make this colour invert the screen</source>
         <translation>Diese Farbe den Bildschirm invertieren lassen</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::TestArea</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2, %3</source>
+        <translation>Einzelbild %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, image %2</source>
+        <translation>%1, Bild %2</translation>
+    </message>
+    <message>
+        <source>Try the cursor</source>
+        <translation>Cursor ausprobieren</translation>
+    </message>
+    <message>
+        <source>Image to try</source>
+        <translation>Auszuprobierendes Bild</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>As this desktop draws it</source>
+        <translation>So zeichnet dieser Desktop ihn</translation>
+    </message>
+    <message>
+        <source>As Windows draws it</source>
+        <translation>So zeichnet Windows ihn</translation>
+    </message>
+    <message>
+        <source>The real pointer. X cannot invert the screen, so an inverting pixel is black here, outlined in white where it meets transparent pixels.</source>
+        <translation>Der echte Mauszeiger. X kann den Bildschirm nicht invertieren, daher ist ein invertierendes Pixel hier schwarz, weiß umrandet, wo es an transparente Pixel stößt.</translation>
+    </message>
+    <message>
+        <source>The pointer is hidden and the cursor drawn on what lies beneath as Windows draws it: white, black, transparent, and inverting the screen.</source>
+        <translation>Der Mauszeiger ist verborgen, und der Cursor wird auf das Darunterliegende gezeichnet, wie Windows ihn zeichnet: weiß, schwarz, transparent und den Bildschirm invertierend.</translation>
+    </message>
+    <message>
+        <source>Click to leave a mark where the hot spot lands. Escape closes.</source>
+        <translation>Ein Klick hinterlässt eine Markierung, wo der Hotspot trifft. Escape schließt.</translation>
+    </message>
+    <message>
+        <source>%1: %2, an icon, which has no hot spot: tried at its middle, %3, %4</source>
+        <translation>%1: %2, ein Symbol, das keinen Hotspot hat: ausprobiert in seiner Mitte, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, its hot spot %3, %4 outside it: tried at %5, %6</source>
+        <translation>%1: %2, sein Hotspot %3, %4 liegt außerhalb: ausprobiert bei %5, %6</translation>
+    </message>
+    <message>
+        <source>%1: %2, hot spot %3, %4</source>
+        <translation>%1: %2, Hotspot %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::TrySurface</name>
+    <message>
+        <source>The quick brown fox jumps over the lazy dog.</source>
+        <translation>Zwölf Boxkämpfer jagen Viktor quer über den großen Sylter Deich.</translation>
     </message>
 </context>
 </TS>

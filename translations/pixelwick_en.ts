@@ -768,6 +768,28 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
 </context>
 <context>
+    <name>CursorsToTry</name>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>There is no file of that name.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>This is not a file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is larger than %n MB, too large for a cursor.</source>
+        <translation>
+            <numerusform>The file is larger than %n MB, too large for a cursor.</numerusform>
+            <numerusform>The file is larger than %n MB, too large for a cursor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not a cursor, an icon or an animated cursor.</source>
+        <translation>This is not a cursor, an icon or an animated cursor.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture %1 is incomplete: the file ends before the picture does.</source>
@@ -1023,6 +1045,18 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
         <source>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</source>
         <translation>Fit the whole picture into the cursor, rather than take its top-left 32 × 32 pixels.</translation>
     </message>
+    <message>
+        <source>Open only the test area, with the cursor, icon or animated cursor FILE as the pointer.</source>
+        <translation>Open only the test area, with the cursor, icon or animated cursor FILE as the pointer.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--try opens the test area alone, without a picture.</source>
+        <translation>--try opens the test area alone, without a picture.</translation>
+    </message>
 </context>
 <context>
     <name>WindowPicture</name>
@@ -1196,6 +1230,14 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
         <source>No size was given.</source>
         <translation>No size was given.</translation>
     </message>
+    <message>
+        <source>Try the cursor…</source>
+        <translation>Try the cursor…</translation>
+    </message>
+    <message>
+        <source>Nothing to try yet: load a picture first.</source>
+        <translation>Nothing to try yet: load a picture first.</translation>
+    </message>
 </context>
 <context>
     <name>pixelwick::MakeNote</name>
@@ -1225,6 +1267,72 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>Make this colour invert the screen</source>
         <translation>Make this colour invert the screen</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::TestArea</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2, %3</source>
+        <translation>Frame %1 of %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, image %2</source>
+        <translation>%1, image %2</translation>
+    </message>
+    <message>
+        <source>Try the cursor</source>
+        <translation>Try the cursor</translation>
+    </message>
+    <message>
+        <source>Image to try</source>
+        <translation>Image to try</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>As this desktop draws it</source>
+        <translation>As this desktop draws it</translation>
+    </message>
+    <message>
+        <source>As Windows draws it</source>
+        <translation>As Windows draws it</translation>
+    </message>
+    <message>
+        <source>The real pointer. X cannot invert the screen, so an inverting pixel is black here, outlined in white where it meets transparent pixels.</source>
+        <translation>The real pointer. X cannot invert the screen, so an inverting pixel is black here, outlined in white where it meets transparent pixels.</translation>
+    </message>
+    <message>
+        <source>The pointer is hidden and the cursor drawn on what lies beneath as Windows draws it: white, black, transparent, and inverting the screen.</source>
+        <translation>The pointer is hidden and the cursor drawn on what lies beneath as Windows draws it: white, black, transparent, and inverting the screen.</translation>
+    </message>
+    <message>
+        <source>Click to leave a mark where the hot spot lands. Escape closes.</source>
+        <translation>Click to leave a mark where the hot spot lands. Escape closes.</translation>
+    </message>
+    <message>
+        <source>%1: %2, an icon, which has no hot spot: tried at its middle, %3, %4</source>
+        <translation>%1: %2, an icon, which has no hot spot: tried at its middle, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, its hot spot %3, %4 outside it: tried at %5, %6</source>
+        <translation>%1: %2, its hot spot %3, %4 outside it: tried at %5, %6</translation>
+    </message>
+    <message>
+        <source>%1: %2, hot spot %3, %4</source>
+        <translation>%1: %2, hot spot %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::TrySurface</name>
+    <message>
+        <source>The quick brown fox jumps over the lazy dog.</source>
+        <translation>The quick brown fox jumps over the lazy dog.</translation>
     </message>
 </context>
 </TS>

@@ -177,6 +177,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     connect(picBG, &PictureBox::clicked, this, &FrmConverter::picBGClick);
     connect(picInvert, &PictureBox::clicked, this, &FrmConverter::picInvertClick);
     wirePreview();
+    wireTestArea();
 }
 
 KeyColours FrmConverter::keyColours() const

@@ -25,6 +25,8 @@ class QPushButton;
 
 namespace pixelwick {
 
+class TestArea;
+
 // The one window. Its controls hold the program's state: the swatch
 // colours, the hot-spot texts and the dialog's kept file name; the picture
 // and the choices that make it the cursor (fit, part, near colours) are
@@ -86,6 +88,10 @@ private:
     void movePart(QPoint from);
     void askNearColours();
     void makeSizeSet();
+    // The test area: Ctrl+T and the preview's menu open it; it follows the cursor.
+    void wireTestArea();
+    void openTestArea();
+    void refreshTestArea();
     bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
 
@@ -113,6 +119,8 @@ private:
     int m_tolerance = 0; // of near colours, 0 for exactly the key colours
     QPoint m_dragFrom;   // the part's place when the drag began
     QString m_sizes;     // the sizes last asked for a set
+    TestArea *m_testArea = nullptr;
+    HotSpot m_triedHotSpot; // in the test area, kept while a field holds no number
 };
 
 // Nothing thrown may reach Qt's event loop: it would end the program and

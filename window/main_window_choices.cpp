@@ -50,6 +50,7 @@ void FrmConverter::showCursorNow()
         action = tr("Fit");
     m_note->setState(said.join(u' '), action);
     refreshLooks();
+    refreshTestArea();
 }
 
 void FrmConverter::setFitWhole(bool fit)
