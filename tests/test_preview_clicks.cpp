@@ -260,7 +260,7 @@ void PreviewClicksTest::contextMenu()
     // The pixel's own items first, then the window's choices.
     QCOMPARE(texts,
              (QStringList{"Set the hot spot here", "Make this colour transparent", "Make this colour invert the screen",
-                          "-", "Fit the whole picture", "Near colours…", "Make a set of sizes…"}));
+                          "-", "Fit the whole picture", "Near colours…", "Make a set of sizes…", "Try the cursor…"}));
     // Chosen as a user would, which also closes the menu.
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actions[action]).center());
     QTRY_VERIFY(!preview()->findChild<QMenu *>(QStringLiteral("previewMenu")));

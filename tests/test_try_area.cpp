@@ -324,6 +324,8 @@ void TryAreaTest::followsTheWindow()
     // The x field, at 152, 32 of the window, typed anew.
     xdotool({"windowactivate", "--sync", window, "mousemove", "--window", window, QString::number(160 * scale),
              QString::number(40 * scale), "click", "1", "key", "ctrl+a", "type", "3"});
+    // Then back over the area, raised again where the window covered it.
+    xdotool({"search", "--onlyvisible", "--name", "^Try the cursor", "windowactivate", "--sync"});
     moveTo(half[0] + QPoint(40, 40));
     QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(32, {3, 15}), 10000);
     xdotool({"windowactivate", "--sync", window, "key", "ctrl+q"});
