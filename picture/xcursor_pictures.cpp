@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "xcursor_pictures.h"
 
+#include "cursor_making.h"
 #include "xcursor_file.h"
 
 #include <QCoreApplication>
@@ -30,11 +31,13 @@ LoadedPicture xcursorPicture(QByteArrayView bytes, const QString &shown, const P
     const XcursorReading reading = readXcursor(bytes);
     if (!reading.problem.isEmpty())
         return {{}, Picture::tr("The picture %1 is damaged or cannot be read (%2).").arg(shown, reading.problem)};
+    // The size the cursor is made at: fitted, the side it is drawn for.
+    const int side = region.drawnSide > 0 ? region.drawnSide / kDrawnPerCursorPixel
+                     : region.isWhole()   ? kCursorSize
+                                          : region.side;
     const XcursorImageData *chosen = &reading.images.first();
     for (const XcursorImageData &image : reading.images) {
-        const bool better = region.isWhole() ? image.nominalSize > chosen->nominalSize
-                                             : nearer(image.nominalSize, chosen->nominalSize, region.side);
-        if (better)
+        if (nearer(image.nominalSize, chosen->nominalSize, side))
             chosen = &image;
     }
     QImage image(chosen->width, chosen->height, QImage::Format_ARGB32_Premultiplied);
@@ -47,7 +50,11 @@ LoadedPicture xcursorPicture(QByteArrayView bytes, const QString &shown, const P
     for (int y = 0; y < chosen->height; ++y)
         std::memcpy(image.scanLine(y), chosen->pixels.constData() + qsizetype(y) * chosen->width,
                     size_t(chosen->width) * sizeof(quint32));
-    return {image, {}, image.size()};
+    LoadedPicture loaded(image, {}, image.size());
+    // Each size fitted takes the image made for it, as a drawing is drawn
+    // anew for it.
+    loaded.drawn = region.drawnSide > 0;
+    return loaded;
 }
 
 } // namespace pixelwick

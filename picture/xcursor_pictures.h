@@ -8,11 +8,11 @@
 
 namespace pixelwick {
 
-// An Xcursor file read as a picture: one image of it, in its own colours.
-// For a part of the picture, the first frame of the nominal size nearest
-// the part's side (the larger of two as near), so that a theme's 32 x 32
-// pointer gives a 32 x 32 cursor; for the whole picture, as fitting wants,
-// the largest. `shown` names the file in messages.
+// An Xcursor file read as a picture: one image of it, in its own colours,
+// the first frame of the nominal size nearest the cursor's (the larger of
+// two as near): the part's side, the size it is fitted at, else 32. So a
+// theme's 32 x 32 pointer gives a 32 x 32 cursor, and each size of a set
+// is made of the image drawn for it. `shown` names the file in messages.
 LoadedPicture xcursorPicture(QByteArrayView bytes, const QString &shown, const PictureRegion &region);
 
 } // namespace pixelwick

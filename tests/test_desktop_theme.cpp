@@ -19,6 +19,7 @@ using namespace testing;
 namespace {
 
 const QString kWindow = QStringLiteral(PIXELWICK_WINDOW);
+const QString kConvert = QStringLiteral(PIXELWICK_CONVERT);
 
 // What an X tool prints, waiting at most 20 seconds for it.
 QString tool(const QStringList &command)
@@ -57,6 +58,7 @@ class DesktopThemeTest : public QObject {
 private slots:
     void useOnThisDesktop_data();
     void useOnThisDesktop();
+    void pointerOpened();
 };
 
 void DesktopThemeTest::useOnThisDesktop_data()
@@ -137,6 +139,39 @@ void DesktopThemeTest::useOnThisDesktop()
     QVERIFY(shown.save(QStringLiteral("desktop-theme-shown-scale%1.png").arg(scale)));
     tool({"xdotool", "windowactivate", "--sync", otherWindow, "key", "ctrl+q"});
     QVERIFY(other.waitForFinished(10000));
+}
+
+// A theme's pointer opened in the window is a picture: its 32 x 32 image,
+// transparent where the pointer is, is what Make CUR writes.
+void DesktopThemeTest::pointerOpened()
+{
+    QTemporaryDir dir;
+    Looks looks;
+    QVERIFY(lookPicture(looks).save(dir.filePath(QStringLiteral("looks.png"))));
+    const Run run =
+        runProgram(kConvert, {"--sizes", "24,32,48", "--xcursor", "-o", "left_ptr", "looks.png"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QProcess pixelwick;
+    pixelwick.setWorkingDirectory(dir.path());
+    pixelwick.start(kWindow, {"left_ptr"});
+    QVERIFY(pixelwick.waitForStarted());
+    const QString window = windowOf(pixelwick);
+    QVERIFY(!window.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(tool({"xdotool", "getwindowname", window}).startsWith("left_ptr"), 20000);
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+s"});
+    const QString cursorPath = dir.filePath(QStringLiteral("left_ptr.cur"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cursorPath).size() == 326, 20000);
+    const QByteArray cursor = readAll(cursorPath);
+    const QList<quint32> pixels = expectedPixels(scaled(looks, 2));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const quint32 pixel = pixels[y * 32 + x];
+            const Look look = pixel == kXBlack ? Look::Black : pixel == kXWhite ? Look::White : Look::Transparent;
+            QCOMPARE(lookName(lookAt(cursor, x, y)), lookName(look));
+        }
+    }
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+q"});
+    QVERIFY(pixelwick.waitForFinished(10000));
 }
 
 QTEST_GUILESS_MAIN(DesktopThemeTest)

@@ -209,7 +209,8 @@ void XcursorFilesTest::desktopThemeShown()
 }
 
 // An Xcursor file is a picture too: its image of the cursor's size becomes
-// the .cur, its transparent pixels transparent.
+// the .cur, its transparent pixels transparent; fitted at several sizes,
+// each size is made of the image drawn for it.
 void XcursorFilesTest::readAsPicture()
 {
     const QString xcursor = m_dir.filePath(QStringLiteral("pointer"));
@@ -226,6 +227,17 @@ void XcursorFilesTest::readAsPicture()
             const Look look = pixel == kXBlack ? Look::Black : pixel == kXWhite ? Look::White : Look::Transparent;
             QCOMPARE(lookName(lookAt(cursor, x, y)), lookName(look));
         }
+    }
+    run = runProgram(kConvert, {"--sizes", "16,64", "--xcursor", "-o", "again", xcursor}, m_dir.path());
+    QCOMPARE(run.exitCode, 0);
+    const Images original(XcursorFilenameLoadAllImages(QFile::encodeName(xcursor).constData()));
+    const Images again(XcursorFilenameLoadAllImages(QFile::encodeName(m_dir.filePath("again")).constData()));
+    QVERIFY(original && again && original->nimage == 3 && again->nimage == 2);
+    for (const auto &[made, drawn] : {std::pair{0, 0}, std::pair{1, 2}}) {
+        const XcursorImage &image = *again->images[made], &source = *original->images[drawn];
+        QCOMPARE(image.size, source.size);
+        QCOMPARE(QList<quint32>(image.pixels, image.pixels + image.width * image.height),
+                 QList<quint32>(source.pixels, source.pixels + source.width * source.height));
     }
 }
 
