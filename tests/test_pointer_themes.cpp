@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Pointer themes written by the real pixelwick-convert --theme, loaded as
-// desktops load them: by libXcursor through XCURSOR_PATH and XCURSOR_THEME,
-// and as the pointer the X server shows over a window (XFixes). Runs on a
-// desktop of its own (tests/x11/with_display.sh).
+// desktops load them, by libXcursor through XCURSOR_PATH, on a desktop of
+// its own (tests/x11/with_display.sh); the X server shows one in
+// test_desktop_theme.
 #include "test_support.h"
-#include "x11/pointer_image.h"
 #include "xcursor_looks.h"
 
 #include <QDir>
@@ -16,7 +15,6 @@
 #include <memory>
 
 #include <X11/Xcursor/Xcursor.h>
-#include <X11/Xlib.h>
 
 using namespace testing;
 
@@ -46,7 +44,6 @@ private slots:
     void initTestCase();
     void loadedByLibXcursor_data();
     void loadedByLibXcursor();
-    void shownByTheServer();
     void inherited_data();
     void inherited();
     void ownThemesFolder();
@@ -131,38 +128,6 @@ void PointerThemesTest::loadedByLibXcursor()
                          expectedPixels(scaled(m_looks, size / 16)));
         }
     }
-}
-
-// With XCURSOR_THEME naming the theme, the X server shows its arrow over a
-// window that asks for it, pixel for pixel.
-void PointerThemesTest::shownByTheServer()
-{
-    const QString theme = QStringLiteral("Shown");
-    QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("picture.png")), m_dir.filePath(QStringLiteral("default.png"))));
-    const Run run = runProgram(
-        kConvert, {"--sizes", "24,32,48", "-x", "3", "-y", "4", "--theme", theme, "-o", m_themes, "default.png"},
-        m_dir.path());
-    QCOMPARE(run.exitCode, 0);
-    qputenv("XCURSOR_THEME", QFile::encodeName(theme));
-    qputenv("XCURSOR_SIZE", "32");
-    Display *const display = XOpenDisplay(nullptr);
-    QVERIFY(display);
-    const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 300, 300, 0, 0, 0);
-    const Cursor cursor = XcursorLibraryLoadCursor(display, "default");
-    QVERIFY(cursor);
-    XDefineCursor(display, window, cursor);
-    XSelectInput(display, window, StructureNotifyMask);
-    XMapWindow(display, window);
-    for (XEvent event{}; event.type != MapNotify;)
-        XNextEvent(display, &event);
-    XWarpPointer(display, 0, window, 0, 0, 0, 0, 150, 150);
-    XSync(display, False);
-    PointerImage pointer;
-    QTRY_VERIFY_WITH_TIMEOUT((pointer = pointerImage()).width == 32, 10000);
-    QCOMPARE(pointer.height, 32);
-    QCOMPARE(pointer.hotSpot, QPoint(3, 4));
-    QCOMPARE(pointer.pixels, expectedPixels(scaled(m_looks, 2)));
-    XCloseDisplay(display);
 }
 
 void PointerThemesTest::inherited_data()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "xcursor_looks.h"
 
+#include "test_support.h"
+
 namespace testing {
 
 QImage lookPicture(Looks &looks)
@@ -65,6 +67,19 @@ QList<quint32> expectedPixels(const Looks &looks, const QString &invertedAs)
         }
     }
     return pixels;
+}
+
+QString cursorDiffers(const QByteArray &cursor, const QList<quint32> &pixels)
+{
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const quint32 pixel = pixels[y * 32 + x];
+            const Look look = pixel == kXBlack ? Look::Black : pixel == kXWhite ? Look::White : Look::Transparent;
+            if (lookAt(cursor, x, y) != look)
+                return QStringLiteral("pixel %1, %2 is %3").arg(x).arg(y).arg(lookName(lookAt(cursor, x, y)));
+        }
+    }
+    return {};
 }
 
 } // namespace testing

@@ -4,6 +4,7 @@
 // A picture of every look a cursor pixel has, and what Xcursor files made of
 // it hold, worked out from the looks alone.
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -30,5 +31,9 @@ Looks scaled(const Looks &looks, int factor);
 // pixel black ("outline", "black") or white ("white"), and with the outline
 // every transparent pixel among its eight neighbours white.
 QList<quint32> expectedPixels(const Looks &looks, const QString &invertedAs = QStringLiteral("outline"));
+
+// Where the looks of the 32 x 32 .cur `cursor` differ from what `pixels`
+// show (black, white, else transparent), else empty.
+QString cursorDiffers(const QByteArray &cursor, const QList<quint32> &pixels);
 
 } // namespace testing
