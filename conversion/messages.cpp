@@ -159,6 +159,8 @@ QString describe(Reason reason, const QString &argument)
     case Reason::DescriptorReadOnly: return Conversion::tr("descriptor %1 is open only for reading").arg(argument);
     case Reason::NotAFolder: return Conversion::tr("it is not a folder");
     case Reason::FileInTheWay: return Conversion::tr("a file of that name is in the way");
+    case Reason::FolderOfOtherThings:
+        return Conversion::tr("a folder of that name holds other things, and is never replaced by one of its own");
     case Reason::NotMadeInFolder:
         return Conversion::tr("%1 is not a name that can be made in a folder").arg(quotedText(argument));
     case Reason::IsAPicture:

@@ -57,6 +57,7 @@ enum class Reason {
     IsAPicture,         // the picture
     NotAFolder,
     FileInTheWay,
+    FolderOfOtherThings,
     NotMadeInFolder, // the name within the folder
 };
 

@@ -173,6 +173,16 @@ void FolderContents::addFolder(const QString &path)
     m_entries.append({Kind::Folder, path, {}, {}});
 }
 
+QStringList FolderContents::topFiles() const
+{
+    QStringList files;
+    for (const Entry &entry : m_entries) {
+        if (entry.kind == Kind::File && !entry.path.contains(u'/'))
+            files.append(entry.path);
+    }
+    return files;
+}
+
 QString FolderContents::problem() const
 {
     QSet<QString> taken, folders;
@@ -373,6 +383,17 @@ Placed placeFolder(const QString &path, const FolderContents &contents,
     const FolderTarget target = folderTargetFor(path);
     if (!target.reason.isEmpty())
         return failed(Placed::Outcome::Refused, target.reason);
+    if (target.present) {
+        const QDir there(QFile::decodeName(target.parent + '/' + target.name));
+        const QStringList held = there.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList marks = contents.topFiles();
+        const bool ofThisKind = std::any_of(marks.cbegin(), marks.cend(), [&](const QString &mark) {
+            const QFileInfo file(there.filePath(mark));
+            return file.isFile() && !file.isSymLink();
+        });
+        if (!held.isEmpty() && !ofThisKind)
+            return failed(Placed::Outcome::Refused, describe(Reason::FolderOfOtherThings));
+    }
     if (const QString picture = pictureWithin(target, pictures); !picture.isEmpty()) {
         Placed placed;
         placed.outcome = Placed::Outcome::ReplacesPicture;

@@ -28,6 +28,8 @@ public:
     void addFolder(const QString &path);
 
     qsizetype size() const { return m_entries.size(); }
+    // The names of the files at its top, not in a folder within it.
+    QStringList topFiles() const;
     // Why a path given cannot be made (absolute, "." or "..", empty parts,
     // given twice, or beneath a file or link), else empty.
     QString problem() const;
@@ -46,10 +48,12 @@ private:
 
 // Puts `contents` at `path` as a folder, whole. Nothing yet at `path`: it is
 // made, and so are the folders it goes in. A folder there is replaced whole
-// and its permissions kept, unless it is marked read-only. A link to a
-// folder gives the folder where it leads and stays a link. A file, device,
-// socket or link to nothing is refused, and so is a folder holding any of
-// `pictures` (by name or as a file it holds).
+// and its permissions kept where it is one of its kind: empty, or holding
+// a file of the name of one at the top of `contents` (index.theme, say),
+// so that no folder of other things is ever replaced; and unless it is
+// marked read-only. A link to a folder gives the folder where it leads and
+// stays a link. A file, device, socket or link to nothing is refused, and
+// so is a folder holding any of `pictures` (by name or as a file it holds).
 Placed placeFolder(const QString &path, const FolderContents &contents,
                    std::initializer_list<const ProtectedFiles *> pictures);
 

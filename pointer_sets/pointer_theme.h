@@ -66,7 +66,8 @@ QString inheritedTheme(const QString &folder, const QString &name);
 // file: the first such name, else empty.
 QString clashingName(const QList<ThemePointer> &pointers);
 
-// Writes `theme` whole as folder/NAME by the rule of placeFolder(). Where
+// Writes `theme` whole as folder/NAME by the rule of placeFolder(), over
+// a folder holding index.theme, or an empty one. Where
 // `folder` is the user's own and libXcursor does not look in it (before
 // version 1.2.2 it knows ~/.icons but not ~/.local/share/icons),
 // ~/.icons/NAME is made a link to the theme, unless something else stands

@@ -121,6 +121,8 @@ void ThemePlacingTest::places_data()
                             << "it is not a folder";
     QTest::newRow("a link to nothing") << "dangling"
                                        << "which does not exist";
+    QTest::newRow("a folder of other things") << "other"
+                                              << "holds other things";
     QTest::newRow("a read-only folder") << "read-only"
                                         << "is read-only";
     QTest::newRow("a folder holding the picture") << "picture"
@@ -144,6 +146,9 @@ void ThemePlacingTest::places()
         QVERIFY(writeAll(place, "a file"));
     } else if (thing == QLatin1String("dangling")) {
         QVERIFY(QFile::link(QStringLiteral("nowhere"), place));
+    } else if (thing == QLatin1String("other")) {
+        QVERIFY(QDir().mkpath(place + QStringLiteral("/letters")));
+        QVERIFY(writeAll(place + QStringLiteral("/letters/to mum.txt"), "Dear mum"));
     } else if (thing == QLatin1String("read-only") || thing == QLatin1String("picture")) {
         QCOMPARE(writeTheme(dir.path(), {"default.png"}), 0);
         picture = QStringLiteral("themes/Set/arrow.png");

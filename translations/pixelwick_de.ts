@@ -638,6 +638,10 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>a file of that name is in the way</source>
         <translation>eine Datei dieses Namens ist im Weg</translation>
     </message>
+    <message>
+        <source>a folder of that name holds other things, and is never replaced by one of its own</source>
+        <translation>ein Ordner dieses Namens enthält anderes und wird nie durch einen eigenen ersetzt</translation>
+    </message>
 </context>
 <context>
     <name>CursorLooks</name>

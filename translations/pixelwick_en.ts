@@ -636,6 +636,10 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>a file of that name is in the way</source>
         <translation>a file of that name is in the way</translation>
     </message>
+    <message>
+        <source>a folder of that name holds other things, and is never replaced by one of its own</source>
+        <translation>a folder of that name holds other things, and is never replaced by one of its own</translation>
+    </message>
 </context>
 <context>
     <name>CursorLooks</name>
