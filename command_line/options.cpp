@@ -2,6 +2,7 @@
 #include "options.h"
 
 #include "file_targets.h"
+#include "linux_options.h"
 #include "make_cursor.h"
 #include "messages.h"
 #include "option_values.h"
@@ -150,6 +151,7 @@ void addOptions(QCommandLineParser &parser)
     for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview,
                                              size, fit, from, sizes, combine, hotSpotForSize})
         parser.addOption(option);
+    addLinuxOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
                                  CommandLine::tr("PICTURE..."));
@@ -197,8 +199,11 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         }
         options.hotSpotFor.append(spot);
     }
+    const QString forDesktops = linuxOptionsProblem(parser, options);
     if (!problem.isEmpty())
         return problem;
+    if (!forDesktops.isEmpty())
+        return forDesktops;
     if (const QString clash = clashingOptions(parser); !clash.isEmpty())
         return clash;
     if (options.combine) {
@@ -231,7 +236,7 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
                                int(options.pictures.size()));
     if (parser.isSet(kOutput) && options.show)
         return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
-    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine)
+    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine && options.theme.isEmpty())
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};

@@ -55,6 +55,10 @@ enum class Reason {
     DescriptorNotOpen,  // its number
     DescriptorReadOnly, // its number
     IsAPicture,         // the picture
+    NotAFolder,
+    FileInTheWay,
+    FolderOfOtherThings,
+    NotMadeInFolder, // the name within the folder
 };
 
 class Conversion {

@@ -92,6 +92,7 @@ private:
     void wireTestArea();
     void openTestArea();
     void refreshTestArea();
+    void useOnDesktop();
     bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
 
@@ -121,6 +122,7 @@ private:
     QString m_sizes;     // the sizes last asked for a set
     TestArea *m_testArea = nullptr;
     HotSpot m_triedHotSpot; // in the test area, kept while a field holds no number
+    QString m_themeName; // the pointer theme last written
 };
 
 // Nothing thrown may reach Qt's event loop: it would end the program and
