@@ -36,6 +36,7 @@ struct CursorImage {
     int images = 1;
     int frame = 0; // of `frames` of an animated cursor; 0 when not animated
     int frames = 0;
+    int jiffies = 0; // a frame's time on screen in 1/60 s; 0 when no step shows it
 
     // Outside the cursor the screen shows through, as it does for Transparent.
     Look lookAt(int x, int y) const;

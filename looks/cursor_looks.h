@@ -56,7 +56,8 @@ QString looksSummary(const CursorImage &cursor, const QString &noMarkReason = {}
 
 // For scripts: "NAME: W x H cursor, hot spot X, Y" ("icon, no hot spot" for
 // an icon's image), followed where they apply by ", image I of N",
-// ", D-bit colour", ", PNG" and ", frame F of M"; then one line a row, top
+// ", D-bit colour", ", PNG" and ", frame F of M, J/60 s" (its time on
+// screen in jiffies); then one line a row, top
 // first: '#' black, 'O' white, '.' transparent, '~' inverted.
 QString looksAsText(const CursorImage &cursor, const QString &name);
 
