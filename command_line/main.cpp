@@ -18,6 +18,7 @@
 #include "options.h"
 #include "picture_loading.h"
 #include "pixelwick_version.h"
+#include "pointer_set_output.h"
 #include "preview_output.h"
 #include "reporting.h"
 #include "staged_names.h"
@@ -145,7 +146,7 @@ int main(int argc, char *argv[])
     if (const QString problem = optionsProblem(parser, options); !problem.isEmpty())
         return badOptions(problem);
     if (const QString problem = namesProblem(options.pictures, {options.output, options.preview},
-                                             !options.show && options.output.isEmpty());
+                                             !options.show && options.output.isEmpty() && options.scheme.isEmpty());
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {
@@ -171,6 +172,8 @@ int main(int argc, char *argv[])
         options.protectedPictures.add(picture);
     if (options.combine)
         return combine(options) ? kAllConverted : kSomeFailed;
+    if (options.animatedOutput())
+        return writeAnimatedCursor(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;
     // Many cursors are synced to disk together rather than one by one, in
     // groups, so that a run killed without warning keeps all but the last.

@@ -125,4 +125,27 @@ QString toleranceProblem(const QString &text, int &tolerance)
     return CommandLine::tr("the tolerance \"%1\" is not a whole number from 0 to 255").arg(text);
 }
 
+QString rateProblem(const QString &text, int most, int &jiffies)
+{
+    bool ok = false;
+    jiffies = text.trimmed().toInt(&ok);
+    if (ok && jiffies >= 1 && jiffies <= most)
+        return {};
+    return CommandLine::tr("the rate \"%1\" is not a frame's time in 1/60 s: a whole number from 1 to %2")
+        .arg(text)
+        .arg(most);
+}
+
+QString roleProblem(const QString &text, std::optional<PointerRole> &role)
+{
+    role = roleNamed(text.trimmed());
+    if (role)
+        return {};
+    QStringList roles;
+    for (const PointerRoleNames &names : pointerRoles())
+        roles << QString::fromLatin1(names.windowsRole);
+    return CommandLine::tr("\"%1\" names no pointer role; the roles are %2, or any of their X names")
+        .arg(text, roles.join(QStringLiteral(", ")));
+}
+
 } // namespace pixelwick

@@ -7,6 +7,7 @@
 #include "option_values.h"
 #include "picture_loading.h"
 #include "preview_output.h"
+#include "windows_scheme.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +35,9 @@ const QString kFit = QStringLiteral("fit");
 const QString kFrom = QStringLiteral("from");
 const QString kSizes = QStringLiteral("sizes");
 const QString kTolerance = QStringLiteral("tolerance");
+const QString kRole = QStringLiteral("role");
+const QString kScheme = QStringLiteral("scheme");
+const QString kRate = QStringLiteral("rate");
 
 // The descriptor that `name` writes through, or -1 for any other file.
 int descriptorNamed(const QString &name)
@@ -61,7 +65,35 @@ QString clashingOptions(const QCommandLineParser &parser)
     return {};
 }
 
+// What a pointer set or an animated cursor cannot be made with.
+QString pointerSetClash(const QCommandLineParser &parser, const Options &options)
+{
+    const bool set = parser.isSet(kScheme);
+    if (set && options.show)
+        return CommandLine::tr("--show reads each file as it is, so --scheme has nothing to do");
+    if (set && options.combine)
+        return CommandLine::tr("--scheme makes a cursor of each role, so --combine has nothing to do");
+    if (set && parser.isSet(kPreview))
+        return CommandLine::tr("--preview shows one cursor; show each of the scheme's with --show --preview");
+    if (set && options.output == kStandardOutput)
+        return CommandLine::tr("--scheme writes a folder, which cannot go to standard output");
+    if ((options.animatedOutput() || set) && options.combine)
+        return CommandLine::tr("--combine makes one cursor of pictures of each size, so it makes no animation");
+    if (parser.isSet(kRate) && !options.animatedOutput() && !set)
+        return CommandLine::tr("--rate is the time of an animated cursor's frames: name one with -o FILE.ani, or "
+                               "make a scheme");
+    if (options.role && options.pictures.size() > 1 && !options.animatedOutput() && !set)
+        return CommandLine::tr("--role gives one pointer its pictures: several are its frames, written with -o "
+                               "FILE.ani or --scheme");
+    return {};
+}
+
 } // namespace
+
+bool Options::animatedOutput() const
+{
+    return output.endsWith(QLatin1String(".ani"), Qt::CaseInsensitive) && scheme.isEmpty();
+}
 
 void addOptions(QCommandLineParser &parser)
 {
@@ -147,8 +179,26 @@ void addOptions(QCommandLineParser &parser)
                                                        "lies within T of the key's, 0 to 255 (default 0: exactly), "
                                                        "for pictures saved with loss, such as JPEG."),
                                        CommandLine::tr("T"));
+    const QCommandLineOption role(kRole,
+                                  CommandLine::tr("The pointer the pictures make, by its Windows or X name (arrow, "
+                                                  "ibeam, wait, hand, left_ptr...), whatever they are called; "
+                                                  "several pictures are its frames, in the order given."),
+                                  CommandLine::tr("ROLE"));
+    const QCommandLineOption scheme(kScheme,
+                                    CommandLine::tr("Make the Windows pointer scheme NAME: the folder NAME in the "
+                                                    "folder -o names (default: the current one), with a cursor for "
+                                                    "each role the pictures are named after (arrow.png, wait-1.png, "
+                                                    "wait-2.png...), an animated one where a role has frames, and "
+                                                    "an install.inf that installs it."),
+                                    CommandLine::tr("NAME"));
+    const QCommandLineOption rate(kRate,
+                                  CommandLine::tr("Each frame's time in an animated cursor, in 1/60 s, from 1 to %1 "
+                                                  "(default %2), where the picture does not give its own.")
+                                      .arg(kMostJiffies)
+                                      .arg(kDefaultJiffies),
+                                  CommandLine::tr("J"));
     for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview,
-                                             size, fit, from, sizes, combine, hotSpotForSize})
+                                             size, fit, from, sizes, combine, hotSpotForSize, role, scheme, rate})
         parser.addOption(option);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
@@ -187,6 +237,13 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (problem.isEmpty() && options.fromGiven)
         problem = fromProblem(parser.value(kFrom), options.from);
     options.fit = parser.isSet(kFit);
+    if (problem.isEmpty() && parser.isSet(kRole))
+        problem = roleProblem(parser.value(kRole), options.role);
+    if (problem.isEmpty() && parser.isSet(kRate))
+        problem = rateProblem(parser.value(kRate), kMostJiffies, options.rate);
+    options.scheme = parser.value(kScheme);
+    if (problem.isEmpty() && parser.isSet(kScheme))
+        problem = schemeNameProblem(options.scheme);
     for (const QString &given : parser.values(kHotSpotFor)) {
         std::pair<int, HotSpot> spot;
         if (problem.isEmpty())
@@ -200,6 +257,8 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (!problem.isEmpty())
         return problem;
     if (const QString clash = clashingOptions(parser); !clash.isEmpty())
+        return clash;
+    if (const QString clash = pointerSetClash(parser, options); !clash.isEmpty())
         return clash;
     if (options.combine) {
         if (parser.isSet(kSize))
@@ -226,12 +285,13 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         return CommandLine::tr("the output file name is empty");
     if (parser.isSet(kPreview) && options.preview.isEmpty())
         return CommandLine::tr("the preview file name is empty");
-    if (parser.isSet(kPreview) && options.pictures.size() > 1 && !options.combine)
+    if (parser.isSet(kPreview) && options.pictures.size() > 1 && !options.combine && !options.animatedOutput())
         return CommandLine::tr("--preview shows one cursor, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     if (parser.isSet(kOutput) && options.show)
         return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
-    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine)
+    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine && !options.animatedOutput()
+        && options.scheme.isEmpty())
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};

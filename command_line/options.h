@@ -5,13 +5,20 @@
 #include "file_placing.h"
 #include "hot_spot.h"
 #include "mask_encoder.h"
+#include "pointer_roles.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace pixelwick {
+
+// A frame's time in an animated cursor, in 1/60 s, unless said otherwise.
+inline constexpr int kDefaultJiffies = 6;
+inline constexpr int kMostJiffies = 3600;
 
 // What -o takes for standard output.
 inline const QString kStandardOutput = QStringLiteral("-");
@@ -39,6 +46,11 @@ struct Options {
     QList<std::pair<int, HotSpot>> hotSpotFor; // --hotspot-for, by size
     QStringList pictures;
     ProtectedFiles protectedPictures; // every one of them, from every file written
+    std::optional<PointerRole> role;  // --role: the one pointer the pictures make
+    QString scheme;                   // --scheme: a Windows pointer scheme of this name
+    int rate = kDefaultJiffies;       // --rate: each frame's time in 1/60 s, where a picture gives none
+    // -o names an animated cursor: every picture is a frame of it.
+    bool animatedOutput() const;
 };
 
 // How each picture becomes a cursor (of options.size; each size of

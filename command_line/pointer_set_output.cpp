@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "pointer_set_output.h"
+
+#include "animated_cursor_file.h"
+#include "cursor_output.h"
+#include "key_warnings.h"
+#include "made_cursor.h"
+#include "make_cursor.h"
+#include "messages.h"
+#include "pointer_pictures.h"
+#include "reporting.h"
+#include "windows_scheme.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace pixelwick {
+
+namespace {
+
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
+
+bool makePointer(const PointerPictures &pointer, const Options &options, bool animated, MadePointer &made)
+{
+    QList<AnimatedFrame> frames;
+    bool allMade = true;
+    for (const QString &picture : pointer.pictures) {
+        const MadeFrames read = makeFramesOf(picture, options);
+        if (!read.ok()) {
+            complain(pictureProblem(picture, read.problem));
+            allMade = false;
+            continue;
+        }
+        KeysShown keys;
+        for (qsizetype f = 0; f < read.frames.size(); ++f) {
+            const int delay = read.delays[f];
+            frames.append({cursorFileOf(read.frames[f]), delay > 0 ? jiffiesOf(delay) : options.rate});
+            keys |= read.frames[f].keys;
+        }
+        if (read.frames.size() == 1) {
+            warnOfPartUsed(picture, read.frames.first(), options);
+            warnOfInvisibleCursor(picture, read.frames.first());
+        }
+        warnOfUnmatchedKeys(picture, keys, options);
+    }
+    if (!allMade)
+        return false;
+    made.pictures = pointer;
+    made.animated = animated || frames.size() > 1;
+    made.bytes = made.animated ? animatedCursorBytes(frames) : frames.first().cursor;
+    return true;
+}
+
+namespace {
+
+QString pointerNames(const QList<PointerPictures> &pointers)
+{
+    QStringList names;
+    for (const PointerPictures &pointer : pointers)
+        names << pointer.name;
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+bool writeAnimatedCursor(const Options &options)
+{
+    const PointerGrouping grouping = groupPointerPictures(options.pictures, options.role);
+    if (!grouping.problem.isEmpty()) {
+        complain(grouping.problem);
+        return false;
+    }
+    if (grouping.pointers.size() != 1) {
+        complain(CommandLine::tr("%1 is one animated cursor, but the pictures make %n pointers (%2): number the "
+                                 "frames of one (wait-1.png, wait-2.png...) or give --role",
+                                 nullptr, int(grouping.pointers.size()))
+                     .arg(quotedPath(options.output), pointerNames(grouping.pointers)));
+        return false;
+    }
+    MadePointer made;
+    if (!makePointer(grouping.pointers.first(), options, true, made))
+        return false;
+    const QString first = made.pictures.pictures.first();
+    if (const MakeCursorResult result =
+            makeCursorFile(first, made.bytes, options.output, nullptr, &options.protectedPictures);
+        !result.ok()) {
+        complain(pictureProblem(first, result.message));
+        return false;
+    }
+    return true;
+}
+
+} // namespace pixelwick
