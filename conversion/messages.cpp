@@ -157,6 +157,9 @@ QString describe(Reason reason, const QString &argument)
     case Reason::DiskTookNoMore: return Conversion::tr("the disk took no more");
     case Reason::DescriptorNotOpen: return Conversion::tr("descriptor %1 is not open").arg(argument);
     case Reason::DescriptorReadOnly: return Conversion::tr("descriptor %1 is open only for reading").arg(argument);
+    case Reason::NotAFolder: return Conversion::tr("it is not a folder");
+    case Reason::NotMadeInFolder:
+        return Conversion::tr("%1 is not a name that can be made in a folder").arg(quotedText(argument));
     case Reason::IsAPicture:
         return Conversion::tr("it is the picture %1, which is never replaced").arg(quotedPath(argument));
     }

@@ -55,6 +55,8 @@ enum class Reason {
     DescriptorNotOpen,  // its number
     DescriptorReadOnly, // its number
     IsAPicture,         // the picture
+    NotAFolder,
+    NotMadeInFolder, // the name within the folder
 };
 
 class Conversion {

@@ -166,6 +166,16 @@ void ProtectedFiles::add(const QString &picture)
         m_byIdentity.insert({quint64(status.st_dev), quint64(status.st_ino)}, picture);
 }
 
+QString ProtectedFiles::pictureWithin(const QString &folderKey) const
+{
+    const QString prefix = folderKey.endsWith(u'/') ? folderKey : folderKey + u'/';
+    for (auto it = m_byKey.cbegin(); it != m_byKey.cend(); ++it) {
+        if (it.key().startsWith(prefix))
+            return it.value();
+    }
+    return {};
+}
+
 void ProtectedFiles::add(const QString &picture, FileIdentity identity)
 {
     if (identity.known)

@@ -46,6 +46,8 @@ public:
     // The picture that the file at `key` or with this identity is, else empty.
     QString pictureAt(const QString &key) const { return m_byKey.value(key); }
     QString pictureWith(quint64 device, quint64 inode) const { return m_byIdentity.value({device, inode}); }
+    // A picture named by a key within the folder of `folderKey`, else empty.
+    QString pictureWithin(const QString &folderKey) const;
 
 private:
     QHash<QString, QString> m_byKey;
@@ -60,9 +62,10 @@ struct Placed {
         Failed,          // the write itself failed; an older file stays
     };
     Outcome outcome = Outcome::Done;
-    QString reason;      // in words, for Refused and Failed
-    QString picture;     // for ReplacesPicture
-    bool staged = false; // Done, and waiting in the StagedFiles given
+    QString reason;        // in words, for Refused and Failed
+    QString picture;       // for ReplacesPicture
+    bool staged = false;   // Done, and waiting in the StagedFiles given
+    bool replaced = false; // a folder placed whole took the place of one
     bool ok() const { return outcome == Outcome::Done; }
 };
 

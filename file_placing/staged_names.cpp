@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace pixelwick::staged_names {
@@ -17,13 +18,60 @@ namespace pixelwick::staged_names {
 namespace {
 
 // A plain array of slots, for the handler: it reads only atomics and calls
-// only unlinkat, sigaction and raise, all safe in a signal handler. A slot
-// holds its folder's descriptor plus one and its tag in one word, so that
-// the handler sees a whole entry or none; 0 is an empty slot. A grown array
+// only unlinkat, openat, getdents64, close, sigaction and raise, all safe in
+// a signal handler. A slot holds its folder's descriptor plus one and its
+// tag in one word, the top bit set for a staged folder, so that the handler
+// sees a whole entry or none; 0 is an empty slot. A grown array
 // is published before the count that needs it, and older arrays are kept,
 // so the handler never reads past the one it has.
 using Slot = std::atomic<std::uint64_t>;
 static_assert(Slot::is_always_lock_free);
+constexpr std::uint64_t kFolderBit = std::uint64_t(1) << 63;
+// Deeper than any folder Pixelwick writes; a folder nested further is left.
+constexpr int kDeepestTree = 16;
+
+// An entry as getdents64 gives it.
+struct FolderEntry {
+    std::uint64_t inode;
+    std::int64_t offset;
+    unsigned short length;
+    unsigned char type;
+    char name[1];
+};
+
+bool removeTreeAt(int folder, const char *name, int depth)
+{
+    if (::unlinkat(folder, name, 0) == 0 || errno == ENOENT)
+        return true;
+    if (errno != EISDIR || depth >= kDeepestTree)
+        return false;
+    const int inner = ::openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (inner < 0)
+        return false;
+    // Entries removed while the folder is listed may hide others from the
+    // listing, so it is listed again until nothing is left or nothing goes.
+    bool removedAny = true;
+    for (int pass = 0; pass < 8 && removedAny; ++pass) {
+        removedAny = false;
+        ::lseek(inner, 0, SEEK_SET);
+        alignas(8) char buffer[1024];
+        for (;;) {
+            const long got = ::syscall(SYS_getdents64, inner, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            for (long at = 0; at < got;) {
+                const auto *entry = reinterpret_cast<const FolderEntry *>(buffer + at);
+                at += entry->length;
+                const char *const entryName = entry->name;
+                if (entryName[0] == '.' && (entryName[1] == 0 || (entryName[1] == '.' && entryName[2] == 0)))
+                    continue;
+                removedAny = removeTreeAt(inner, entryName, depth + 1) || removedAny;
+            }
+        }
+    }
+    ::close(inner);
+    return ::unlinkat(folder, name, AT_REMOVEDIR) == 0 || errno == ENOENT;
+}
 
 struct Registry {
     std::atomic<Slot *> slots{nullptr};
@@ -51,8 +99,12 @@ extern "C" void removeStagedAndEnd(int signal)
     const std::size_t used = g_registry.used.load();
     Slot *const slots = g_registry.slots.load();
     for (std::size_t i = 0; slots && i < used; ++i) {
-        if (const std::uint64_t entry = slots[i].load())
-            ::unlinkat(int(entry >> 32) - 1, nameOf(quint32(entry)).text, 0);
+        const std::uint64_t entry = slots[i].load();
+        const int folder = int((entry & ~kFolderBit) >> 32) - 1;
+        if (entry & kFolderBit)
+            removeTree(folder, nameOf(quint32(entry)).text);
+        else if (entry)
+            ::unlinkat(folder, nameOf(quint32(entry)).text, 0);
     }
     // Ended as the signal would have ended it, so that a shell or a parent
     // sees the usual status. The signal stays blocked until this returns.
@@ -109,7 +161,9 @@ Name nameOf(quint32 tag)
     return name;
 }
 
-qsizetype add(int folder, quint32 tag)
+namespace {
+
+qsizetype listed(std::uint64_t entry)
 {
     const SignalsHeld held;
     Registry &r = g_registry;
@@ -124,10 +178,30 @@ qsizetype add(int folder, quint32 tag)
         r.arrays.push_back(std::move(grown));
         r.capacity = capacity;
     }
-    r.slots.load()[used].store(std::uint64_t(std::uint32_t(folder) + 1) << 32 | tag);
+    r.slots.load()[used].store(entry);
     r.used.store(used + 1);
     ++r.live;
     return qsizetype(used);
+}
+
+} // namespace
+
+qsizetype add(int folder, quint32 tag)
+{
+    return listed(std::uint64_t(std::uint32_t(folder) + 1) << 32 | tag);
+}
+
+qsizetype addFolder(int folder, quint32 tag)
+{
+    return listed(kFolderBit | std::uint64_t(std::uint32_t(folder) + 1) << 32 | tag);
+}
+
+bool removeTree(int folder, const char *name)
+{
+    const int saved = errno;
+    const bool removed = removeTreeAt(folder, name, 0);
+    errno = saved;
+    return removed;
 }
 
 void remove(qsizetype slot)

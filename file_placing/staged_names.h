@@ -38,8 +38,16 @@ Name nameOf(quint32 tag);
 // Lists the file of `tag` in the folder open as `folder`, which must stay
 // open until remove(); returns its slot for remove().
 qsizetype add(int folder, quint32 tag);
+// The same for a folder of `tag` made there: a signal removes it with all
+// it holds.
+qsizetype addFolder(int folder, quint32 tag);
 // Forgets the file in `slot`, once it is moved or removed.
 void remove(qsizetype slot);
+
+// Removes `name` in the folder open as `folder`, and when it is a folder
+// everything in it first, never following a link; false when anything was
+// left. Safe in a signal handler: it takes no lock and no memory.
+bool removeTree(int folder, const char *name);
 
 // Keeps SIGPIPE from ending the process while it lives: a write to a pipe
 // whose reader has gone fails with EPIPE instead, and the signal it raised

@@ -527,6 +527,14 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>it is the picture %1, which is never replaced</source>
         <translation>es ist das Bild %1, das nie ersetzt wird</translation>
     </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a name that can be made in a folder</source>
+        <translation>%1 ist kein Name, der in einem Ordner angelegt werden kann</translation>
+    </message>
 </context>
 <context>
     <name>CursorLooks</name>

@@ -525,6 +525,14 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>it is the picture %1, which is never replaced</source>
         <translation>it is the picture %1, which is never replaced</translation>
     </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 is not a name that can be made in a folder</source>
+        <translation>%1 is not a name that can be made in a folder</translation>
+    </message>
 </context>
 <context>
     <name>CursorLooks</name>
