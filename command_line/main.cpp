@@ -21,6 +21,7 @@
 #include "pointer_set_output.h"
 #include "preview_output.h"
 #include "reporting.h"
+#include "scheme_output.h"
 #include "staged_names.h"
 
 #include <QCommandLineParser>
@@ -172,6 +173,8 @@ int main(int argc, char *argv[])
         options.protectedPictures.add(picture);
     if (options.combine)
         return combine(options) ? kAllConverted : kSomeFailed;
+    if (!options.scheme.isEmpty())
+        return writeScheme(options) ? kAllConverted : kSomeFailed;
     if (options.animatedOutput())
         return writeAnimatedCursor(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;

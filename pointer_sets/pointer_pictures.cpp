@@ -73,8 +73,8 @@ PointerGrouping groupPointerPictures(const QStringList &pictures, std::optional<
             if (earlier.number < 0 || named.number < 0 || earlier.number == named.number) {
                 grouping.problem =
                     PointerSet::tr("%1 and %2 are both the pointer %3; give each pointer one picture, or number "
-                                   "the frames of an animation (%3-1, %3-2, ...)")
-                        .arg(shownName(earlier.picture), shownName(named.picture), pointerCalled(named));
+                                   "the frames of an animation (%4-1, %4-2, ...)")
+                        .arg(quotedPath(earlier.picture), quotedPath(named.picture), pointerCalled(named), named.name.toLower());
                 return grouping;
             }
         }
