@@ -148,4 +148,20 @@ QString roleProblem(const QString &text, std::optional<PointerRole> &role)
         .arg(text, roles.join(QStringLiteral(", ")));
 }
 
+QString roleHotSpotProblem(const QString &text, std::pair<PointerRole, HotSpot> &spot)
+{
+    const int colon = int(text.indexOf(u':'));
+    const int comma = int(text.indexOf(u',', colon + 1));
+    if (colon < 0 || comma < 0)
+        return CommandLine::tr("--role-hotspot \"%1\" is not ROLE:X,Y, such as ibeam:15,15").arg(text);
+    std::optional<PointerRole> role;
+    if (QString problem = roleProblem(text.left(colon), role); !problem.isEmpty())
+        return problem;
+    spot.first = *role;
+    if (QString problem = hotSpotProblem(text.mid(colon + 1, comma - colon - 1), 'x', spot.second.x);
+        !problem.isEmpty())
+        return problem;
+    return hotSpotProblem(text.mid(comma + 1), 'y', spot.second.y);
+}
+
 } // namespace pixelwick

@@ -46,4 +46,7 @@ QString rateProblem(const QString &text, int most, int &jiffies);
 // A pointer role, by any of its Windows or X names.
 QString roleProblem(const QString &text, std::optional<PointerRole> &role);
 
+// "ROLE:X,Y": the hot spot of one role's 32 x 32 image.
+QString roleHotSpotProblem(const QString &text, std::pair<PointerRole, HotSpot> &spot);
+
 } // namespace pixelwick

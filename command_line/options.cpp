@@ -38,6 +38,7 @@ const QString kTolerance = QStringLiteral("tolerance");
 const QString kRole = QStringLiteral("role");
 const QString kScheme = QStringLiteral("scheme");
 const QString kRate = QStringLiteral("rate");
+const QString kRoleHotSpot = QStringLiteral("role-hotspot");
 
 // The descriptor that `name` writes through, or -1 for any other file.
 int descriptorNamed(const QString &name)
@@ -79,6 +80,8 @@ QString pointerSetClash(const QCommandLineParser &parser, const Options &options
         return CommandLine::tr("--scheme writes a folder, which cannot go to standard output");
     if ((options.animatedOutput() || set) && options.combine)
         return CommandLine::tr("--combine makes one cursor of pictures of each size, so it makes no animation");
+    if (parser.isSet(kRoleHotSpot) && !set)
+        return CommandLine::tr("--role-hotspot gives a role of a scheme its hot spot: make one with --scheme");
     if (parser.isSet(kRate) && !options.animatedOutput() && !set)
         return CommandLine::tr("--rate is the time of an animated cursor's frames: name one with -o FILE.ani, or "
                                "make a scheme");
@@ -197,8 +200,13 @@ void addOptions(QCommandLineParser &parser)
                                       .arg(kMostJiffies)
                                       .arg(kDefaultJiffies),
                                   CommandLine::tr("J"));
-    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview,
-                                             size, fit, from, sizes, combine, hotSpotForSize, role, scheme, rate})
+    const QCommandLineOption roleHotSpot(kRoleHotSpot,
+                                         CommandLine::tr("In a scheme, the hot spot of one role, as -x and -y "
+                                                         "give it for the others; may be given for each role."),
+                                         CommandLine::tr("ROLE:X,Y"));
+    for (const QCommandLineOption &option :
+         {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview, size, fit, from, sizes, combine,
+          hotSpotForSize, role, scheme, rate, roleHotSpot})
         parser.addOption(option);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
@@ -242,6 +250,17 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (problem.isEmpty() && parser.isSet(kRate))
         problem = rateProblem(parser.value(kRate), kMostJiffies, options.rate);
     options.scheme = parser.value(kScheme);
+    for (const QString &given : parser.values(kRoleHotSpot)) {
+        std::pair<PointerRole, HotSpot> spot;
+        if (problem.isEmpty())
+            problem = roleHotSpotProblem(given, spot);
+        for (const auto &[role, earlier] : std::as_const(options.roleHotSpots)) {
+            if (problem.isEmpty() && role == spot.first)
+                problem = CommandLine::tr("--role-hotspot gives the role %1 twice")
+                              .arg(QString::fromLatin1(roleNames(role).windowsRole));
+        }
+        options.roleHotSpots.append(spot);
+    }
     if (problem.isEmpty() && parser.isSet(kScheme))
         problem = schemeNameProblem(options.scheme);
     for (const QString &given : parser.values(kHotSpotFor)) {
@@ -295,6 +314,18 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};
+}
+
+Options optionsFor(const Options &options, std::optional<PointerRole> role)
+{
+    Options own = options;
+    for (const auto &[given, spot] : options.roleHotSpots) {
+        if (role == given) {
+            own.hotSpot = spot;
+            own.hotSpotXGiven = own.hotSpotYGiven = true;
+        }
+    }
+    return own;
 }
 
 CursorMaking makingOf(const Options &options)

@@ -49,6 +49,7 @@ struct Options {
     std::optional<PointerRole> role;  // --role: the one pointer the pictures make
     QString scheme;                   // --scheme: a Windows pointer scheme of this name
     int rate = kDefaultJiffies;       // --rate: each frame's time in 1/60 s, where a picture gives none
+    QList<std::pair<PointerRole, HotSpot>> roleHotSpots; // --role-hotspot: a role's own -x and -y
     // -o names an animated cursor: every picture is a frame of it.
     bool animatedOutput() const;
 };
@@ -66,6 +67,10 @@ QList<int> imageSizes(const Options &options);
 // size, else -x and -y (scaled from the 32 x 32 image when combining or
 // making several sizes), else the middle.
 HotSpot hotSpotFor(const Options &options, int size);
+
+// The options a pointer of `role` is made with: its own hot spot where
+// --role-hotspot gives one.
+Options optionsFor(const Options &options, std::optional<PointerRole> role);
 
 // The converter's options and arguments, with their help.
 void addOptions(QCommandLineParser &parser);

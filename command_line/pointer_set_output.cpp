@@ -24,8 +24,9 @@ class CommandLine {
 
 } // namespace
 
-bool makePointer(const PointerPictures &pointer, const Options &options, bool animated, MadePointer &made)
+bool makePointer(const PointerPictures &pointer, const Options &setOptions, bool animated, MadePointer &made)
 {
+    const Options options = optionsFor(setOptions, pointer.role);
     QList<AnimatedFrame> frames;
     bool allMade = true;
     for (const QString &picture : pointer.pictures) {

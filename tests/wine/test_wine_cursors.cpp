@@ -391,9 +391,10 @@ QByteArray WineCursorsTest::installScheme()
         if (!painted(shifted(shift), kDefaultInks).save(m_folder.filePath(picture)))
             return {};
     }
-    const Run made = runConverter(m_folder.path(), QStringList{"--scheme", kScheme, "-o", "schemes", "--sizes", "32,48",
-                                                               "-x", "3", "-y", "4", "--rate", "5"}
-                                                       + pictures);
+    const Run made =
+        runConverter(m_folder.path(), QStringList{"--scheme", kScheme, "-o", "schemes", "--sizes", "32,48", "-x", "3",
+                                                  "-y", "4", "--rate", "5", "--role-hotspot", "hand:6,1"}
+                                          + pictures);
     if (made.exitCode != 0) {
         qWarning("%s", made.err.constData());
         return {};
@@ -411,14 +412,15 @@ void WineCursorsTest::schemeInstalls_data()
     QTest::addColumn<int>("slot"); // in the scheme's value, in Windows' order
     QTest::addColumn<QString>("file");
     QTest::addColumn<QList<int>>("shifts"); // each frame's plan
+    QTest::addColumn<QPoint>("hotSpot");
 
-    QTest::newRow("Arrow") << "Arrow" << 0 << "arrow.cur" << QList<int>{0};
-    QTest::newRow("Help") << "Help" << 1 << "help.cur" << QList<int>{1};
-    QTest::newRow("Wait, animated") << "Wait" << 3 << "wait.ani" << QList<int>{2, 3, 4};
-    QTest::newRow("IBeam") << "IBeam" << 5 << "ibeam.cur" << QList<int>{5};
-    QTest::newRow("Hand") << "Hand" << 14 << "hand.cur" << QList<int>{6};
-    QTest::newRow("Pin") << "Pin" << 15 << "pin.cur" << QList<int>{7};
-    QTest::newRow("Person") << "Person" << 16 << "person.cur" << QList<int>{8};
+    QTest::newRow("Arrow") << "Arrow" << 0 << "arrow.cur" << QList<int>{0} << QPoint(3, 4);
+    QTest::newRow("Help") << "Help" << 1 << "help.cur" << QList<int>{1} << QPoint(3, 4);
+    QTest::newRow("Wait, animated") << "Wait" << 3 << "wait.ani" << QList<int>{2, 3, 4} << QPoint(3, 4);
+    QTest::newRow("IBeam") << "IBeam" << 5 << "ibeam.cur" << QList<int>{5} << QPoint(3, 4);
+    QTest::newRow("Hand") << "Hand" << 14 << "hand.cur" << QList<int>{6} << QPoint(6, 1);
+    QTest::newRow("Pin") << "Pin" << 15 << "pin.cur" << QList<int>{7} << QPoint(3, 4);
+    QTest::newRow("Person") << "Person" << 16 << "person.cur" << QList<int>{8} << QPoint(3, 4);
 }
 
 // Installed as Windows installs it, the scheme is listed with its files in
@@ -430,6 +432,7 @@ void WineCursorsTest::schemeInstalls()
     QFETCH(int, slot);
     QFETCH(QString, file);
     QFETCH(QList<int>, shifts);
+    QFETCH(QPoint, hotSpot);
     const QString registry = QString::fromUtf8(installScheme()).remove(u'\r');
     QVERIFY(!registry.isEmpty());
     const QString installed = QStringLiteral("C:\\windows\\Cursors\\") + kScheme + u'\\' + file;
@@ -452,7 +455,12 @@ void WineCursorsTest::schemeInstalls()
     for (qsizetype f = 0; f < shifts.size(); ++f) {
         const QString frame =
             shifts.size() > 1 ? QStringLiteral(", frame %1 of %2, 5/60 s").arg(f + 1).arg(shifts.size()) : QString();
-        expected += QStringLiteral("%1: 32 x 32 cursor, hot spot 3, 4%2\n").arg(installed, frame).toUtf8()
+        expected += QStringLiteral("%1: 32 x 32 cursor, hot spot %2, %3%4\n")
+                        .arg(installed)
+                        .arg(hotSpot.x())
+                        .arg(hotSpot.y())
+                        .arg(frame)
+                        .toUtf8()
                     + expectedRows(shifted(shifts[f]), kDefaultInks, 32, 32);
     }
     QCOMPARE(loaded.out, expected);
