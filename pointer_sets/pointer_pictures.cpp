@@ -74,7 +74,8 @@ PointerGrouping groupPointerPictures(const QStringList &pictures, std::optional<
                 grouping.problem =
                     PointerSet::tr("%1 and %2 are both the pointer %3; give each pointer one picture, or number "
                                    "the frames of an animation (%4-1, %4-2, ...)")
-                        .arg(quotedPath(earlier.picture), quotedPath(named.picture), pointerCalled(named), named.name.toLower());
+                        .arg(quotedPath(earlier.picture), quotedPath(named.picture), pointerCalled(named),
+                             named.name.toLower());
                 return grouping;
             }
         }

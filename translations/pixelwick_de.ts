@@ -380,6 +380,101 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>--hotspot-for %1 names a size that --sizes does not make</source>
         <translation>--hotspot-for %1 nennt eine Größe, die --sizes nicht erstellt</translation>
     </message>
+    <message>
+        <source>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</source>
+        <translation>die Rate „%1“ ist keine Dauer eines Bildes in 1/60 s: eine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no pointer role; the roles are %2, or any of their X names</source>
+        <translation>„%1“ nennt keine Zeigerrolle; die Rollen sind %2 oder einer ihrer X-Namen</translation>
+    </message>
+    <message>
+        <source>--role-hotspot &quot;%1&quot; is not ROLE:X,Y, such as ibeam:15,15</source>
+        <translation>--role-hotspot „%1“ hat nicht die Form ROLLE:X,Y, etwa ibeam:15,15</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is one animated cursor, but the pictures make %n pointers (%2): number the frames of one (wait-1.png, wait-2.png...) or give --role</source>
+        <translation>
+            <numerusform>%1 ist ein animierter Mauszeiger, aber die Bilder ergeben %n Zeiger (%2): nummerieren Sie die Bilder eines Zeigers (wait-1.png, wait-2.png …) oder geben Sie --role an</numerusform>
+            <numerusform>%1 ist ein animierter Mauszeiger, aber die Bilder ergeben %n Zeiger (%2): nummerieren Sie die Bilder eines Zeigers (wait-1.png, wait-2.png …) oder geben Sie --role an</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--show reads each file as it is, so --scheme has nothing to do</source>
+        <translation>--show liest jede Datei, wie sie ist, daher hat --scheme nichts zu tun</translation>
+    </message>
+    <message>
+        <source>--scheme makes a cursor of each role, so --combine has nothing to do</source>
+        <translation>--scheme macht einen Mauszeiger je Rolle, daher hat --combine nichts zu tun</translation>
+    </message>
+    <message>
+        <source>--preview shows one cursor; show each of the scheme&apos;s with --show --preview</source>
+        <translation>--preview zeigt einen Mauszeiger; zeigen Sie jeden des Schemas mit --show --preview</translation>
+    </message>
+    <message>
+        <source>--scheme writes a folder, which cannot go to standard output</source>
+        <translation>--scheme schreibt einen Ordner, der nicht in die Standardausgabe gehen kann</translation>
+    </message>
+    <message>
+        <source>--combine makes one cursor of pictures of each size, so it makes no animation</source>
+        <translation>--combine macht einen Mauszeiger aus Bildern je einer Größe, daher macht es keine Animation</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives a role of a scheme its hot spot: make one with --scheme</source>
+        <translation>--role-hotspot gibt einer Rolle eines Schemas ihren Hotspot: erstellen Sie eines mit --scheme</translation>
+    </message>
+    <message>
+        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme</source>
+        <translation>--rate ist die Dauer der Bilder eines animierten Mauszeigers: nennen Sie einen mit -o DATEI.ani oder erstellen Sie ein Schema</translation>
+    </message>
+    <message>
+        <source>--role gives one pointer its pictures: several are its frames, written with -o FILE.ani or --scheme</source>
+        <translation>--role gibt einem Zeiger seine Bilder: mehrere sind seine Animationsbilder, geschrieben mit -o DATEI.ani oder --scheme</translation>
+    </message>
+    <message>
+        <source>The pointer the pictures make, by its Windows or X name (arrow, ibeam, wait, hand, left_ptr...), whatever they are called; several pictures are its frames, in the order given.</source>
+        <translation>Der Zeiger, den die Bilder ergeben, mit seinem Windows- oder X-Namen (arrow, ibeam, wait, hand, left_ptr …), wie auch immer sie heißen; mehrere Bilder sind seine Animationsbilder in der angegebenen Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>ROLE</source>
+        <translation>ROLLE</translation>
+    </message>
+    <message>
+        <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
+        <translation>Das Windows-Zeigerschema NAME erstellen: den Ordner NAME in dem Ordner, den -o nennt (sonst dem aktuellen), mit einem Mauszeiger für jede Rolle, nach der die Bilder benannt sind (arrow.png, wait-1.png, wait-2.png …), einem animierten, wo eine Rolle mehrere Bilder hat, und einer install.inf, die es installiert.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</source>
+        <translation>Die Dauer jedes Bildes eines animierten Mauszeigers in 1/60 s, von 1 bis %1 (Standard %2), wo das Bild keine eigene angibt.</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>In a scheme, the hot spot of one role, as -x and -y give it for the others; may be given for each role.</source>
+        <translation>In einem Schema der Hotspot einer Rolle, wie ihn -x und -y für die anderen angeben; kann für jede Rolle angegeben werden.</translation>
+    </message>
+    <message>
+        <source>ROLE:X,Y</source>
+        <translation>ROLLE:X,Y</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives the role %1 twice</source>
+        <translation>--role-hotspot gibt die Rolle %1 zweimal an</translation>
+    </message>
+    <message>
+        <source>its name is no pointer role&apos;s, so it has no place in the scheme; name it after one (arrow, help, wait, ibeam, hand...) or give --role</source>
+        <translation>sein Name ist der keiner Zeigerrolle, daher hat es keinen Platz im Schema; benennen Sie es nach einer (arrow, help, wait, ibeam, hand …) oder geben Sie --role an</translation>
+    </message>
+    <message>
+        <source>cannot write the scheme %1: %2</source>
+        <translation>das Schema %1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -977,6 +1072,45 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>its compressed data is damaged (%1)</source>
         <translation>seine komprimierten Daten sind beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>The animation %1 holds %2 frames, more than the %3 an animated cursor can show.</source>
+        <translation>Die Animation %1 enthält %2 Bilder, mehr als die %3, die ein animierter Mauszeiger zeigen kann.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is too large to load: its %2 frames of %3 x %4 pixels hold more than %5 million pixels in all.</source>
+        <translation>Die Animation %1 ist zu groß zum Laden: ihre %2 Bilder von %3 × %4 Pixeln enthalten insgesamt mehr als %5 Millionen Pixel.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (frame %2 is %3 x %4 pixels, not %5 x %6).</source>
+        <translation>Die Animation %1 ist beschädigt oder kann nicht gelesen werden (Bild %2 hat %3 × %4 Pixel, nicht %5 × %6).</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (%2).</source>
+        <translation>Die Animation %1 ist beschädigt oder kann nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSet</name>
+    <message>
+        <source>%1 and %2 are both the pointer %3; give each pointer one picture, or number the frames of an animation (%4-1, %4-2, ...)</source>
+        <translation>%1 und %2 sind beide der Zeiger %3; geben Sie jedem Zeiger ein Bild oder nummerieren Sie die Bilder einer Animation (%4-1, %4-2 …)</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is empty</source>
+        <translation>der Name des Schemas ist leer</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is longer than 64 characters</source>
+        <translation>der Name des Schemas ist länger als 64 Zeichen</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not hold the character %1, as it becomes a folder&apos;s name on Windows</source>
+        <translation>der Name des Schemas darf das Zeichen %1 nicht enthalten, da er unter Windows der Name eines Ordners wird</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not start with a space nor end with a space or a dot</source>
+        <translation>der Name des Schemas darf nicht mit einem Leerzeichen beginnen und nicht mit einem Leerzeichen oder Punkt enden</translation>
     </message>
 </context>
 <context>
