@@ -3,11 +3,13 @@
 
 #include "animated_cursor_file.h"
 #include "cursor_output.h"
+#include "cursor_pictures.h"
 #include "key_warnings.h"
 #include "made_cursor.h"
 #include "make_cursor.h"
 #include "messages.h"
 #include "pointer_pictures.h"
+#include "preview_output.h"
 #include "reporting.h"
 #include "windows_scheme.h"
 
@@ -86,6 +88,21 @@ bool writeAnimatedCursor(const Options &options)
     if (!makePointer(grouping.pointers.first(), options, true, made))
         return false;
     const QString first = made.pictures.pictures.first();
+    if (!options.preview.isEmpty()) {
+        const CursorFileLooks looks = readCursorLooks(made.bytes, options.output);
+        if (!looks.problem.isEmpty()) {
+            complain(pictureProblem(first, looks.problem));
+            return false;
+        }
+        if (looks.images.size() > kMostImagesDrawn) {
+            complain(pictureProblem(first, CommandLine::tr("the preview draws at most %1 images, but the file holds %2")
+                                               .arg(kMostImagesDrawn)
+                                               .arg(looks.images.size())));
+            return false;
+        }
+        if (!writePreview(first, stackedLooks(looks.images), options))
+            return false;
+    }
     if (const MakeCursorResult result =
             makeCursorFile(first, made.bytes, options.output, nullptr, &options.protectedPictures);
         !result.ok()) {

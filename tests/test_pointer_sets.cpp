@@ -200,8 +200,8 @@ void PointerSetsTest::animations_data()
 
     const Pictures pair{{"a.png", [] { return png(marked(5)); }}, {"b.png", [] { return png(marked(0)); }}};
     QTest::newRow("--role: frames in the order given, each of two sizes")
-        << pair
-        << QStringList{"--role", "busy", "--sizes", "32,48", "-x", "2", "-y", "30", "-o", "busy.ani", "b.png", "a.png"}
+        << pair << QStringList{"--role", "busy",      "--sizes",   "32,48", "-x",       "2",     "-y",
+                               "30",     "--preview", "looks.png", "-o",    "busy.ani", "b.png", "a.png"}
         << QStringList{"32 x 32 cursor, hot spot 2, 30, image 1 of 2, frame 1 of 2, 6/60 s",
                        "48 x 48 cursor, hot spot 3, 45, image 2 of 2, frame 1 of 2, 6/60 s",
                        "32 x 32 cursor, hot spot 2, 30, image 1 of 2, frame 2 of 2, 6/60 s",
@@ -253,6 +253,15 @@ void PointerSetsTest::animations()
     }
     for (qsizetype f = 0; f < marks.size(); ++f)
         QCOMPARE(bars[f], QString(32, u'#').replace(marks[f], 1, u'O'));
+    // The looks drawn while making it are those of the file as written.
+    if (arguments.contains(QStringLiteral("--preview"))) {
+        const Child again = run(dir.path(), {QStringLiteral("--show"), QStringLiteral("--preview"),
+                                             QStringLiteral("again.png"), QStringLiteral("busy.ani")});
+        QVERIFY2(again.err.isEmpty(), again.err.constData());
+        const QImage looks(dir.filePath(QStringLiteral("looks.png")));
+        QVERIFY(looks.height() > 4 * looks.width() / 2);
+        QCOMPARE(looks, QImage(dir.filePath(QStringLiteral("again.png"))));
+    }
 }
 
 void PointerSetsTest::refused_data()
