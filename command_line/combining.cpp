@@ -9,6 +9,7 @@
 #include "made_cursor.h"
 #include "make_cursor.h"
 #include "picture_loading.h"
+#include "pointer_output.h"
 #include "preview_output.h"
 #include "reporting.h"
 
@@ -96,12 +97,18 @@ bool combine(const Options &options)
     MadeCursor made;
     QStringList pictures;
     for (Frame &frame : frames) {
-        warnOfHotSpotOutside(options, frame.size);
+        if (!makesXcursor(options))
+            warnOfHotSpotOutside(options, frame.size);
         pictures.append(frame.picture);
         made.images.append({frame.size, hotSpotFor(options, frame.size), std::move(frame.looks)});
     }
-    const QByteArray bytes = cursorFileOf(made);
     const QString first = frames.front().picture;
+    QString problem;
+    const QByteArray bytes = pointerFileOf(made, options, problem);
+    if (!problem.isEmpty()) {
+        complain(pictureProblem(first, problem));
+        return false;
+    }
     if (!options.preview.isEmpty()) {
         const CursorFileLooks looks = readCursorLooks(bytes, options.output);
         if (!looks.problem.isEmpty()) {

@@ -18,6 +18,7 @@
 #include "options.h"
 #include "picture_loading.h"
 #include "pixelwick_version.h"
+#include "pointer_output.h"
 #include "pointer_set_output.h"
 #include "preview_output.h"
 #include "reporting.h"
@@ -48,14 +49,20 @@ class CommandLine {
 // Whether the cursor is the one Make CUR makes, of the hot-spot texts.
 bool asMakeCurMakesIt(const Options &options)
 {
-    return options.size == kCursorSize && options.hotSpotFor.isEmpty() && options.sizes.isEmpty();
+    return options.size == kCursorSize && options.hotSpotFor.isEmpty() && options.sizes.isEmpty()
+           && !makesXcursor(options);
 }
 
 // The cursor `made` of `picture` to where the options say; `batch` is null
 // for a single picture, which is saved as the window saves.
 bool writeCursor(const QString &picture, const MadeCursor &made, const Options &options, CursorBatch *batch)
 {
-    const QByteArray bytes = cursorFileOf(made);
+    QString problem;
+    const QByteArray bytes = pointerFileOf(made, options, problem);
+    if (!problem.isEmpty()) {
+        complain(pictureProblem(picture, problem));
+        return false;
+    }
     if (!options.preview.isEmpty()) {
         const CursorFileLooks looks = readCursorLooks(bytes, picture);
         if (!looks.problem.isEmpty()) {
@@ -147,7 +154,8 @@ int main(int argc, char *argv[])
     if (const QString problem = optionsProblem(parser, options); !problem.isEmpty())
         return badOptions(problem);
     if (const QString problem = namesProblem(options.pictures, {options.output, options.preview},
-                                             !options.show && options.output.isEmpty() && options.scheme.isEmpty());
+                                             !options.show && options.output.isEmpty() && options.theme.isEmpty()
+                                                 && options.scheme.isEmpty());
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {
@@ -161,10 +169,12 @@ int main(int argc, char *argv[])
         return kBadOptions;
     }
     // A combined cursor's images are known once their pictures are read.
-    if (!options.combine && options.sizes.isEmpty())
+    // An Xcursor file cannot hold a hot spot outside its image at all.
+    if (!options.combine && options.sizes.isEmpty() && !makesXcursor(options))
         warnOfHotSpotOutside(options);
     for (const int size : std::as_const(options.sizes))
-        warnOfHotSpotOutside(options, size);
+        if (!makesXcursor(options))
+            warnOfHotSpotOutside(options, size);
 
     // Written before any file is: a write past the file-size limit then
     // fails with one line, and an interrupted run leaves nothing staged.
@@ -175,6 +185,8 @@ int main(int argc, char *argv[])
         return combine(options) ? kAllConverted : kSomeFailed;
     if (!options.scheme.isEmpty())
         return writeScheme(options) ? kAllConverted : kSomeFailed;
+    if (!options.theme.isEmpty())
+        return writeTheme(options) ? kAllConverted : kSomeFailed;
     if (options.animatedOutput())
         return writeAnimatedCursor(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;

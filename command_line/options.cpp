@@ -2,6 +2,7 @@
 #include "options.h"
 
 #include "file_targets.h"
+#include "linux_options.h"
 #include "make_cursor.h"
 #include "messages.h"
 #include "option_values.h"
@@ -35,7 +36,6 @@ const QString kFit = QStringLiteral("fit");
 const QString kFrom = QStringLiteral("from");
 const QString kSizes = QStringLiteral("sizes");
 const QString kTolerance = QStringLiteral("tolerance");
-const QString kRole = QStringLiteral("role");
 const QString kScheme = QStringLiteral("scheme");
 const QString kRate = QStringLiteral("rate");
 const QString kRoleHotSpot = QStringLiteral("role-hotspot");
@@ -85,9 +85,6 @@ QString pointerSetClash(const QCommandLineParser &parser, const Options &options
     if (parser.isSet(kRate) && !options.animatedOutput() && !set)
         return CommandLine::tr("--rate is the time of an animated cursor's frames: name one with -o FILE.ani, or "
                                "make a scheme");
-    if (options.role && options.pictures.size() > 1 && !options.animatedOutput() && !set)
-        return CommandLine::tr("--role gives one pointer its pictures: several are its frames, written with -o "
-                               "FILE.ani or --scheme");
     return {};
 }
 
@@ -182,11 +179,6 @@ void addOptions(QCommandLineParser &parser)
                                                        "lies within T of the key's, 0 to 255 (default 0: exactly), "
                                                        "for pictures saved with loss, such as JPEG."),
                                        CommandLine::tr("T"));
-    const QCommandLineOption role(kRole,
-                                  CommandLine::tr("The pointer the pictures make, by its Windows or X name (arrow, "
-                                                  "ibeam, wait, hand, left_ptr...), whatever they are called; "
-                                                  "several pictures are its frames, in the order given."),
-                                  CommandLine::tr("ROLE"));
     const QCommandLineOption scheme(kScheme,
                                     CommandLine::tr("Make the Windows pointer scheme NAME: the folder NAME in the "
                                                     "folder -o names (default: the current one), with a cursor for "
@@ -206,8 +198,9 @@ void addOptions(QCommandLineParser &parser)
                                          CommandLine::tr("ROLE:X,Y"));
     for (const QCommandLineOption &option :
          {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview, size, fit, from, sizes, combine,
-          hotSpotForSize, role, scheme, rate, roleHotSpot})
+          hotSpotForSize, scheme, rate, roleHotSpot})
         parser.addOption(option);
+    addLinuxOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
                                  CommandLine::tr("Pictures to convert; \"-\" reads one from standard input."),
                                  CommandLine::tr("PICTURE..."));
@@ -245,8 +238,6 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (problem.isEmpty() && options.fromGiven)
         problem = fromProblem(parser.value(kFrom), options.from);
     options.fit = parser.isSet(kFit);
-    if (problem.isEmpty() && parser.isSet(kRole))
-        problem = roleProblem(parser.value(kRole), options.role);
     if (problem.isEmpty() && parser.isSet(kRate))
         problem = rateProblem(parser.value(kRate), kMostJiffies, options.rate);
     options.scheme = parser.value(kScheme);
@@ -273,8 +264,11 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         }
         options.hotSpotFor.append(spot);
     }
+    const QString forDesktops = linuxOptionsProblem(parser, options);
     if (!problem.isEmpty())
         return problem;
+    if (!forDesktops.isEmpty())
+        return forDesktops;
     if (const QString clash = clashingOptions(parser); !clash.isEmpty())
         return clash;
     if (const QString clash = pointerSetClash(parser, options); !clash.isEmpty())
@@ -310,7 +304,7 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (parser.isSet(kOutput) && options.show)
         return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
     if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine && !options.animatedOutput()
-        && options.scheme.isEmpty())
+        && options.scheme.isEmpty() && options.theme.isEmpty())
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};

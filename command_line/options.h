@@ -6,6 +6,7 @@
 #include "hot_spot.h"
 #include "mask_encoder.h"
 #include "pointer_roles.h"
+#include "xcursor_file.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -44,9 +45,14 @@ struct Options {
     bool hotSpotXGiven = false;
     bool hotSpotYGiven = false;
     QList<std::pair<int, HotSpot>> hotSpotFor; // --hotspot-for, by size
+    // For X11 and Wayland desktops: an Xcursor file instead of a .cur, or a
+    // whole pointer theme of this name, in the folder -o names.
+    bool xcursor = false;
+    QString theme;
+    std::optional<PointerRole> role; // --role: the one pointer the pictures make, its frames in turn
+    InvertedAs invertedAs = InvertedAs::Outline;
     QStringList pictures;
     ProtectedFiles protectedPictures; // every one of them, from every file written
-    std::optional<PointerRole> role;  // --role: the one pointer the pictures make
     QString scheme;                   // --scheme: a Windows pointer scheme of this name
     int rate = kDefaultJiffies;       // --rate: each frame's time in 1/60 s, where a picture gives none
     QList<std::pair<PointerRole, HotSpot>> roleHotSpots; // --role-hotspot: a role's own -x and -y
@@ -59,6 +65,12 @@ struct Options {
 // preview shows it on the usual colour scheme, which is what its Make CUR
 // encodes.
 CursorMaking makingOf(const Options &options);
+
+// Whether each picture's pointer is an Xcursor file, alone or in a theme.
+inline bool makesXcursor(const Options &options)
+{
+    return options.xcursor || !options.theme.isEmpty();
+}
 
 // The sides of the images made of each picture, smallest first.
 QList<int> imageSizes(const Options &options);

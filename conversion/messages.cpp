@@ -158,6 +158,7 @@ QString describe(Reason reason, const QString &argument)
     case Reason::DescriptorNotOpen: return Conversion::tr("descriptor %1 is not open").arg(argument);
     case Reason::DescriptorReadOnly: return Conversion::tr("descriptor %1 is open only for reading").arg(argument);
     case Reason::NotAFolder: return Conversion::tr("it is not a folder");
+    case Reason::FileInTheWay: return Conversion::tr("a file of that name is in the way");
     case Reason::NotMadeInFolder:
         return Conversion::tr("%1 is not a name that can be made in a folder").arg(quotedText(argument));
     case Reason::IsAPicture:

@@ -56,6 +56,7 @@ enum class Reason {
     DescriptorReadOnly, // its number
     IsAPicture,         // the picture
     NotAFolder,
+    FileInTheWay,
     NotMadeInFolder, // the name within the folder
 };
 

@@ -3,6 +3,10 @@
 
 #include "cursor_file.h"
 #include "cursor_parsing.h"
+#include "mask_encoder.h"
+#include "xcursor_file.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <limits>
@@ -76,6 +80,53 @@ CursorFileReading readDirectory(QByteArrayView bytes)
     return reading;
 }
 
+namespace {
+
+Look xcursorLook(quint32 pixel)
+{
+    // Premultiplied: the colour is taken back to what it was before its
+    // alpha darkened it.
+    const quint32 alpha = pixel >> 24;
+    if (alpha < 128)
+        return Look::Transparent;
+    const auto channel = [&](int shift) {
+        return int(std::min<quint32>(255, ((pixel >> shift) & 0xFF) * 255 / alpha));
+    };
+    return isLight(channel(16), channel(8), channel(0)) ? Look::White : Look::Black;
+}
+
+CursorFileReading readXcursorImages(QByteArrayView bytes)
+{
+    XcursorReading xcursor = readXcursor(bytes);
+    if (!xcursor.problem.isEmpty())
+        return {{}, xcursor.problem};
+    QHash<int, int> framesOfSize;
+    for (const XcursorImageData &data : std::as_const(xcursor.images))
+        ++framesOfSize[data.nominalSize];
+    QHash<int, int> shownOfSize;
+    CursorFileReading reading;
+    for (const XcursorImageData &data : std::as_const(xcursor.images)) {
+        CursorImage image;
+        image.width = data.width;
+        image.height = data.height;
+        image.hotSpotX = data.hotSpotX;
+        image.hotSpotY = data.hotSpotY;
+        image.nominalSize = data.nominalSize;
+        image.delayMilliseconds = data.delayMilliseconds;
+        if (const int frames = framesOfSize.value(data.nominalSize); frames > 1) {
+            image.frame = ++shownOfSize[data.nominalSize];
+            image.frames = frames;
+        }
+        image.looks.reserve(data.pixels.size());
+        for (const quint32 pixel : data.pixels)
+            image.looks.append(xcursorLook(pixel));
+        reading.images.append({std::move(image), {}, {}});
+    }
+    return reading;
+}
+
+} // namespace
+
 } // namespace cursor_parsing
 
 CursorReading readCursor(QByteArrayView bytes)
@@ -100,6 +151,8 @@ CursorFileKind cursorFileKind(QByteArrayView bytes)
     const ByteView file(bytes);
     if (file.startsWith(0, "RIFF") && file.startsWith(8, "ACON"))
         return CursorFileKind::Animated;
+    if (isXcursor(bytes))
+        return CursorFileKind::Xcursor;
     if (!file.holds(0, kFileHeaderSize) || file.le16(layout::kReserved) != 0 || file.le16(layout::kImageCount) == 0)
         return CursorFileKind::None;
     switch (file.le16(layout::kType)) {
@@ -111,9 +164,11 @@ CursorFileKind cursorFileKind(QByteArrayView bytes)
 
 CursorFileReading readCursorFile(QByteArrayView bytes)
 {
-    if (cursorFileKind(bytes) == CursorFileKind::Animated)
-        return cursor_parsing::readAnimated(bytes);
-    return cursor_parsing::readDirectory(bytes);
+    switch (cursorFileKind(bytes)) {
+    case CursorFileKind::Animated: return cursor_parsing::readAnimated(bytes);
+    case CursorFileKind::Xcursor: return cursor_parsing::readXcursorImages(bytes);
+    default: return cursor_parsing::readDirectory(bytes);
+    }
 }
 
 } // namespace pixelwick

@@ -7,7 +7,8 @@
 // when their image is 1-bit: where a cursor's directory entry holds the hot
 // spot, an icon's holds planes and bit count, so there would be no hot spot
 // to show. readCursorFile() takes any cursor, icon or animated cursor whole,
-// image by image, as Windows would load it.
+// image by image, as Windows would load it, and so does it an Xcursor file,
+// as X11 and Wayland desktops load it.
 
 #include <QByteArrayView>
 #include <QList>
@@ -37,6 +38,9 @@ struct CursorImage {
     int frame = 0; // of `frames` of an animated cursor; 0 when not animated
     int frames = 0;
     int jiffies = 0; // a frame's time on screen in 1/60 s; 0 when no step shows it
+    // An Xcursor image's size for choosing among images; 0 in other files.
+    int nominalSize = 0;
+    int delayMilliseconds = 0; // an Xcursor frame's
 
     // Outside the cursor the screen shows through, as it does for Transparent.
     Look lookAt(int x, int y) const;
@@ -67,13 +71,15 @@ struct CursorFileReading {
     QString problem;           // translated; empty exactly when there are images
 };
 
-enum class CursorFileKind { None, Cursor, Icon, Animated };
+enum class CursorFileKind { None, Cursor, Icon, Animated, Xcursor };
 
 // What the first bytes say the file is, without reading further.
 CursorFileKind cursorFileKind(QByteArrayView bytes);
 
-// Every image of a .cur, .ico or .ani file. A file with any damage is
-// refused whole, with its reason.
+// Every image of a .cur, .ico, .ani or Xcursor file. A file with any damage
+// is refused whole, with its reason. An Xcursor image comes with its looks:
+// transparent where more than half transparent, else white or black by its
+// colour's brightness; the images of one nominal size are its frames.
 CursorFileReading readCursorFile(QByteArrayView bytes);
 
 } // namespace pixelwick

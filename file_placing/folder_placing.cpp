@@ -288,13 +288,13 @@ struct FolderStaging {
     // when there is none; the old folder is then removed.
     QString swap(const QByteArray &name, bool &replaced)
     {
-        const char *const hidden = staged_names::nameOf(tag).text;
-        int moved = ::renameat2(parent, hidden, parent, name.constData(), RENAME_NOREPLACE);
+        const staged_names::Name hidden = staged_names::nameOf(tag);
+        int moved = ::renameat2(parent, hidden.text, parent, name.constData(), RENAME_NOREPLACE);
         struct stat there {};
         // A file system that cannot refuse to replace: nothing is there to replace.
         if (moved != 0 && errno == EINVAL && ::fstatat(parent, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0
             && errno == ENOENT)
-            moved = ::renameat(parent, hidden, parent, name.constData());
+            moved = ::renameat(parent, hidden.text, parent, name.constData());
         if (moved == 0) {
             forget();
             return {};
@@ -303,7 +303,7 @@ struct FolderStaging {
             return systemError();
         if (::fstatat(parent, name.constData(), &there, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(there.st_mode))
             return describe(Reason::NotAFolder);
-        if (::renameat2(parent, hidden, parent, name.constData(), RENAME_EXCHANGE) == 0) {
+        if (::renameat2(parent, hidden.text, parent, name.constData(), RENAME_EXCHANGE) == 0) {
             replaced = true;
             // The hidden name now holds the old folder, still listed: a
             // signal from here on removes the old one, never the new.
@@ -397,6 +397,43 @@ Placed placeFolder(const QString &path, const FolderContents &contents,
     // The new name itself reaches the disk with its folder.
     ::fsync(staging.parent);
     return placed;
+}
+
+Placed placeLink(const QString &path, const QString &target)
+{
+    staged_names::guardSignals();
+    const QByteArray native = absolute(QFile::encodeName(path));
+    struct stat status {};
+    if (::lstat(native.constData(), &status) == 0 && !S_ISLNK(status.st_mode))
+        return failed(Placed::Outcome::Refused,
+                      S_ISDIR(status.st_mode) ? describe(Reason::FolderInTheWay) : describe(Reason::FileInTheWay));
+    const qsizetype slash = native.lastIndexOf('/');
+    const QByteArray folder = slash == 0 ? QByteArray("/") : native.left(slash);
+    if (const QString problem = madeWithParents(folder); !problem.isEmpty())
+        return failed(Placed::Outcome::Refused, problem);
+    const int parent = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (parent < 0)
+        return failed(Placed::Outcome::Refused, systemError());
+    QString problem;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const quint32 tag = QRandomGenerator::global()->generate();
+        const staged_names::SignalsHeld held;
+        const staged_names::Name hidden = staged_names::nameOf(tag);
+        if (::symlinkat(QFile::encodeName(target).constData(), parent, hidden.text) != 0) {
+            if (errno == EEXIST)
+                continue;
+            problem = systemError();
+            break;
+        }
+        // Held signals: the hidden link is gone or in place before any ends the process.
+        if (::renameat(parent, hidden.text, parent, native.mid(slash + 1).constData()) != 0) {
+            problem = systemError();
+            ::unlinkat(parent, hidden.text, 0);
+        }
+        break;
+    }
+    ::close(parent);
+    return problem.isEmpty() ? Placed() : failed(Placed::Outcome::Failed, problem);
 }
 
 } // namespace pixelwick

@@ -53,4 +53,10 @@ private:
 Placed placeFolder(const QString &path, const FolderContents &contents,
                    std::initializer_list<const ProtectedFiles *> pictures);
 
+// A symbolic link at `path` leading to `target`, made beside it under a
+// hidden name and renamed into place, the folders it goes in made where
+// missing. Only where nothing is there yet, or a link is, which it
+// replaces; anything else is refused.
+Placed placeLink(const QString &path, const QString &target);
+
 } // namespace pixelwick

@@ -323,6 +323,8 @@ QString looksAsText(const CursorImage &cursor, const QString &name)
     QString text = name + QStringLiteral(": %1 x %2 ").arg(cursor.width).arg(cursor.height);
     text += cursor.hasHotSpot ? QStringLiteral("cursor, hot spot %1, %2").arg(cursor.hotSpotX).arg(cursor.hotSpotY)
                               : QStringLiteral("icon, no hot spot");
+    if (cursor.nominalSize > 0)
+        text += QStringLiteral(", nominal size %1").arg(cursor.nominalSize);
     if (cursor.images > 1)
         text += QStringLiteral(", image %1 of %2").arg(cursor.image).arg(cursor.images);
     if (cursor.colourDepth > 0)

@@ -9,6 +9,8 @@
 #include "message_capture.h"
 #include "messages.h"
 #include "picture_structure.h"
+#include "xcursor_file.h"
+#include "xcursor_pictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -217,6 +219,9 @@ QImage blankImage(QSize size, QImage::Format format)
 LoadedPicture decode(QIODevice &device, QByteArrayView bytes, const QString &shown, const QString &suffix = {},
                      const PictureRegion &region = {})
 {
+    // No image plugin reads pointers of X11 and Wayland desktops.
+    if (isXcursor(bytes))
+        return xcursorPicture(bytes, shown, region);
     MessageCapture capture;
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     // The format the first bytes name is tried first, then the one the

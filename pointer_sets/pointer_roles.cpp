@@ -25,26 +25,31 @@ constexpr Names kNWPenX[] = {"draft"};
 constexpr Names kNo[] = {"no", "unavailable"};
 constexpr Names kNoX[] = {"not-allowed", "circle", "forbidden"};
 constexpr Names kSizeNS[] = {"sizens"};
-constexpr Names kSizeNSX[] = {"ns-resize", "row-resize", "size_ver", "v_double_arrow"};
+constexpr Names kSizeNSX[] = {"ns-resize", "row-resize", "size_ver", "v_double_arrow",
+                              "n-resize",  "s-resize",   "top_side", "bottom_side"};
 constexpr Names kSizeWE[] = {"sizewe"};
-constexpr Names kSizeWEX[] = {"ew-resize", "col-resize", "size_hor", "h_double_arrow"};
+constexpr Names kSizeWEX[] = {"ew-resize", "col-resize", "size_hor",  "h_double_arrow",
+                              "e-resize",  "w-resize",   "left_side", "right_side"};
 constexpr Names kSizeNWSE[] = {"sizenwse"};
-constexpr Names kSizeNWSEX[] = {"nwse-resize", "size_fdiag"};
+constexpr Names kSizeNWSEX[] = {"nwse-resize", "size_fdiag",      "nw-resize",
+                                "se-resize",   "top_left_corner", "bottom_right_corner"};
 constexpr Names kSizeNESW[] = {"sizenesw"};
-constexpr Names kSizeNESWX[] = {"nesw-resize", "size_bdiag"};
+constexpr Names kSizeNESWX[] = {"nesw-resize", "size_bdiag",       "ne-resize",
+                                "sw-resize",   "top_right_corner", "bottom_left_corner"};
 constexpr Names kSizeAll[] = {"sizeall", "move"};
 constexpr Names kSizeAllX[] = {"move", "all-scroll", "size_all"};
 constexpr Names kUpArrow[] = {"uparrow", "alternate"};
 constexpr Names kUpArrowX[] = {"up_arrow", "center_ptr"};
 constexpr Names kHand[] = {"hand", "link"};
-constexpr Names kHandX[] = {"pointer", "hand1", "pointing_hand"};
+constexpr Names kHandX[] = {"pointer", "hand1", "pointing_hand", "hand"};
 constexpr Names kPin[] = {"pin", "location"};
 constexpr Names kPinX[] = {"location"};
 constexpr Names kPerson[] = {"person"};
 constexpr Names kPersonX[] = {"person"};
 
 // X has no names of its own for the newer roles; their theme files take the
-// Windows name.
+// Windows name. Resizing by one edge or corner takes the double arrow of
+// its direction, as Windows has no pointer of its own for it.
 constexpr std::array<PointerRoleNames, kPointerRoleCount> kRoles{{
     {PointerRole::Arrow, "Arrow", kArrow, "left_ptr", kArrowX},
     {PointerRole::Help, "Help", kHelp, "question_arrow", kHelpX},

@@ -66,7 +66,7 @@ description=$(field Description)
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 depends_on() { printf '%s\n' "$depends" | grep -qx "$1"; }
 # The image plugins (SVG's among them) and Qt's texts, which no binary links to.
-for package in libc6 libqt6widgets6 qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n; do
+for package in libc6 libqt6widgets6 libxcursor1 qt6-image-formats-plugins libqt6svg6 qt6-translations-l10n; do
     depends_on "$package" || fail "Depends lacks $package: $(field Depends)"
 done
 

@@ -289,7 +289,7 @@ void PointerSetsTest::refused_data()
         << "“x.ani” is one animated cursor, but the pictures make 2 pointers (a, b)";
     QTest::newRow("an unknown role") << Pictures{{"a.png", still}}
                                      << QStringList{"--role", "spinner", "-o", "x.ani", "a.png"} << 2
-                                     << "\"spinner\" names no pointer role; the roles are Arrow, Help,";
+                                     << "--role “spinner” names no pointer role; the roles are arrow, help,";
     QTest::newRow("no time") << Pictures{{"a.png", still}} << QStringList{"--rate", "0", "-o", "x.ani", "a.png"} << 2
                              << "the rate \"0\" is not a frame's time in 1/60 s";
     QTest::newRow("a rate without an animation")

@@ -381,6 +381,98 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>--hotspot-for %1 nennt eine Größe, die --sizes nicht erstellt</translation>
     </message>
     <message>
+        <source>Write an Xcursor file, as X11 and Wayland desktops load pointers, named with -o, instead of a .cur: one image of each size made, its colours premultiplied ARGB.</source>
+        <translation>Schreibt statt einer .cur eine Xcursor-Datei, wie X11- und Wayland-Desktops Mauszeiger laden, mit -o benannt: ein Bild jeder erstellten Größe, seine Farben als vormultipliziertes ARGB.</translation>
+    </message>
+    <message>
+        <source>Write a pointer theme NAME for X11 and Wayland desktops: NAME/index.theme and an Xcursor file of each picture in NAME/cursors, named after it, in the folder -o names (default $XDG_DATA_HOME/icons, else ~/.local/share/icons). A picture named after a pointer role (arrow, ibeam, hand, left_ptr, pointer...) is that role&apos;s file, every other name of the role linked to it.</source>
+        <translation>Schreibt ein Zeigerthema NAME für X11- und Wayland-Desktops: NAME/index.theme und eine Xcursor-Datei jedes Bildes in NAME/cursors, nach ihm benannt, in den Ordner, den -o nennt (Standard: $XDG_DATA_HOME/icons, sonst ~/.local/share/icons). Ein Bild, das nach einer Zeigerrolle benannt ist (arrow, ibeam, hand, left_ptr, pointer ...), wird zur Datei dieser Rolle, und jeder andere Name der Rolle wird mit ihr verknüpft.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>ROLE</source>
+        <translation>ROLLE</translation>
+    </message>
+    <message>
+        <source>How an Xcursor file shows inverted pixels, which X11 and Wayland cannot draw: outline (black, with white on the transparent pixels touching them; the default), black or white.</source>
+        <translation>Wie eine Xcursor-Datei invertierende Pixel zeigt, die X11 und Wayland nicht zeichnen können: outline (schwarz, mit Weiß auf den transparenten Pixeln, die sie berühren; Standard), black (schwarz) oder white (weiß).</translation>
+    </message>
+    <message>
+        <source>LOOK</source>
+        <translation>AUSSEHEN</translation>
+    </message>
+    <message>
+        <source>--theme %1: %2</source>
+        <translation>--theme %1: %2</translation>
+    </message>
+    <message>
+        <source>--role %1 names no pointer role; the roles are %2</source>
+        <translation>--role %1 nennt keine Zeigerrolle; die Rollen sind %2</translation>
+    </message>
+    <message>
+        <source>--inverted-as takes outline, black or white, not %1</source>
+        <translation>--inverted-as nimmt outline, black oder white, nicht %1</translation>
+    </message>
+    <message>
+        <source>--theme writes Xcursor files, so --xcursor has nothing to do</source>
+        <translation>--theme schreibt Xcursor-Dateien, daher hat --xcursor keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--show writes nothing, so %1 has nothing to do</source>
+        <translation>--show schreibt nichts, daher hat %1 keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--theme makes a pointer of each picture, so --combine has nothing to do</source>
+        <translation>--theme erstellt aus jedem Bild einen Zeiger, daher hat --combine keine Wirkung</translation>
+    </message>
+    <message>
+        <source>--xcursor writes one Xcursor file: name it with -o</source>
+        <translation>--xcursor schreibt eine einzige Xcursor-Datei: nennen Sie sie mit -o</translation>
+    </message>
+    <message>
+        <source>--theme writes a folder: -o names the folder it goes in, not standard output</source>
+        <translation>--theme schreibt einen Ordner: -o nennt den Ordner, in den er kommt, nicht die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</source>
+        <translation>--inverted-as legt fest, wie eine Xcursor-Datei invertierende Pixel zeigt: verwenden Sie es mit --xcursor oder --theme</translation>
+    </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image, and an Xcursor file holds only hot spots within its images</source>
+        <translation>der Hotspot %1, %2 liegt außerhalb des Bildes von %3 x %3, und eine Xcursor-Datei fasst nur Hotspots innerhalb ihrer Bilder</translation>
+    </message>
+    <message>
+        <source>its name cannot name a pointer in a theme; give it a role with --role</source>
+        <translation>sein Name kann keinen Zeiger in einem Thema benennen; geben Sie ihm mit --role eine Rolle</translation>
+    </message>
+    <message>
+        <source>it gives the pointer %1, as %2 does; a theme holds one pointer of each name</source>
+        <translation>es ergibt den Zeiger %1, wie auch %2; ein Thema enthält nur einen Zeiger jedes Namens</translation>
+    </message>
+    <message>
+        <source>the theme %1 was not written, as not every picture gave its pointer</source>
+        <translation>das Thema %1 wurde nicht geschrieben, da nicht jedes Bild seinen Zeiger ergab</translation>
+    </message>
+    <message>
+        <source>cannot write the theme %1: %2</source>
+        <translation>Das Thema %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The pointer theme is in %1. %2</source>
+        <translation>Das Zeigerthema liegt in %1. %2</translation>
+    </message>
+    <message>
+        <source>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</source>
+        <translation>Die Zeigerrolle der Bilder, wie auch immer sie heißen: %1 oder ein X-Name einer davon. Mehrere Bilder sind die Animationsbilder dieses Zeigers in der angegebenen Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</source>
+        <translation>--role gibt dem Zeiger der Bilder seine Rolle in einem Thema, einem Schema oder einem animierten Mauszeiger: verwenden Sie es mit --theme, --scheme oder -o DATEI.ani</translation>
+    </message>
+    <message>
         <source>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</source>
         <translation>die Rate „%1“ ist keine Dauer eines Bildes in 1/60 s: eine ganze Zahl von 1 bis %2</translation>
     </message>
@@ -428,24 +520,8 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>--rate ist die Dauer der Bilder eines animierten Mauszeigers: nennen Sie einen mit -o DATEI.ani oder erstellen Sie ein Schema</translation>
     </message>
     <message>
-        <source>--role gives one pointer its pictures: several are its frames, written with -o FILE.ani or --scheme</source>
-        <translation>--role gibt einem Zeiger seine Bilder: mehrere sind seine Animationsbilder, geschrieben mit -o DATEI.ani oder --scheme</translation>
-    </message>
-    <message>
-        <source>The pointer the pictures make, by its Windows or X name (arrow, ibeam, wait, hand, left_ptr...), whatever they are called; several pictures are its frames, in the order given.</source>
-        <translation>Der Zeiger, den die Bilder ergeben, mit seinem Windows- oder X-Namen (arrow, ibeam, wait, hand, left_ptr …), wie auch immer sie heißen; mehrere Bilder sind seine Animationsbilder in der angegebenen Reihenfolge.</translation>
-    </message>
-    <message>
-        <source>ROLE</source>
-        <translation>ROLLE</translation>
-    </message>
-    <message>
         <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
         <translation>Das Windows-Zeigerschema NAME erstellen: den Ordner NAME in dem Ordner, den -o nennt (sonst dem aktuellen), mit einem Mauszeiger für jede Rolle, nach der die Bilder benannt sind (arrow.png, wait-1.png, wait-2.png …), einem animierten, wo eine Rolle mehrere Bilder hat, und einer install.inf, die es installiert.</translation>
-    </message>
-    <message>
-        <source>NAME</source>
-        <translation>NAME</translation>
     </message>
     <message>
         <source>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</source>
@@ -629,6 +705,10 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>%1 is not a name that can be made in a folder</source>
         <translation>%1 ist kein Name, der in einem Ordner angelegt werden kann</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei dieses Namens ist im Weg</translation>
     </message>
 </context>
 <context>
@@ -870,6 +950,64 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
             <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinem %1 Schritt.</numerusform>
             <numerusform>Die Schritttabelle des animierten Cursors passt nicht zu seinen %1 Schritten.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Xcursor file is cut short: it ends after %n byte(s), inside what it says it holds.</source>
+        <translation>
+            <numerusform>Die Xcursor-Datei ist unvollständig: Sie endet nach %n Byte, mitten in dem, was sie zu enthalten angibt.</numerusform>
+            <numerusform>Die Xcursor-Datei ist unvollständig: Sie endet nach %n Byte, mitten in dem, was sie zu enthalten angibt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is only %n byte(s) long, too short for an Xcursor file.</source>
+        <translation>
+            <numerusform>Die Datei ist nur %n Byte lang und damit zu kurz für eine Xcursor-Datei.</numerusform>
+            <numerusform>Die Datei ist nur %n Byte lang und damit zu kurz für eine Xcursor-Datei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not an Xcursor file.</source>
+        <translation>Dies ist keine Xcursor-Datei.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file&apos;s header says it is %1 bytes long, shorter than its own %2 bytes.</source>
+        <translation>Der Kopf der Xcursor-Datei gibt an, %1 Byte lang zu sein, kürzer als seine eigenen %2 Byte.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds no image.</source>
+        <translation>Die Xcursor-Datei enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file lists %1 entries, more than the %2 that can be shown.</source>
+        <translation>Die Xcursor-Datei führt %1 Einträge auf, mehr als die %2, die gezeigt werden können.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds more than %1 entries beside its images, far more than any pointer needs.</source>
+        <translation>Die Xcursor-Datei enthält neben ihren Bildern mehr als %1 Einträge, weit mehr, als ein Zeiger braucht.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds more than %1 images, more than can be shown.</source>
+        <translation>Die Xcursor-Datei enthält mehr als %1 Bilder, mehr, als gezeigt werden können.</translation>
+    </message>
+    <message>
+        <source>Image %1: its chunk is not the one its entry in the table of contents names.</source>
+        <translation>Bild %1: Sein Block ist nicht der, den sein Eintrag im Inhaltsverzeichnis nennt.</translation>
+    </message>
+    <message>
+        <source>Image %1: its header is %2 bytes long where an Xcursor image&apos;s is %3.</source>
+        <translation>Bild %1: Sein Kopf ist %2 Byte lang, wo der eines Xcursor-Bildes %3 Byte lang ist.</translation>
+    </message>
+    <message>
+        <source>Image %1 is %2 x %3 pixels; a cursor&apos;s image is at most 256 x 256.</source>
+        <translation>Bild %1 hat %2 x %3 Pixel; das Bild eines Cursors hat höchstens 256 x 256.</translation>
+    </message>
+    <message>
+        <source>Image %1: its hot spot %2, %3 lies outside its %4 x %5 pixels.</source>
+        <translation>Bild %1: Sein Hotspot %2, %3 liegt außerhalb seiner %4 x %5 Pixel.</translation>
+    </message>
+    <message>
+        <source>libXcursor could not read the Xcursor file.</source>
+        <translation>libXcursor konnte die Xcursor-Datei nicht lesen.</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1252,17 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     </message>
 </context>
 <context>
+    <name>PointerThemes</name>
+    <message>
+        <source>a theme&apos;s name is the name of its folder: it cannot be empty, start with a dot or hold a slash or a control character</source>
+        <translation>der Name eines Themas ist der Name seines Ordners: Er darf nicht leer sein, nicht mit einem Punkt beginnen und keinen Schrägstrich und kein Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Choose the pointer theme %1 in GNOME Tweaks (Appearance, Cursor) or in KDE&apos;s System Settings (Cursors), or start a program with XCURSOR_THEME=%1 set.</source>
+        <translation>Wählen Sie das Zeigerthema %1 in GNOME Optimierungen (Erscheinungsbild, Zeiger) oder in den Systemeinstellungen von KDE (Zeiger), oder starten Sie ein Programm mit gesetztem XCURSOR_THEME=%1.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
@@ -1339,6 +1488,46 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>No size was given.</source>
         <translation>Es wurde keine Größe angegeben.</translation>
+    </message>
+    <message>
+        <source>Use on this desktop</source>
+        <translation>Auf diesem Desktop verwenden</translation>
+    </message>
+    <message>
+        <source>The cursor becomes the pointer of a theme of your own in %1. The theme&apos;s name:</source>
+        <translation>Der Cursor wird zum Mauszeiger eines eigenen Themas in %1. Der Name des Themas:</translation>
+    </message>
+    <message>
+        <source>Not a theme name</source>
+        <translation>Kein Themenname</translation>
+    </message>
+    <message>
+        <source>“%1” cannot name a theme: %2.</source>
+        <translation>„%1“ kann kein Thema benennen: %2.</translation>
+    </message>
+    <message>
+        <source>Hot spot outside the cursor</source>
+        <translation>Hotspot außerhalb des Cursors</translation>
+    </message>
+    <message>
+        <source>The hot spot %1, %2 lies outside the cursor; a desktop&apos;s pointer needs its hot spot within it.</source>
+        <translation>Der Hotspot %1, %2 liegt außerhalb des Cursors; der Mauszeiger eines Desktops braucht seinen Hotspot darin.</translation>
+    </message>
+    <message>
+        <source>Cannot write the theme</source>
+        <translation>Thema kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The theme %1 cannot be written: %2.</source>
+        <translation>Das Thema %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Wrote the pointer theme %1 in %2. Choose it in GNOME Tweaks or in KDE&apos;s System Settings.</source>
+        <translation>Das Zeigerthema %1 wurde in %2 geschrieben. Wählen Sie es in GNOME Optimierungen oder in den Systemeinstellungen von KDE.</translation>
+    </message>
+    <message>
+        <source>Use on this desktop…</source>
+        <translation>Auf diesem Desktop verwenden…</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,98 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>--hotspot-for %1 names a size that --sizes does not make</translation>
     </message>
     <message>
+        <source>Write an Xcursor file, as X11 and Wayland desktops load pointers, named with -o, instead of a .cur: one image of each size made, its colours premultiplied ARGB.</source>
+        <translation>Write an Xcursor file, as X11 and Wayland desktops load pointers, named with -o, instead of a .cur: one image of each size made, its colours premultiplied ARGB.</translation>
+    </message>
+    <message>
+        <source>Write a pointer theme NAME for X11 and Wayland desktops: NAME/index.theme and an Xcursor file of each picture in NAME/cursors, named after it, in the folder -o names (default $XDG_DATA_HOME/icons, else ~/.local/share/icons). A picture named after a pointer role (arrow, ibeam, hand, left_ptr, pointer...) is that role&apos;s file, every other name of the role linked to it.</source>
+        <translation>Write a pointer theme NAME for X11 and Wayland desktops: NAME/index.theme and an Xcursor file of each picture in NAME/cursors, named after it, in the folder -o names (default $XDG_DATA_HOME/icons, else ~/.local/share/icons). A picture named after a pointer role (arrow, ibeam, hand, left_ptr, pointer...) is that role&apos;s file, every other name of the role linked to it.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>ROLE</source>
+        <translation>ROLE</translation>
+    </message>
+    <message>
+        <source>How an Xcursor file shows inverted pixels, which X11 and Wayland cannot draw: outline (black, with white on the transparent pixels touching them; the default), black or white.</source>
+        <translation>How an Xcursor file shows inverted pixels, which X11 and Wayland cannot draw: outline (black, with white on the transparent pixels touching them; the default), black or white.</translation>
+    </message>
+    <message>
+        <source>LOOK</source>
+        <translation>LOOK</translation>
+    </message>
+    <message>
+        <source>--theme %1: %2</source>
+        <translation>--theme %1: %2</translation>
+    </message>
+    <message>
+        <source>--role %1 names no pointer role; the roles are %2</source>
+        <translation>--role %1 names no pointer role; the roles are %2</translation>
+    </message>
+    <message>
+        <source>--inverted-as takes outline, black or white, not %1</source>
+        <translation>--inverted-as takes outline, black or white, not %1</translation>
+    </message>
+    <message>
+        <source>--theme writes Xcursor files, so --xcursor has nothing to do</source>
+        <translation>--theme writes Xcursor files, so --xcursor has nothing to do</translation>
+    </message>
+    <message>
+        <source>--show writes nothing, so %1 has nothing to do</source>
+        <translation>--show writes nothing, so %1 has nothing to do</translation>
+    </message>
+    <message>
+        <source>--theme makes a pointer of each picture, so --combine has nothing to do</source>
+        <translation>--theme makes a pointer of each picture, so --combine has nothing to do</translation>
+    </message>
+    <message>
+        <source>--xcursor writes one Xcursor file: name it with -o</source>
+        <translation>--xcursor writes one Xcursor file: name it with -o</translation>
+    </message>
+    <message>
+        <source>--theme writes a folder: -o names the folder it goes in, not standard output</source>
+        <translation>--theme writes a folder: -o names the folder it goes in, not standard output</translation>
+    </message>
+    <message>
+        <source>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</source>
+        <translation>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</translation>
+    </message>
+    <message>
+        <source>the hot spot %1, %2 lies outside the %3 x %3 image, and an Xcursor file holds only hot spots within its images</source>
+        <translation>the hot spot %1, %2 lies outside the %3 x %3 image, and an Xcursor file holds only hot spots within its images</translation>
+    </message>
+    <message>
+        <source>its name cannot name a pointer in a theme; give it a role with --role</source>
+        <translation>its name cannot name a pointer in a theme; give it a role with --role</translation>
+    </message>
+    <message>
+        <source>it gives the pointer %1, as %2 does; a theme holds one pointer of each name</source>
+        <translation>it gives the pointer %1, as %2 does; a theme holds one pointer of each name</translation>
+    </message>
+    <message>
+        <source>the theme %1 was not written, as not every picture gave its pointer</source>
+        <translation>the theme %1 was not written, as not every picture gave its pointer</translation>
+    </message>
+    <message>
+        <source>cannot write the theme %1: %2</source>
+        <translation>cannot write the theme %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer theme is in %1. %2</source>
+        <translation>The pointer theme is in %1. %2</translation>
+    </message>
+    <message>
+        <source>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</source>
+        <translation>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</translation>
+    </message>
+    <message>
+        <source>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</source>
+        <translation>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</translation>
+    </message>
+    <message>
         <source>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</source>
         <translation>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</translation>
     </message>
@@ -426,24 +518,8 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme</translation>
     </message>
     <message>
-        <source>--role gives one pointer its pictures: several are its frames, written with -o FILE.ani or --scheme</source>
-        <translation>--role gives one pointer its pictures: several are its frames, written with -o FILE.ani or --scheme</translation>
-    </message>
-    <message>
-        <source>The pointer the pictures make, by its Windows or X name (arrow, ibeam, wait, hand, left_ptr...), whatever they are called; several pictures are its frames, in the order given.</source>
-        <translation>The pointer the pictures make, by its Windows or X name (arrow, ibeam, wait, hand, left_ptr...), whatever they are called; several pictures are its frames, in the order given.</translation>
-    </message>
-    <message>
-        <source>ROLE</source>
-        <translation>ROLE</translation>
-    </message>
-    <message>
         <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
         <translation>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</translation>
-    </message>
-    <message>
-        <source>NAME</source>
-        <translation>NAME</translation>
     </message>
     <message>
         <source>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</source>
@@ -627,6 +703,10 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>%1 is not a name that can be made in a folder</source>
         <translation>%1 is not a name that can be made in a folder</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>a file of that name is in the way</translation>
     </message>
 </context>
 <context>
@@ -868,6 +948,64 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
             <numerusform>The animated cursor&apos;s table of steps does not match its %1 step.</numerusform>
             <numerusform>The animated cursor&apos;s table of steps does not match its %1 steps.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Xcursor file is cut short: it ends after %n byte(s), inside what it says it holds.</source>
+        <translation>
+            <numerusform>The Xcursor file is cut short: it ends after %n byte(s), inside what it says it holds.</numerusform>
+            <numerusform>The Xcursor file is cut short: it ends after %n byte(s), inside what it says it holds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is only %n byte(s) long, too short for an Xcursor file.</source>
+        <translation>
+            <numerusform>The file is only %n byte(s) long, too short for an Xcursor file.</numerusform>
+            <numerusform>The file is only %n byte(s) long, too short for an Xcursor file.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This is not an Xcursor file.</source>
+        <translation>This is not an Xcursor file.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file&apos;s header says it is %1 bytes long, shorter than its own %2 bytes.</source>
+        <translation>The Xcursor file&apos;s header says it is %1 bytes long, shorter than its own %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds no image.</source>
+        <translation>The Xcursor file holds no image.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file lists %1 entries, more than the %2 that can be shown.</source>
+        <translation>The Xcursor file lists %1 entries, more than the %2 that can be shown.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds more than %1 entries beside its images, far more than any pointer needs.</source>
+        <translation>The Xcursor file holds more than %1 entries beside its images, far more than any pointer needs.</translation>
+    </message>
+    <message>
+        <source>The Xcursor file holds more than %1 images, more than can be shown.</source>
+        <translation>The Xcursor file holds more than %1 images, more than can be shown.</translation>
+    </message>
+    <message>
+        <source>Image %1: its chunk is not the one its entry in the table of contents names.</source>
+        <translation>Image %1: its chunk is not the one its entry in the table of contents names.</translation>
+    </message>
+    <message>
+        <source>Image %1: its header is %2 bytes long where an Xcursor image&apos;s is %3.</source>
+        <translation>Image %1: its header is %2 bytes long where an Xcursor image&apos;s is %3.</translation>
+    </message>
+    <message>
+        <source>Image %1 is %2 x %3 pixels; a cursor&apos;s image is at most 256 x 256.</source>
+        <translation>Image %1 is %2 x %3 pixels; a cursor&apos;s image is at most 256 x 256.</translation>
+    </message>
+    <message>
+        <source>Image %1: its hot spot %2, %3 lies outside its %4 x %5 pixels.</source>
+        <translation>Image %1: its hot spot %2, %3 lies outside its %4 x %5 pixels.</translation>
+    </message>
+    <message>
+        <source>libXcursor could not read the Xcursor file.</source>
+        <translation>libXcursor could not read the Xcursor file.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1250,17 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     </message>
 </context>
 <context>
+    <name>PointerThemes</name>
+    <message>
+        <source>a theme&apos;s name is the name of its folder: it cannot be empty, start with a dot or hold a slash or a control character</source>
+        <translation>a theme&apos;s name is the name of its folder: it cannot be empty, start with a dot or hold a slash or a control character</translation>
+    </message>
+    <message>
+        <source>Choose the pointer theme %1 in GNOME Tweaks (Appearance, Cursor) or in KDE&apos;s System Settings (Cursors), or start a program with XCURSOR_THEME=%1 set.</source>
+        <translation>Choose the pointer theme %1 in GNOME Tweaks (Appearance, Cursor) or in KDE&apos;s System Settings (Cursors), or start a program with XCURSOR_THEME=%1 set.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Pixelwick needs a display to open its window, and none was found (DISPLAY is not set).
@@ -1337,6 +1486,46 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>No size was given.</source>
         <translation>No size was given.</translation>
+    </message>
+    <message>
+        <source>Use on this desktop</source>
+        <translation>Use on this desktop</translation>
+    </message>
+    <message>
+        <source>The cursor becomes the pointer of a theme of your own in %1. The theme&apos;s name:</source>
+        <translation>The cursor becomes the pointer of a theme of your own in %1. The theme&apos;s name:</translation>
+    </message>
+    <message>
+        <source>Not a theme name</source>
+        <translation>Not a theme name</translation>
+    </message>
+    <message>
+        <source>“%1” cannot name a theme: %2.</source>
+        <translation>“%1” cannot name a theme: %2.</translation>
+    </message>
+    <message>
+        <source>Hot spot outside the cursor</source>
+        <translation>Hot spot outside the cursor</translation>
+    </message>
+    <message>
+        <source>The hot spot %1, %2 lies outside the cursor; a desktop&apos;s pointer needs its hot spot within it.</source>
+        <translation>The hot spot %1, %2 lies outside the cursor; a desktop&apos;s pointer needs its hot spot within it.</translation>
+    </message>
+    <message>
+        <source>Cannot write the theme</source>
+        <translation>Cannot write the theme</translation>
+    </message>
+    <message>
+        <source>The theme %1 cannot be written: %2.</source>
+        <translation>The theme %1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>Wrote the pointer theme %1 in %2. Choose it in GNOME Tweaks or in KDE&apos;s System Settings.</source>
+        <translation>Wrote the pointer theme %1 in %2. Choose it in GNOME Tweaks or in KDE&apos;s System Settings.</translation>
+    </message>
+    <message>
+        <source>Use on this desktop…</source>
+        <translation>Use on this desktop…</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,7 @@ private:
     void movePart(QPoint from);
     void askNearColours();
     void makeSizeSet();
+    void useOnDesktop();
     bool openChosenPicture(const QString &path);
     template <typename Handler> void guarded(Handler handler);
 
@@ -113,6 +114,7 @@ private:
     int m_tolerance = 0; // of near colours, 0 for exactly the key colours
     QPoint m_dragFrom;   // the part's place when the drag began
     QString m_sizes;     // the sizes last asked for a set
+    QString m_themeName; // the pointer theme last written
 };
 
 // Nothing thrown may reach Qt's event loop: it would end the program and

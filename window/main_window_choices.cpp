@@ -115,6 +115,9 @@ void FrmConverter::extendPreviewMenu(QMenu *menu)
     QAction *set = menu->addAction(tr("Make a set of sizes…"));
     set->setEnabled(m_picture.hasPicture());
     later(set, [this](bool) { makeSizeSet(); });
+    QAction *desktop = menu->addAction(tr("Use on this desktop…"));
+    desktop->setEnabled(m_picture.hasPicture());
+    later(desktop, [this](bool) { useOnDesktop(); });
 }
 
 void FrmConverter::askNearColours()

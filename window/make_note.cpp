@@ -41,8 +41,18 @@ void MakeNote::sayWritten(const QString &written, bool replaced, bool intoFile)
         m_written = tr("Replaced %1 in %2.").arg(file.fileName(), folder);
     else
         m_written = tr("Wrote %1 in %2.").arg(file.fileName(), folder);
+    m_wrapWritten = false;
     showElided();
     m_timer.start();
+}
+
+void MakeNote::saySentences(const QString &sentences)
+{
+    // Whole, wrapped, and kept until the next write: it says what to do next.
+    m_timer.stop();
+    m_written = sentences;
+    m_wrapWritten = true;
+    showElided();
 }
 
 void MakeNote::clearNote()
@@ -73,7 +83,20 @@ void MakeNote::showElided()
     QStringList shown;
     // A long folder loses its middle, so that the file's name and the
     // folder's start and end stay on one line.
-    const QString written = fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack);
+    QString written =
+        m_wrapWritten ? m_written : fontMetrics().elidedText(m_written, Qt::ElideMiddle, width() - kLineSlack);
+    // Sentences lose words at their end until they fit beside what holds
+    // now; the tooltip says it all.
+    const auto fitsWith = [&](const QString &lines) {
+        const QRect room(0, 0, width(), QWIDGETSIZE_MAX);
+        return fontMetrics().boundingRect(room, Qt::TextWordWrap, lines).height() <= height();
+    };
+    const QString below = m_state.isEmpty() ? QString() : QStringLiteral("\n") + m_state + u' ' + m_action;
+    for (QStringList words = m_written.split(u' ', Qt::SkipEmptyParts);
+         m_wrapWritten && words.size() > 1 && !fitsWith(written + below);) {
+        words.removeLast();
+        written = words.join(u' ') + QStringLiteral("…");
+    }
     if (!m_written.isEmpty()) {
         full << m_written;
         shown << written;

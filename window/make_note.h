@@ -17,6 +17,8 @@ public:
 
     // `written` is the file as given, `replaced` whether one was there.
     void sayWritten(const QString &written, bool replaced, bool intoFile);
+    // Any other news of a write, in whole sentences, shown until the next.
+    void saySentences(const QString &sentences);
     // Takes back what was written, leaving what holds now.
     void clearNote();
     // What holds now, in sentences, and an `action` offered after them as a
@@ -34,6 +36,7 @@ private:
     void showElided();
 
     QString m_written;
+    bool m_wrapWritten = false; // sentences, rather than a file's name and folder
     QString m_state;
     QString m_action;
     QTimer m_timer;

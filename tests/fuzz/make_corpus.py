@@ -4,8 +4,8 @@
 
 Each seed is a small picture in one of the formats Qt's readers handle here,
 in as many of each format's variants as are cheap to make: ImageMagick's
-convert for most, hand-built bytes for the BMP, icon, cursor and ICNS
-variants whose layout we want to choose ourselves. Seeds are kept small
+convert for most, hand-built bytes for the BMP, icon, cursor, Xcursor and
+ICNS variants whose layout we want to choose ourselves. Seeds are kept small
 (under 1 KB where the format allows) so that the fuzzer mutates them fast.
 
     python3 tests/fuzz/make_corpus.py [FOLDER]
@@ -43,6 +43,33 @@ def pixel(x, y):
 
 def alpha(x, y):
     return 0 if x + y > 30 else 255
+
+
+# --- Xcursor ----------------------------------------------------------------
+
+def xcursor(images, comment=None):
+    """An Xcursor file: the header, a table of contents, then a chunk for
+    each image (size, hot spot x and y, delay), its pixels premultiplied
+    ARGB with the palette's colours and the alpha above, and a comment."""
+    entries = len(images) + (1 if comment else 0)
+    position = 16 + 12 * entries
+    toc, chunks = b"", b""
+    for size, x, y, delay in ((i[0], i[2], i[3], i[4]) for i in images):
+        pixels = b""
+        for row in range(size):
+            for column in range(size):
+                a = alpha(column * 3, row * 3)
+                r, g, b = (c * a // 255 for c in PALETTE[pixel(column, row)])
+                pixels += struct.pack("<I", a << 24 | r << 16 | g << 8 | b)
+        chunk = struct.pack("<9I", 36, 0xFFFD0002, size, 1, size, size, x, y, delay) + pixels
+        toc += struct.pack("<3I", 0xFFFD0002, size, position)
+        chunks += chunk
+        position += len(chunk)
+    if comment:
+        text = comment.encode()
+        toc += struct.pack("<3I", 0xFFFE0001, 3, position)
+        chunks += struct.pack("<5I", 20, 0xFFFE0001, 3, 1, len(text)) + text
+    return b"Xcur" + struct.pack("<3I", 16, 0x10000, entries) + toc + chunks
 
 
 # --- ImageMagick ------------------------------------------------------------
@@ -418,6 +445,10 @@ def main():
     write("ico_two_images.ico", icon_directory(1, [(8, 8, 1, 4, icon_bmp_entry(8, 8)),
                                                    (10, 10, 1, 32, png_bytes(10, 10))]))
     write("cur_bmp.cur", icon_directory(2, [(16, 16, 3, 5, icon_bmp_entry(16, 16))]))
+
+    # Xcursor pointers of Linux themes: two sizes, and an animation.
+    write("xcursor_two_sizes.xcur", xcursor([(8, 8, 2, 3, 0), (12, 12, 3, 4, 0)]))
+    write("xcursor_animated.xcur", xcursor([(6, 6, 1, 1, 50), (6, 6, 1, 1, 70)], comment="made for fuzzing"))
 
     # PNG.
     write("png_rgba.png", png_bytes(33, 9))
