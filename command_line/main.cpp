@@ -183,10 +183,11 @@ int main(int argc, char *argv[])
         options.protectedPictures.add(picture);
     if (options.combine)
         return combine(options) ? kAllConverted : kSomeFailed;
-    if (!options.scheme.isEmpty())
-        return writeScheme(options) ? kAllConverted : kSomeFailed;
+    // A theme holds the scheme of the same pictures where both are asked for.
     if (!options.theme.isEmpty())
         return writeTheme(options) ? kAllConverted : kSomeFailed;
+    if (!options.scheme.isEmpty())
+        return writeScheme(options) ? kAllConverted : kSomeFailed;
     if (options.animatedOutput())
         return writeAnimatedCursor(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;

@@ -70,6 +70,9 @@ QString clashingOptions(const QCommandLineParser &parser)
 QString pointerSetClash(const QCommandLineParser &parser, const Options &options)
 {
     const bool set = parser.isSet(kScheme);
+    const bool theme = !options.theme.isEmpty();
+    if (set && theme && options.scheme != options.theme)
+        return CommandLine::tr("--scheme and --theme make one folder of both sets: give them one name");
     if (set && options.show)
         return CommandLine::tr("--show reads each file as it is, so --scheme has nothing to do");
     if (set && options.combine)
@@ -80,11 +83,12 @@ QString pointerSetClash(const QCommandLineParser &parser, const Options &options
         return CommandLine::tr("--scheme writes a folder, which cannot go to standard output");
     if ((options.animatedOutput() || set) && options.combine)
         return CommandLine::tr("--combine makes one cursor of pictures of each size, so it makes no animation");
-    if (parser.isSet(kRoleHotSpot) && !set)
-        return CommandLine::tr("--role-hotspot gives a role of a scheme its hot spot: make one with --scheme");
-    if (parser.isSet(kRate) && !options.animatedOutput() && !set)
+    if (parser.isSet(kRoleHotSpot) && !set && !theme)
+        return CommandLine::tr("--role-hotspot gives a role of a scheme or theme its hot spot: make one with "
+                               "--scheme or --theme");
+    if (parser.isSet(kRate) && !options.animatedOutput() && !set && !theme)
         return CommandLine::tr("--rate is the time of an animated cursor's frames: name one with -o FILE.ani, or "
-                               "make a scheme");
+                               "make a scheme or theme");
     return {};
 }
 

@@ -12,6 +12,7 @@
 #include "preview_output.h"
 #include "reporting.h"
 #include "windows_scheme.h"
+#include "xcursor_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,9 @@ bool makePointer(const PointerPictures &pointer, const Options &setOptions, bool
         for (qsizetype f = 0; f < read.frames.size(); ++f) {
             const int delay = read.delays[f];
             frames.append({cursorFileOf(read.frames[f]), delay > 0 ? jiffiesOf(delay) : options.rate});
+            made.frames.append(read.frames[f]);
+            made.milliseconds.append(delay > 0 ? delay
+                                               : (options.rate * 1000 + kJiffiesPerSecond / 2) / kJiffiesPerSecond);
             keys |= read.frames[f].keys;
         }
         if (read.frames.size() == 1) {
@@ -56,6 +60,33 @@ bool makePointer(const PointerPictures &pointer, const Options &setOptions, bool
     made.animated = animated || frames.size() > 1;
     made.bytes = made.animated ? animatedCursorBytes(frames) : frames.first().cursor;
     return true;
+}
+
+QByteArray xcursorOfPointer(const MadePointer &made, InvertedAs inverted, QString &problem)
+{
+    QList<XcursorFrame> frames;
+    for (qsizetype f = 0; f < made.frames.size(); ++f) {
+        XcursorFrame frame;
+        for (const MadeImage &image : made.frames[f].images) {
+            const HotSpot spot = image.hotSpot;
+            if (spot.x < 0 || spot.y < 0 || spot.x >= image.size || spot.y >= image.size) {
+                problem = CommandLine::tr("the hot spot %1, %2 lies outside the %3 x %3 image, and an Xcursor file "
+                                          "holds only hot spots within its images")
+                              .arg(spot.x)
+                              .arg(spot.y)
+                              .arg(image.size);
+                return {};
+            }
+            frame.images.append(xcursorImage(image.looks, spot, inverted));
+        }
+        // A still pointer has no time to wait.
+        frame.delayMilliseconds = made.frames.size() > 1 ? made.milliseconds[f] : 0;
+        frames.append(frame);
+    }
+    QByteArray bytes = xcursorFileBytes(frames);
+    if (bytes.isEmpty())
+        problem = CommandLine::tr("the cursor could not be encoded");
+    return bytes;
 }
 
 namespace {

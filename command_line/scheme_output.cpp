@@ -22,6 +22,27 @@ class CommandLine {
 
 } // namespace
 
+QString noRoleInScheme()
+{
+    return CommandLine::tr("its name is no pointer role's, so it has no place in the scheme; name it after one "
+                           "(arrow, help, wait, ibeam, hand...) or give --role");
+}
+
+QList<std::pair<QString, QByteArray>> schemeFiles(const QList<MadePointer> &made, const QString &name)
+{
+    QList<std::pair<QString, QByteArray>> contents;
+    QList<SchemeFile> files;
+    for (const MadePointer &pointer : made) {
+        if (!pointer.pictures.role)
+            continue;
+        const QString file = schemeFileName(*pointer.pictures.role, pointer.animated);
+        files.append({*pointer.pictures.role, file});
+        contents.append({file, pointer.bytes});
+    }
+    contents.append({QStringLiteral("install.inf"), installInf(name, files)});
+    return contents;
+}
+
 bool writeScheme(const Options &options)
 {
     const PointerGrouping grouping = groupPointerPictures(options.pictures, options.role);
@@ -31,10 +52,7 @@ bool writeScheme(const Options &options)
     }
     for (const PointerPictures &pointer : grouping.pointers) {
         if (!pointer.role) {
-            complain(pictureProblem(pointer.pictures.first(),
-                                    CommandLine::tr("its name is no pointer role's, so it has no place in the "
-                                                    "scheme; name it after one (arrow, help, wait, ibeam, hand...) "
-                                                    "or give --role")));
+            complain(pictureProblem(pointer.pictures.first(), noRoleInScheme()));
             return false;
         }
     }
@@ -51,13 +69,8 @@ bool writeScheme(const Options &options)
         return false;
 
     FolderContents contents;
-    QList<SchemeFile> files;
-    for (const MadePointer &pointer : std::as_const(made)) {
-        const QString name = schemeFileName(*pointer.pictures.role, pointer.animated);
-        files.append({*pointer.pictures.role, name});
-        contents.addFile(name, pointer.bytes);
-    }
-    contents.addFile(QStringLiteral("install.inf"), installInf(options.scheme, files));
+    for (const auto &[name, bytes] : schemeFiles(made, options.scheme))
+        contents.addFile(name, bytes);
     const QString folder =
         QDir(options.output.isEmpty() ? QStringLiteral(".") : options.output).filePath(options.scheme);
     if (const Placed placed = placeFolder(folder, contents, {&options.protectedPictures}); !placed.ok()) {

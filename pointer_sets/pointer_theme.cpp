@@ -140,6 +140,8 @@ Placed placeTheme(const QString &folder, const PointerTheme &theme,
         index += "Inherits=" + theme.inherits.toUtf8() + '\n';
     contents.addFile(QStringLiteral("index.theme"), index);
     contents.addFolder(kCursors.chopped(1));
+    for (const auto &[name, bytes] : theme.besides)
+        contents.addFile(name, bytes);
     for (const ThemePointer &pointer : theme.pointers) {
         contents.addFile(kCursors + pointer.file, pointer.xcursor);
         for (const QString &link : pointer.links)

@@ -24,6 +24,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace pixelwick {
 
@@ -37,6 +38,9 @@ struct PointerTheme {
     QString name;
     QString inherits; // empty: none
     QList<ThemePointer> pointers;
+    // Other files in the theme's folder, beside index.theme: a Windows
+    // scheme of the same pointers.
+    QList<std::pair<QString, QByteArray>> besides;
 };
 
 // Where a pointer named after `picture` (a file name, its suffix and
