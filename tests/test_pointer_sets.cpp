@@ -18,6 +18,9 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+
+#include <X11/Xcursor/Xcursor.h>
 
 using namespace testing;
 
@@ -169,6 +172,11 @@ private slots:
     void refused();
     void schemes_data();
     void schemes();
+    void themeBeside_data();
+    void themeBeside();
+
+private:
+    QTemporaryDir m_themes;
 };
 
 void PointerSetsTest::animations_data()
@@ -397,6 +405,55 @@ void PointerSetsTest::schemes()
     for (const QString &role : kRoles) {
         const QStringList value = values.value(QStringLiteral("Control Panel\\Cursors|") + role);
         QCOMPARE(value.value(1), files.contains(role) ? place + files.value(role) : QString());
+    }
+}
+
+void PointerSetsTest::themeBeside_data()
+{
+    QTest::addColumn<QString>("name");      // as libXcursor is asked for it
+    QTest::addColumn<QList<int>>("marks");  // each frame's white column
+    QTest::addColumn<QList<int>>("delays"); // in milliseconds
+
+    QTest::newRow("numbered frames, 5/60 s each") << "watch" << QList<int>{1, 2, 3} << QList<int>{83, 83, 83};
+    QTest::newRow("an animation, its own times") << "progress" << QList<int>{3, 7, 20} << QList<int>{100, 250, 40};
+    QTest::newRow("still") << "pointer" << QList<int>{9} << QList<int>{0};
+}
+
+// With --scheme and --theme, one folder holds both sets; libXcursor loads
+// each pointer of the theme with every frame and its time.
+void PointerSetsTest::themeBeside()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, marks);
+    QFETCH(QList<int>, delays);
+    const QString folder = m_themes.filePath(QStringLiteral("Duo"));
+    if (!QFileInfo::exists(folder)) {
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(marked(n).save(m_themes.filePath(QStringLiteral("busy%1.png").arg(n))));
+        QVERIFY(marked(9).save(m_themes.filePath(QStringLiteral("link.png"))));
+        QVERIFY(writeAll(m_themes.filePath(QStringLiteral("working.webp")),
+                         animatedWebp({marked(3), marked(7), marked(20)}, {100, 250, 40})));
+        const Child made = run(m_themes.path(), {"--scheme", "Duo", "--theme", "Duo", "-o", ".", "--rate", "5",
+                                                 "busy1.png", "busy3.png", "busy2.png", "link.png", "working.webp"});
+        QVERIFY2(made.err.isEmpty(), made.err.constData());
+        qputenv("XCURSOR_PATH", QFile::encodeName(m_themes.path()));
+    }
+    const QStringList files = listing(folder);
+    for (const char *file : {"appstarting.ani", "cursors", "hand.cur", "index.theme", "install.inf", "wait.ani"})
+        QVERIFY2(files.contains(QLatin1String(file)), qPrintable(files.join(u' ')));
+
+    const std::unique_ptr<XcursorImages, void (*)(XcursorImages *)> images(
+        XcursorLibraryLoadImages(name.toLatin1().constData(), "Duo", 32), XcursorImagesDestroy);
+    QVERIFY(images);
+    QCOMPARE(images->nimage, int(marks.size()));
+    for (int f = 0; f < images->nimage; ++f) {
+        const XcursorImage &image = *images->images[f];
+        QCOMPARE(int(image.width), 32);
+        QCOMPARE(int(image.delay), delays[f]);
+        QString row;
+        for (int x = 0; x < 32; ++x)
+            row += image.pixels[5 * 32 + x] == 0xFFFFFFFF ? u'O' : image.pixels[5 * 32 + x] == 0xFF000000 ? u'#' : u'?';
+        QCOMPARE(row, QString(32, u'#').replace(marks[f], 1, u'O'));
     }
 }
 
