@@ -512,14 +512,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>--combine macht einen Mauszeiger aus Bildern je einer Größe, daher macht es keine Animation</translation>
     </message>
     <message>
-        <source>--role-hotspot gives a role of a scheme its hot spot: make one with --scheme</source>
-        <translation>--role-hotspot gibt einer Rolle eines Schemas ihren Hotspot: erstellen Sie eines mit --scheme</translation>
-    </message>
-    <message>
-        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme</source>
-        <translation>--rate ist die Dauer der Bilder eines animierten Mauszeigers: nennen Sie einen mit -o DATEI.ani oder erstellen Sie ein Schema</translation>
-    </message>
-    <message>
         <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
         <translation>Das Windows-Zeigerschema NAME erstellen: den Ordner NAME in dem Ordner, den -o nennt (sonst dem aktuellen), mit einem Mauszeiger für jede Rolle, nach der die Bilder benannt sind (arrow.png, wait-1.png, wait-2.png …), einem animierten, wo eine Rolle mehrere Bilder hat, und einer install.inf, die es installiert.</translation>
     </message>
@@ -550,6 +542,18 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>cannot write the scheme %1: %2</source>
         <translation>das Schema %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--scheme and --theme make one folder of both sets: give them one name</source>
+        <translation>--scheme und --theme machen einen Ordner mit beiden Sätzen: geben Sie ihnen einen Namen</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</source>
+        <translation>--role-hotspot gibt einer Rolle eines Schemas oder Themas ihren Hotspot: erstellen Sie eines mit --scheme oder --theme</translation>
+    </message>
+    <message>
+        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</source>
+        <translation>--rate ist die Dauer der Bilder eines animierten Mauszeigers: nennen Sie einen mit -o DATEI.ani oder erstellen Sie ein Schema oder Thema</translation>
     </message>
 </context>
 <context>

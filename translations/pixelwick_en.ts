@@ -510,14 +510,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>--combine makes one cursor of pictures of each size, so it makes no animation</translation>
     </message>
     <message>
-        <source>--role-hotspot gives a role of a scheme its hot spot: make one with --scheme</source>
-        <translation>--role-hotspot gives a role of a scheme its hot spot: make one with --scheme</translation>
-    </message>
-    <message>
-        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme</source>
-        <translation>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme</translation>
-    </message>
-    <message>
         <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
         <translation>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</translation>
     </message>
@@ -548,6 +540,18 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>cannot write the scheme %1: %2</source>
         <translation>cannot write the scheme %1: %2</translation>
+    </message>
+    <message>
+        <source>--scheme and --theme make one folder of both sets: give them one name</source>
+        <translation>--scheme and --theme make one folder of both sets: give them one name</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</source>
+        <translation>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</translation>
+    </message>
+    <message>
+        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</source>
+        <translation>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</translation>
     </message>
 </context>
 <context>
