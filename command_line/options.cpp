@@ -96,7 +96,7 @@ QString pointerSetClash(const QCommandLineParser &parser, const Options &options
 
 bool Options::animatedOutput() const
 {
-    return output.endsWith(QLatin1String(".ani"), Qt::CaseInsensitive) && scheme.isEmpty();
+    return output.endsWith(QLatin1String(".ani"), Qt::CaseInsensitive) && scheme.isEmpty() && theme.isEmpty();
 }
 
 void addOptions(QCommandLineParser &parser)
