@@ -124,8 +124,8 @@ bool writeTheme(const Options &options)
                      .arg(quotedText(theme.name)));
         return false;
     }
-    if (!options.scheme.isEmpty())
-        theme.besides = schemeFiles(made, options.scheme);
+    const QList<std::pair<QString, QByteArray>> scheme =
+        options.scheme.isEmpty() ? QList<std::pair<QString, QByteArray>>() : schemeFiles(made, options.scheme);
     theme.inherits = inheritedTheme(folder, theme.name);
     if (!options.preview.isEmpty()) {
         const QString &first = made.front().pictures.pictures.first();
@@ -138,7 +138,7 @@ bool writeTheme(const Options &options)
             return false;
     }
     const QString place = folder + u'/' + theme.name;
-    if (const Placed placed = placeTheme(folder, theme, {&options.protectedPictures}); !placed.ok()) {
+    if (const Placed placed = placeTheme(folder, theme, {&options.protectedPictures}, scheme); !placed.ok()) {
         complain(CommandLine::tr("cannot write the theme %1: %2").arg(quotedPath(place), placingProblem(placed)));
         return false;
     }
