@@ -242,7 +242,11 @@ void PointerSetsTest::animations()
 
     const QByteArray ani = readAll(dir.filePath(QStringLiteral("busy.ani")));
     QCOMPARE(chunkIds(ani), (rates ? QStringList{"anih", "rate", "LIST"} : QStringList{"anih", "LIST"}));
-    const auto header = [&](int field) { return qFromLittleEndian<quint32>(ani.constData() + 20 + field); };
+    QVERIFY(ani.size() > 56);
+    const auto header = [&](int field) {
+        const QByteArray value = ani.mid(20 + field, 4);
+        return qFromLittleEndian<quint32>(value.constData());
+    };
     // Its own length, frames and steps alike, the first time, frames that are cursors.
     QCOMPARE(header(0), 36u);
     QCOMPARE(header(8), header(4));
