@@ -46,8 +46,8 @@ void addLinuxOptions(QCommandLineParser &parser)
                                       "role's file, every other name of the role linked to it."),
                       CommandLine::tr("NAME")});
     parser.addOption({kRole,
-                      CommandLine::tr("The pointer role of the one picture in the theme, whatever its name: %1, or "
-                                      "any X name of one.")
+                      CommandLine::tr("The pointer role of the pictures, whatever their names: %1, or any X name "
+                                      "of one. Several pictures are that pointer's frames, in the order given.")
                           .arg(roleList()),
                       CommandLine::tr("ROLE")});
     parser.addOption({kInvertedAs,
@@ -94,11 +94,9 @@ QString linuxOptionsProblem(const QCommandLineParser &parser, Options &options)
         return CommandLine::tr("--xcursor writes one Xcursor file: name it with -o");
     if (theme && options.output == kStandardOutput)
         return CommandLine::tr("--theme writes a folder: -o names the folder it goes in, not standard output");
-    if (options.role && !theme)
-        return CommandLine::tr("--role places the picture in a pointer theme: use it with --theme");
-    if (options.role && options.pictures.size() > 1)
-        return CommandLine::tr("--role gives one picture its role, but %n pictures were given", nullptr,
-                               int(options.pictures.size()));
+    if (options.role && !theme && options.scheme.isEmpty() && !options.animatedOutput())
+        return CommandLine::tr("--role gives the pictures' pointer its role in a theme, a scheme or an animated "
+                               "cursor: use it with --theme, --scheme or -o FILE.ani");
     if (parser.isSet(kInvertedAs) && !makesXcursor(options))
         return CommandLine::tr("--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor "
                                "or --theme");

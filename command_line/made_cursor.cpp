@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "made_cursor.h"
 
+#include "animated_pictures.h"
 #include "arguments.h"
 #include "cursor_file.h"
 #include "fitting.h"
@@ -40,10 +41,12 @@ bool everyPixelTransparent(const LookGrid &looks)
 } // namespace
 
 MadeCursor makeCursorOf(const QString &picture, const std::optional<QByteArray> &bytes, const Options &options,
-                        const WhileReading &whileReading)
+                        const WhileReading &whileReading, const LoadedPicture *firstRead)
 {
     MadeCursor made;
     std::optional<QByteArray> input = bytes;
+    if (firstRead && namesStandardInput(picture))
+        input = firstRead->bytes;
     if (!input && namesStandardInput(picture)) {
         // Read once: a drawing is drawn from it again for each size.
         if (!(input = readStandardInput(made.problem)))
@@ -51,6 +54,11 @@ MadeCursor makeCursorOf(const QString &picture, const std::optional<QByteArray> 
     }
     LoadedPicture loaded;
     bool read = false;
+    if (firstRead) {
+        loaded = *firstRead;
+        read = true;
+        made.pictureSize = loaded.size.isValid() ? loaded.size : loaded.image.size();
+    }
     for (const int size : imageSizes(options)) {
         CursorMaking making = makingOf(options);
         making.size = size;
@@ -75,6 +83,50 @@ MadeCursor makeCursorOf(const QString &picture, const std::optional<QByteArray> 
         made.images.append({size, hotSpotFor(options, size), cursorLooksOf(loaded, making)});
         if (keysGiven(options))
             made.keys |= keysShownIn(loaded, making);
+    }
+    return made;
+}
+
+MadeFrames makeFramesOf(const QString &picture, const Options &options, const WhileReading &whileReading)
+{
+    MadeFrames made;
+    CursorMaking making = makingOf(options);
+    making.size = imageSizes(options).first();
+    PictureRegion region = regionFor(making);
+    region.frames = true;
+    const LoadedPicture loaded = loadArgument(picture, region, whileReading);
+    if (!loaded.ok()) {
+        made.problem = loaded.error;
+        return made;
+    }
+    if (loaded.frameDelays.isEmpty()) {
+        MadeCursor still = makeCursorOf(picture, std::nullopt, options, whileReading, &loaded);
+        made.problem = still.problem;
+        made.frames.append(std::move(still));
+        made.delays.append(0);
+        return made;
+    }
+    const QList<QImage> frames = framesOf(loaded);
+    for (qsizetype f = 0; f < frames.size(); ++f) {
+        LoadedPicture frame(frames[f], {}, loaded.size);
+        MadeCursor cursor;
+        cursor.pictureSize = loaded.size;
+        for (const int size : imageSizes(options)) {
+            making.size = size;
+            if (!making.fit && partUsed(making, loaded.size).isEmpty()) {
+                made.problem = CommandLine::tr("the part from %1, %2 lies outside the %3 x %4 picture")
+                                   .arg(making.from.x())
+                                   .arg(making.from.y())
+                                   .arg(loaded.size.width())
+                                   .arg(loaded.size.height());
+                return made;
+            }
+            cursor.images.append({size, hotSpotFor(options, size), cursorLooksOf(frame, making)});
+            if (keysGiven(options))
+                cursor.keys |= keysShownIn(frame, making);
+        }
+        made.frames.append(std::move(cursor));
+        made.delays.append(loaded.frameDelays[f]);
     }
     return made;
 }

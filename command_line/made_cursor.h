@@ -37,7 +37,18 @@ struct MadeCursor {
 // picture fitted at each size. A raster picture is read once, a drawing
 // (SVG) anew at each size, so that its edges fall on that size's pixels.
 MadeCursor makeCursorOf(const QString &picture, const std::optional<QByteArray> &bytes, const Options &options,
-                        const WhileReading &whileReading = {});
+                        const WhileReading &whileReading = {}, const LoadedPicture *firstRead = nullptr);
+
+// The frames a picture gives an animated cursor: one cursor for a still
+// picture, one a frame for an animation (an animated GIF or WebP), each
+// with every size the options make.
+struct MadeFrames {
+    QString problem;
+    QList<MadeCursor> frames;
+    QList<int> delays; // an animation's own, in milliseconds; 0 where it has none
+    bool ok() const { return problem.isEmpty(); }
+};
+MadeFrames makeFramesOf(const QString &picture, const Options &options, const WhileReading &whileReading = {});
 
 // The whole cursor file; one 32 x 32 image gives Make CUR's 326 bytes.
 QByteArray cursorFileOf(const MadeCursor &cursor);

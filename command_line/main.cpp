@@ -19,8 +19,10 @@
 #include "picture_loading.h"
 #include "pixelwick_version.h"
 #include "pointer_output.h"
+#include "pointer_set_output.h"
 #include "preview_output.h"
 #include "reporting.h"
+#include "scheme_output.h"
 #include "staged_names.h"
 
 #include <QCommandLineParser>
@@ -152,7 +154,8 @@ int main(int argc, char *argv[])
     if (const QString problem = optionsProblem(parser, options); !problem.isEmpty())
         return badOptions(problem);
     if (const QString problem = namesProblem(options.pictures, {options.output, options.preview},
-                                             !options.show && options.output.isEmpty() && options.theme.isEmpty());
+                                             !options.show && options.output.isEmpty() && options.theme.isEmpty()
+                                                 && options.scheme.isEmpty());
         !problem.isEmpty())
         return badOptions(problem);
     if (options.pictures.isEmpty()) {
@@ -180,8 +183,13 @@ int main(int argc, char *argv[])
         options.protectedPictures.add(picture);
     if (options.combine)
         return combine(options) ? kAllConverted : kSomeFailed;
+    // A theme holds the scheme of the same pictures where both are asked for.
     if (!options.theme.isEmpty())
         return writeTheme(options) ? kAllConverted : kSomeFailed;
+    if (!options.scheme.isEmpty())
+        return writeScheme(options) ? kAllConverted : kSomeFailed;
+    if (options.animatedOutput())
+        return writeAnimatedCursor(options) ? kAllConverted : kSomeFailed;
     bool allConverted = true;
     // Many cursors are synced to disk together rather than one by one, in
     // groups, so that a run killed without warning keeps all but the last.

@@ -125,4 +125,43 @@ QString toleranceProblem(const QString &text, int &tolerance)
     return CommandLine::tr("the tolerance \"%1\" is not a whole number from 0 to 255").arg(text);
 }
 
+QString rateProblem(const QString &text, int most, int &jiffies)
+{
+    bool ok = false;
+    jiffies = text.trimmed().toInt(&ok);
+    if (ok && jiffies >= 1 && jiffies <= most)
+        return {};
+    return CommandLine::tr("the rate \"%1\" is not a frame's time in 1/60 s: a whole number from 1 to %2")
+        .arg(text)
+        .arg(most);
+}
+
+QString roleProblem(const QString &text, std::optional<PointerRole> &role)
+{
+    role = roleNamed(text.trimmed());
+    if (role)
+        return {};
+    QStringList roles;
+    for (const PointerRoleNames &names : pointerRoles())
+        roles << QString::fromLatin1(names.windowsRole);
+    return CommandLine::tr("\"%1\" names no pointer role; the roles are %2, or any of their X names")
+        .arg(text, roles.join(QStringLiteral(", ")));
+}
+
+QString roleHotSpotProblem(const QString &text, std::pair<PointerRole, HotSpot> &spot)
+{
+    const int colon = int(text.indexOf(u':'));
+    const int comma = int(text.indexOf(u',', colon + 1));
+    if (colon < 0 || comma < 0)
+        return CommandLine::tr("--role-hotspot \"%1\" is not ROLE:X,Y, such as ibeam:15,15").arg(text);
+    std::optional<PointerRole> role;
+    if (QString problem = roleProblem(text.left(colon), role); !problem.isEmpty())
+        return problem;
+    spot.first = *role;
+    if (QString problem = hotSpotProblem(text.mid(colon + 1, comma - colon - 1), 'x', spot.second.x);
+        !problem.isEmpty())
+        return problem;
+    return hotSpotProblem(text.mid(comma + 1), 'y', spot.second.y);
+}
+
 } // namespace pixelwick

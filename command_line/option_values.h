@@ -3,11 +3,13 @@
 
 #include "hot_spot.h"
 #include "mask_encoder.h"
+#include "pointer_roles.h"
 
 #include <QList>
 #include <QPoint>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace pixelwick {
@@ -37,5 +39,14 @@ QString fromProblem(const QString &text, QPoint &from);
 
 // How far a colour's channels may each lie from a key colour's: 0 to 255.
 QString toleranceProblem(const QString &text, int &tolerance);
+
+// A frame's time in 1/60 s: a whole number from 1 to `most`.
+QString rateProblem(const QString &text, int most, int &jiffies);
+
+// A pointer role, by any of its Windows or X names.
+QString roleProblem(const QString &text, std::optional<PointerRole> &role);
+
+// "ROLE:X,Y": the hot spot of one role's 32 x 32 image.
+QString roleHotSpotProblem(const QString &text, std::pair<PointerRole, HotSpot> &spot);
 
 } // namespace pixelwick

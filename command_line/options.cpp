@@ -8,6 +8,7 @@
 #include "option_values.h"
 #include "picture_loading.h"
 #include "preview_output.h"
+#include "windows_scheme.h"
 
 #include <QCoreApplication>
 
@@ -35,6 +36,9 @@ const QString kFit = QStringLiteral("fit");
 const QString kFrom = QStringLiteral("from");
 const QString kSizes = QStringLiteral("sizes");
 const QString kTolerance = QStringLiteral("tolerance");
+const QString kScheme = QStringLiteral("scheme");
+const QString kRate = QStringLiteral("rate");
+const QString kRoleHotSpot = QStringLiteral("role-hotspot");
 
 // The descriptor that `name` writes through, or -1 for any other file.
 int descriptorNamed(const QString &name)
@@ -62,7 +66,38 @@ QString clashingOptions(const QCommandLineParser &parser)
     return {};
 }
 
+// What a pointer set or an animated cursor cannot be made with.
+QString pointerSetClash(const QCommandLineParser &parser, const Options &options)
+{
+    const bool set = parser.isSet(kScheme);
+    const bool theme = !options.theme.isEmpty();
+    if (set && theme && options.scheme != options.theme)
+        return CommandLine::tr("--scheme and --theme make one folder of both sets: give them one name");
+    if (set && options.show)
+        return CommandLine::tr("--show reads each file as it is, so --scheme has nothing to do");
+    if (set && options.combine)
+        return CommandLine::tr("--scheme makes a cursor of each role, so --combine has nothing to do");
+    if (set && parser.isSet(kPreview))
+        return CommandLine::tr("--preview shows one cursor; show each of the scheme's with --show --preview");
+    if (set && options.output == kStandardOutput)
+        return CommandLine::tr("--scheme writes a folder, which cannot go to standard output");
+    if ((options.animatedOutput() || set) && options.combine)
+        return CommandLine::tr("--combine makes one cursor of pictures of each size, so it makes no animation");
+    if (parser.isSet(kRoleHotSpot) && !set && !theme)
+        return CommandLine::tr("--role-hotspot gives a role of a scheme or theme its hot spot: make one with "
+                               "--scheme or --theme");
+    if (parser.isSet(kRate) && !options.animatedOutput() && !set && !theme)
+        return CommandLine::tr("--rate is the time of an animated cursor's frames: name one with -o FILE.ani, or "
+                               "make a scheme or theme");
+    return {};
+}
+
 } // namespace
+
+bool Options::animatedOutput() const
+{
+    return output.endsWith(QLatin1String(".ani"), Qt::CaseInsensitive) && scheme.isEmpty() && theme.isEmpty();
+}
 
 void addOptions(QCommandLineParser &parser)
 {
@@ -148,8 +183,26 @@ void addOptions(QCommandLineParser &parser)
                                                        "lies within T of the key's, 0 to 255 (default 0: exactly), "
                                                        "for pictures saved with loss, such as JPEG."),
                                        CommandLine::tr("T"));
-    for (const QCommandLineOption &option : {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview,
-                                             size, fit, from, sizes, combine, hotSpotForSize})
+    const QCommandLineOption scheme(kScheme,
+                                    CommandLine::tr("Make the Windows pointer scheme NAME: the folder NAME in the "
+                                                    "folder -o names (default: the current one), with a cursor for "
+                                                    "each role the pictures are named after (arrow.png, wait-1.png, "
+                                                    "wait-2.png...), an animated one where a role has frames, and "
+                                                    "an install.inf that installs it."),
+                                    CommandLine::tr("NAME"));
+    const QCommandLineOption rate(kRate,
+                                  CommandLine::tr("Each frame's time in an animated cursor, in 1/60 s, from 1 to %1 "
+                                                  "(default %2), where the picture does not give its own.")
+                                      .arg(kMostJiffies)
+                                      .arg(kDefaultJiffies),
+                                  CommandLine::tr("J"));
+    const QCommandLineOption roleHotSpot(kRoleHotSpot,
+                                         CommandLine::tr("In a scheme, the hot spot of one role, as -x and -y "
+                                                         "give it for the others; may be given for each role."),
+                                         CommandLine::tr("ROLE:X,Y"));
+    for (const QCommandLineOption &option :
+         {hotSpotX, hotSpotY, background, invert, tolerance, output, show, preview, size, fit, from, sizes, combine,
+          hotSpotForSize, scheme, rate, roleHotSpot})
         parser.addOption(option);
     addLinuxOptions(parser);
     parser.addPositionalArgument(CommandLine::tr("PICTURE"),
@@ -189,6 +242,22 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (problem.isEmpty() && options.fromGiven)
         problem = fromProblem(parser.value(kFrom), options.from);
     options.fit = parser.isSet(kFit);
+    if (problem.isEmpty() && parser.isSet(kRate))
+        problem = rateProblem(parser.value(kRate), kMostJiffies, options.rate);
+    options.scheme = parser.value(kScheme);
+    for (const QString &given : parser.values(kRoleHotSpot)) {
+        std::pair<PointerRole, HotSpot> spot;
+        if (problem.isEmpty())
+            problem = roleHotSpotProblem(given, spot);
+        for (const auto &[role, earlier] : std::as_const(options.roleHotSpots)) {
+            if (problem.isEmpty() && role == spot.first)
+                problem = CommandLine::tr("--role-hotspot gives the role %1 twice")
+                              .arg(QString::fromLatin1(roleNames(role).windowsRole));
+        }
+        options.roleHotSpots.append(spot);
+    }
+    if (problem.isEmpty() && parser.isSet(kScheme))
+        problem = schemeNameProblem(options.scheme);
     for (const QString &given : parser.values(kHotSpotFor)) {
         std::pair<int, HotSpot> spot;
         if (problem.isEmpty())
@@ -205,6 +274,8 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
     if (!forDesktops.isEmpty())
         return forDesktops;
     if (const QString clash = clashingOptions(parser); !clash.isEmpty())
+        return clash;
+    if (const QString clash = pointerSetClash(parser, options); !clash.isEmpty())
         return clash;
     if (options.combine) {
         if (parser.isSet(kSize))
@@ -231,15 +302,28 @@ QString optionsProblem(const QCommandLineParser &parser, Options &options)
         return CommandLine::tr("the output file name is empty");
     if (parser.isSet(kPreview) && options.preview.isEmpty())
         return CommandLine::tr("the preview file name is empty");
-    if (parser.isSet(kPreview) && options.pictures.size() > 1 && !options.combine)
+    if (parser.isSet(kPreview) && options.pictures.size() > 1 && !options.combine && !options.animatedOutput())
         return CommandLine::tr("--preview shows one cursor, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     if (parser.isSet(kOutput) && options.show)
         return CommandLine::tr("--show writes no cursor, so --output has nothing to do");
-    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine && options.theme.isEmpty())
+    if (parser.isSet(kOutput) && options.pictures.size() > 1 && !options.combine && !options.animatedOutput()
+        && options.scheme.isEmpty() && options.theme.isEmpty())
         return CommandLine::tr("--output names one cursor file, but %n pictures were given", nullptr,
                                int(options.pictures.size()));
     return {};
+}
+
+Options optionsFor(const Options &options, std::optional<PointerRole> role)
+{
+    Options own = options;
+    for (const auto &[given, spot] : options.roleHotSpots) {
+        if (role == given) {
+            own.hotSpot = spot;
+            own.hotSpotXGiven = own.hotSpotYGiven = true;
+        }
+    }
+    return own;
 }
 
 CursorMaking makingOf(const Options &options)

@@ -17,6 +17,10 @@
 
 namespace pixelwick {
 
+// A frame's time in an animated cursor, in 1/60 s, unless said otherwise.
+inline constexpr int kDefaultJiffies = 6;
+inline constexpr int kMostJiffies = 3600;
+
 // What -o takes for standard output.
 inline const QString kStandardOutput = QStringLiteral("-");
 
@@ -45,10 +49,15 @@ struct Options {
     // whole pointer theme of this name, in the folder -o names.
     bool xcursor = false;
     QString theme;
-    std::optional<PointerRole> role; // --role: the one picture's place in the theme
+    std::optional<PointerRole> role; // --role: the one pointer the pictures make, its frames in turn
     InvertedAs invertedAs = InvertedAs::Outline;
     QStringList pictures;
     ProtectedFiles protectedPictures; // every one of them, from every file written
+    QString scheme;                   // --scheme: a Windows pointer scheme of this name
+    int rate = kDefaultJiffies;       // --rate: each frame's time in 1/60 s, where a picture gives none
+    QList<std::pair<PointerRole, HotSpot>> roleHotSpots; // --role-hotspot: a role's own -x and -y
+    // -o names an animated cursor: every picture is a frame of it.
+    bool animatedOutput() const;
 };
 
 // How each picture becomes a cursor (of options.size; each size of
@@ -70,6 +79,10 @@ QList<int> imageSizes(const Options &options);
 // size, else -x and -y (scaled from the 32 x 32 image when combining or
 // making several sizes), else the middle.
 HotSpot hotSpotFor(const Options &options, int size);
+
+// The options a pointer of `role` is made with: its own hot spot where
+// --role-hotspot gives one.
+Options optionsFor(const Options &options, std::optional<PointerRole> role);
 
 // The converter's options and arguments, with their help.
 void addOptions(QCommandLineParser &parser);

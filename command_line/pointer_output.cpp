@@ -6,15 +6,18 @@
 #include "cursor_pictures.h"
 #include "key_warnings.h"
 #include "messages.h"
+#include "pointer_pictures.h"
+#include "pointer_set_output.h"
 #include "pointer_theme.h"
 #include "preview_output.h"
 #include "reporting.h"
+#include "scheme_output.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace pixelwick {
 
@@ -22,11 +25,6 @@ namespace {
 
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
-
-struct Pointer {
-    QString picture;
-    MadeCursor made;
 };
 
 } // namespace
@@ -64,41 +62,60 @@ bool writeTheme(const Options &options)
     const QString folder = options.output.isEmpty() ? userThemesFolder() : options.output;
     PointerTheme theme;
     theme.name = options.theme;
-    std::vector<Pointer> made;
+    // Pictures of one pointer (its numbered frames) make one animated file.
+    const PointerGrouping grouping = groupPointerPictures(options.pictures, options.role);
+    if (!grouping.problem.isEmpty()) {
+        complain(grouping.problem);
+        return false;
+    }
+    QList<MadePointer> made;
     bool allMade = true;
-    for (const QString &picture : options.pictures) {
-        if (!opensAsNamed(picture)) {
-            complain(pictureProblem(picture, unopenableName()));
+    for (const PointerPictures &pictures : grouping.pointers) {
+        const QString &picture = pictures.pictures.first();
+        const auto unopenable = std::find_if(pictures.pictures.cbegin(), pictures.pictures.cend(),
+                                             [](const QString &p) { return !opensAsNamed(p); });
+        if (unopenable != pictures.pictures.cend()) {
+            complain(pictureProblem(*unopenable, unopenableName()));
             allMade = false;
             continue;
         }
-        const QString name = namesStandardInput(picture) ? QString() : QFileInfo(picture).completeBaseName();
-        ThemePointer pointer = pointerNamed(name, options.role);
+        const QString name = namesStandardInput(picture) ? QString() : pictures.name;
+        ThemePointer pointer = pointerNamed(name, pictures.role);
         if (pointer.file.isEmpty()) {
             complain(pictureProblem(picture, CommandLine::tr("its name cannot name a pointer in a theme; give it a "
                                                              "role with --role")));
             allMade = false;
             continue;
         }
-        MadeCursor cursor = makeCursorOf(picture, std::nullopt, options);
-        QString problem = cursor.problem;
-        if (problem.isEmpty())
-            pointer.xcursor = xcursorFileOf(cursor, options.invertedAs, problem);
+        // With a scheme beside the theme, every pointer is one of its roles.
+        if (!options.scheme.isEmpty() && !pictures.role) {
+            complain(pictureProblem(picture, noRoleInScheme()));
+            allMade = false;
+            continue;
+        }
+        MadePointer one;
+        if (!makePointer(pictures, options, false, one)) {
+            allMade = false;
+            continue;
+        }
+        QString problem;
+        pointer.xcursor = xcursorOfPointer(one, options.invertedAs, problem);
         if (!problem.isEmpty()) {
             complain(pictureProblem(picture, problem));
             allMade = false;
             continue;
         }
         theme.pointers.append(pointer);
-        made.push_back({picture, std::move(cursor)});
+        made.append(one);
         // Two pictures of one name would leave one of them out.
         if (const QString clash = clashingName(theme.pointers); !clash.isEmpty()) {
             qsizetype earlier = 0;
             while (theme.pointers[earlier].file != clash && !theme.pointers[earlier].links.contains(clash))
                 ++earlier;
-            complain(pictureProblem(picture, CommandLine::tr("it gives the pointer %1, as %2 does; a theme holds one "
-                                                             "pointer of each name")
-                                                 .arg(quotedText(clash), shownName(made[size_t(earlier)].picture))));
+            complain(pictureProblem(picture,
+                                    CommandLine::tr("it gives the pointer %1, as %2 does; a theme holds one "
+                                                    "pointer of each name")
+                                        .arg(quotedText(clash), shownName(made[earlier].pictures.pictures.first()))));
             return false;
         }
     }
@@ -107,25 +124,23 @@ bool writeTheme(const Options &options)
                      .arg(quotedText(theme.name)));
         return false;
     }
+    const QList<std::pair<QString, QByteArray>> scheme =
+        options.scheme.isEmpty() ? QList<std::pair<QString, QByteArray>>() : schemeFiles(made, options.scheme);
     theme.inherits = inheritedTheme(folder, theme.name);
     if (!options.preview.isEmpty()) {
-        const CursorFileLooks looks = readCursorLooks(theme.pointers.first().xcursor, made.front().picture);
+        const QString &first = made.front().pictures.pictures.first();
+        const CursorFileLooks looks = readCursorLooks(theme.pointers.first().xcursor, first);
         if (!looks.problem.isEmpty()) {
-            complain(pictureProblem(made.front().picture, looks.problem));
+            complain(pictureProblem(first, looks.problem));
             return false;
         }
-        if (!writePreview(made.front().picture, stackedLooks(looks.images), options))
+        if (!writePreview(first, stackedLooks(looks.images), options))
             return false;
     }
     const QString place = folder + u'/' + theme.name;
-    if (const Placed placed = placeTheme(folder, theme, {&options.protectedPictures}); !placed.ok()) {
+    if (const Placed placed = placeTheme(folder, theme, {&options.protectedPictures}, scheme); !placed.ok()) {
         complain(CommandLine::tr("cannot write the theme %1: %2").arg(quotedPath(place), placingProblem(placed)));
         return false;
-    }
-    for (const Pointer &pointer : made) {
-        warnOfPartUsed(pointer.picture, pointer.made, options);
-        warnOfInvisibleCursor(pointer.picture, pointer.made);
-        warnOfUnmatchedKeys(pointer.picture, pointer.made.keys, options);
     }
     // Where it went unasked, and how a desktop takes it.
     if (options.output.isEmpty())

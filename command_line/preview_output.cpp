@@ -37,9 +37,6 @@ class CommandLine {
 // 256 x 256 colour images included.
 constexpr qint64 kLargestCursorFileSize = 64 * 1024 * 1024;
 
-// A preview of more images than this would be a picture of a gigabyte.
-constexpr int kMostImagesDrawn = 64;
-
 // Picture formats that a plugin not installed here would read, so that
 // their suffix is not quietly given a PNG.
 const QList<QByteArray> kOtherPictureFormats = {"avif", "exr", "heic", "heif", "jp2", "jxl",

@@ -18,6 +18,9 @@ QByteArray previewFormatFor(const QString &name, QString &problem);
 // Writes the looks of `picture`'s cursor to the preview file; says why not.
 bool writePreview(const QString &picture, const QImage &looks, const Options &options);
 
+// A preview of more images than this would be a picture of a gigabyte.
+inline constexpr int kMostImagesDrawn = 64;
+
 // Each image's looks, one under the other, in their order.
 QImage stackedLooks(const QList<CursorImage> &images);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cursor_parsing.h"
 
+#include <limits>
 #include <optional>
 
 namespace pixelwick::cursor_parsing {
@@ -14,7 +15,7 @@ namespace {
 constexpr qint64 kRiffHeader = 12;
 constexpr qint64 kChunkHeader = 8;
 constexpr qint64 kAnimationHeaderSize = 36;
-constexpr qint64 kFrameCount = 4, kStepCount = 8, kFlags = 32;
+constexpr qint64 kFrameCount = 4, kStepCount = 8, kDisplayRate = 28, kFlags = 32;
 constexpr quint32 kFramesAreIcons = 1;
 
 // Each limit is far past any real file, and a file past one is refused as
@@ -33,7 +34,7 @@ struct Chunk {
 // What the walk through the file's chunks keeps: only what is read later.
 struct Contents {
     std::optional<Chunk> header;
-    qint64 rateSize = -1, sequence = -1, sequenceSize = -1;
+    qint64 rate = -1, rateSize = -1, sequence = -1, sequenceSize = -1;
     QList<Chunk> frames;
     qint64 lists = 0, otherChunks = 0;
 };
@@ -102,6 +103,7 @@ QString topChunk(const ByteView &file, QByteArrayView id, const Chunk &chunk, Co
     if (id == "anih" && !contents.header) {
         contents.header = chunk;
     } else if (id == "rate") {
+        contents.rate = chunk.data;
         contents.rateSize = chunk.size;
     } else if (id == "seq ") {
         contents.sequence = chunk.data;
@@ -153,6 +155,18 @@ CursorFileReading readAnimated(QByteArrayView bytes)
                                .arg(step + 1)
                                .arg(qint64(file.le32(sequence + step * 4)) + 1));
 
+    // Each frame's time is that of the first step that shows it; a frame
+    // no step shows has none.
+    // Without a sequence, step N shows frame N.
+    QList<int> jiffies(frames.size(), 0);
+    const quint32 steps = sequence >= 0 ? stepCount : qMin(stepCount, quint32(frames.size()));
+    for (quint32 step = steps; step-- > 0;) {
+        const quint32 shown = sequence >= 0 ? file.le32(sequence + qint64(step) * 4) : step;
+        if (shown < quint32(frames.size()))
+            jiffies[shown] = int(qMin<quint32>(contents.rate >= 0 ? file.le32(contents.rate + qint64(step) * 4)
+                                                                  : file.le32(header->data + kDisplayRate),
+                                               std::numeric_limits<int>::max()));
+    }
     CursorFileReading reading;
     ShownTotals totals;
     for (int f = 0; f < frames.size(); ++f) {
@@ -164,6 +178,7 @@ CursorFileReading readAnimated(QByteArrayView bytes)
                 return refused(CursorLooks::tr("The file holds more images than can be shown."));
             stored.image.frame = f + 1;
             stored.image.frames = int(frames.size());
+            stored.image.jiffies = jiffies[f];
             reading.images.append(std::move(stored));
         }
     }

@@ -37,6 +37,7 @@ struct CursorImage {
     int images = 1;
     int frame = 0; // of `frames` of an animated cursor; 0 when not animated
     int frames = 0;
+    int jiffies = 0; // a frame's time on screen in 1/60 s; 0 when no step shows it
     // An Xcursor image's size for choosing among images; 0 in other files.
     int nominalSize = 0;
     int delayMilliseconds = 0; // an Xcursor frame's

@@ -333,6 +333,10 @@ QString looksAsText(const CursorImage &cursor, const QString &name)
         text += QStringLiteral(", PNG");
     if (cursor.frames > 0)
         text += QStringLiteral(", frame %1 of %2").arg(cursor.frame).arg(cursor.frames);
+    if (cursor.frames > 0 && cursor.jiffies > 0)
+        text += QStringLiteral(", %1/60 s").arg(cursor.jiffies);
+    if (cursor.frames > 0 && cursor.delayMilliseconds > 0)
+        text += QStringLiteral(", %1 ms").arg(cursor.delayMilliseconds);
     text += u'\n';
     text.reserve(text.size() + qsizetype(cursor.width + 1) * cursor.height);
     for (int y = 0; y < cursor.height; ++y) {

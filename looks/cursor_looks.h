@@ -57,7 +57,9 @@ QString looksSummary(const CursorImage &cursor, const QString &noMarkReason = {}
 // For scripts: "NAME: W x H cursor, hot spot X, Y" ("icon, no hot spot" for
 // an icon's image), followed where they apply by ", nominal size S" (an
 // Xcursor image's), ", image I of N", ", D-bit colour", ", PNG" and
-// ", frame F of M"; then one line a row, top
+// ", frame F of M, J/60 s" (an animated cursor's frame's time on screen in
+// jiffies) or ", frame F of M, D ms" (an Xcursor frame's); then one line a
+// row, top
 // first: '#' black, 'O' white, '.' transparent, '~' inverted.
 QString looksAsText(const CursorImage &cursor, const QString &name);
 

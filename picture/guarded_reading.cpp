@@ -62,7 +62,7 @@ constexpr int kLargestDrawnSide = 8 * kLargestCursorSize;
 
 quint64 largestAnswer(const PictureRegion &region)
 {
-    return region.isWhole() ? kLargestWholeAnswer : kLargestAnswer;
+    return region.isWhole() || region.frames ? kLargestWholeAnswer : kLargestAnswer;
 }
 
 QByteArray lengthOf(qsizetype size)
@@ -195,10 +195,12 @@ ReaderAnswer answer(PictureDecoder decoder, const PictureRequest &request)
         QDataStream fields(header);
         qint32 side = 0, drawnSide = 0;
         QPoint from;
-        fields >> request.shown >> request.suffix >> from >> side >> drawnSide >> size;
+        bool frames = false;
+        fields >> request.shown >> request.suffix >> from >> side >> drawnSide >> frames >> size;
         request.region = PictureRegion(qBound(0, side, kLargestPart));
         request.region.from = QPoint(qMax(0, from.x()), qMax(0, from.y()));
         request.region.drawnSide = qBound(0, drawnSide, kLargestDrawnSide);
+        request.region.frames = frames;
         request.bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
         if (!receiveAll(socket, request.bytes.data(), request.bytes.size()))
             ::_exit(0);
@@ -421,7 +423,7 @@ LoadedPicture readGuarded(PictureDecoder decoder, const PictureRequest &request,
     QDataStream fields(&header, QIODevice::WriteOnly);
     const PictureRegion &region = request.region;
     fields << request.shown << request.suffix << region.from << qint32(region.side) << qint32(region.drawnSide)
-           << quint64(request.bytes.size());
+           << region.frames << quint64(request.bytes.size());
     const QByteArray headerLength = lengthOf(header.size());
     QByteArray answer;
     int shared = -1;

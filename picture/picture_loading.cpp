@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_loading.h"
 
+#include "animated_pictures.h"
 #include "colour_corrections.h"
 #include "format_signatures.h"
 #include "formats/format_walk.h"
@@ -413,7 +414,9 @@ LoadedPicture decodeRequest(const PictureRequest &request)
     QBuffer buffer;
     buffer.setData(request.bytes);
     buffer.open(QIODevice::ReadOnly);
-    return cut(decode(buffer, request.bytes, request.shown, request.suffix, request.region), request.region);
+    LoadedPicture still =
+        cut(decode(buffer, request.bytes, request.shown, request.suffix, request.region), request.region);
+    return request.region.frames ? withFrames(std::move(still), request) : still;
 }
 
 LoadedPicture readInReader(const PictureRequest &request, const WhileReading &whileReading = {})

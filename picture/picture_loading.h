@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -32,6 +33,9 @@ struct PictureRegion {
     // A picture drawn from lines (SVG) is drawn with its longer side this
     // long; 0 draws it at its own size.
     int drawnSide = 0;
+    // An animation comes back whole, every frame of it (animated_pictures.h);
+    // any other picture as the region says.
+    bool frames = false;
 };
 
 // The largest picture read whole: 4096 x 4096, or half that at 16 bits a
@@ -58,6 +62,9 @@ struct LoadedPicture {
     // The file's bytes as read, to read the picture again at another size
     // even once the file has changed or gone.
     QByteArray bytes;
+    // An animation's frames' delays in milliseconds, one a frame, its frames
+    // one under the other in `image`, each of `size`; empty for a still.
+    QList<int> frameDelays;
     bool ok() const { return error.isEmpty(); }
 };
 

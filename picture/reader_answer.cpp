@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reader_answer.h"
 
+#include "animated_pictures.h"
+
 #include <QDataStream>
 #include <QIODevice>
 
@@ -89,7 +91,7 @@ ReaderAnswer answerOf(const LoadedPicture &loaded)
 {
     ReaderAnswer answer;
     QDataStream stream(&answer.fields, QIODevice::WriteOnly);
-    stream << loaded.error << loaded.size << loaded.origin << loaded.drawn;
+    stream << loaded.error << loaded.size << loaded.origin << loaded.drawn << loaded.frameDelays;
     const QImage &image = loaded.image;
     stream << !image.isNull();
     if (image.isNull())
@@ -113,8 +115,8 @@ bool readImage(const QByteArray &bytes, int shared, const PictureRegion &region,
 {
     QDataStream stream(bytes);
     bool hasImage = false;
-    stream >> result.error >> result.size >> result.origin >> result.drawn >> hasImage;
-    if (stream.status() != QDataStream::Ok)
+    stream >> result.error >> result.size >> result.origin >> result.drawn >> result.frameDelays >> hasImage;
+    if (stream.status() != QDataStream::Ok || (!region.frames && !result.frameDelays.isEmpty()))
         return false;
     if (!hasImage)
         return stream.atEnd() && shared < 0;
@@ -122,8 +124,8 @@ bool readImage(const QByteArray &bytes, int shared, const PictureRegion &region,
     QList<QRgb> colours;
     bool isShared = false;
     stream >> format >> width >> height >> colours >> isShared;
-    const bool fits =
-        region.isWhole() ? qint64(width) * height <= kMostPixelsWhole : width <= region.side && height <= region.side;
+    const bool fits = region.isWhole() || !result.frameDelays.isEmpty() ? qint64(width) * height <= kMostPixelsWhole
+                                                                        : width <= region.side && height <= region.side;
     if (stream.status() != QDataStream::Ok || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
         || width <= 0 || height <= 0 || !fits || isShared != (shared >= 0))
         return false;
@@ -158,7 +160,7 @@ bool readImage(const QByteArray &bytes, int shared, const PictureRegion &region,
     if (!colours.isEmpty())
         image.setColorTable(colours);
     result.image = image;
-    return true;
+    return framesAreWhole(result);
 }
 
 } // namespace

@@ -132,7 +132,8 @@ QString clashingName(const QList<ThemePointer> &pointers)
 }
 
 Placed placeTheme(const QString &folder, const PointerTheme &theme,
-                  std::initializer_list<const ProtectedFiles *> pictures)
+                  std::initializer_list<const ProtectedFiles *> pictures,
+                  const QList<std::pair<QString, QByteArray>> &besides)
 {
     FolderContents contents;
     QByteArray index = "[Icon Theme]\nName=" + theme.name.toUtf8() + "\nComment=Pointers made with Pixelwick\n";
@@ -140,6 +141,8 @@ Placed placeTheme(const QString &folder, const PointerTheme &theme,
         index += "Inherits=" + theme.inherits.toUtf8() + '\n';
     contents.addFile(QStringLiteral("index.theme"), index);
     contents.addFolder(kCursors.chopped(1));
+    for (const auto &[name, bytes] : besides)
+        contents.addFile(name, bytes);
     for (const ThemePointer &pointer : theme.pointers) {
         contents.addFile(kCursors + pointer.file, pointer.xcursor);
         for (const QString &link : pointer.links)

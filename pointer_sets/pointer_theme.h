@@ -24,6 +24,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace pixelwick {
 
@@ -66,14 +67,15 @@ QString inheritedTheme(const QString &folder, const QString &name);
 // file: the first such name, else empty.
 QString clashingName(const QList<ThemePointer> &pointers);
 
-// Writes `theme` whole as folder/NAME by the rule of placeFolder(), over
-// a folder holding index.theme, or an empty one. Where
-// `folder` is the user's own and libXcursor does not look in it (before
-// version 1.2.2 it knows ~/.icons but not ~/.local/share/icons),
-// ~/.icons/NAME is made a link to the theme, unless something else stands
-// there.
+// Writes `theme` whole as folder/NAME by the rule of placeFolder(), with
+// the files `besides` (a Windows scheme of the same pointers) beside
+// index.theme, over a folder holding index.theme, or an empty one. Where `folder` is the user's own and libXcursor does
+// not look in it (before version 1.2.2 it knows ~/.icons but not
+// ~/.local/share/icons), ~/.icons/NAME is made a link to the theme, unless
+// something else stands there.
 Placed placeTheme(const QString &folder, const PointerTheme &theme,
-                  std::initializer_list<const ProtectedFiles *> pictures);
+                  std::initializer_list<const ProtectedFiles *> pictures,
+                  const QList<std::pair<QString, QByteArray>> &besides = {});
 
 class PointerThemes {
     Q_DECLARE_TR_FUNCTIONS(PointerThemes)

@@ -265,11 +265,11 @@ void CursorReaderTest::showsEveryImage_data()
     const QByteArray second = iconFile({monochrome(32, 31, 31), monochrome(48, 47, 47)});
     QTest::newRow("animated, frame by frame")
         << animated({first, second}, {0, 1, 1, 0})
-        << "32 x 32 cursor, hot spot 0, 0, frame 1 of 2\n" + bandRows(32, mono)
-               + "32 x 32 cursor, hot spot 31, 31, image 1 of 2, frame 2 of 2\n" + bandRows(32, mono)
-               + "48 x 48 cursor, hot spot 47, 47, image 2 of 2, frame 2 of 2\n" + bandRows(48, mono);
+        << "32 x 32 cursor, hot spot 0, 0, frame 1 of 2, 10/60 s\n" + bandRows(32, mono)
+               + "32 x 32 cursor, hot spot 31, 31, image 1 of 2, frame 2 of 2, 10/60 s\n" + bandRows(32, mono)
+               + "48 x 48 cursor, hot spot 47, 47, image 2 of 2, frame 2 of 2, 10/60 s\n" + bandRows(48, mono);
     QTest::newRow("animated, no steps") << animated({first})
-                                        << "32 x 32 cursor, hot spot 0, 0, frame 1 of 1\n" + bandRows(32, mono);
+                                        << "32 x 32 cursor, hot spot 0, 0, frame 1 of 1, 6/60 s\n" + bandRows(32, mono);
 }
 
 void CursorReaderTest::showsEveryImage()

@@ -46,6 +46,8 @@ QString shownByLibXcursor(const QString &name, const XcursorImages &images)
                     .arg(image.size);
         if (framesOfSize[image.size] > 1)
             text += QStringLiteral(", frame %1 of %2").arg(++shown[image.size]).arg(framesOfSize[image.size]);
+        if (framesOfSize[image.size] > 1 && image.delay > 0)
+            text += QStringLiteral(", %1 ms").arg(image.delay);
         text += u'\n';
         for (quint32 y = 0; y < image.height; ++y) {
             for (quint32 x = 0; x < image.width; ++x) {

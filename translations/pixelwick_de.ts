@@ -393,10 +393,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The pointer role of the one picture in the theme, whatever its name: %1, or any X name of one.</source>
-        <translation>Die Zeigerrolle des einen Bildes im Thema, wie immer es heißt: %1 oder ein X-Name einer Rolle.</translation>
-    </message>
-    <message>
         <source>ROLE</source>
         <translation>ROLLE</translation>
     </message>
@@ -441,17 +437,6 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <translation>--theme schreibt einen Ordner: -o nennt den Ordner, in den er kommt, nicht die Standardausgabe</translation>
     </message>
     <message>
-        <source>--role places the picture in a pointer theme: use it with --theme</source>
-        <translation>--role legt die Stelle des Bildes in einem Zeigerthema fest: verwenden Sie es mit --theme</translation>
-    </message>
-    <message numerus="yes">
-        <source>--role gives one picture its role, but %n pictures were given</source>
-        <translation>
-            <numerusform>--role gibt einem einzigen Bild seine Rolle, es wurde aber %n Bild angegeben</numerusform>
-            <numerusform>--role gibt einem einzigen Bild seine Rolle, es wurden aber %n Bilder angegeben</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</source>
         <translation>--inverted-as legt fest, wie eine Xcursor-Datei invertierende Pixel zeigt: verwenden Sie es mit --xcursor oder --theme</translation>
     </message>
@@ -478,6 +463,97 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>The pointer theme is in %1. %2</source>
         <translation>Das Zeigerthema liegt in %1. %2</translation>
+    </message>
+    <message>
+        <source>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</source>
+        <translation>Die Zeigerrolle der Bilder, wie auch immer sie heißen: %1 oder ein X-Name einer davon. Mehrere Bilder sind die Animationsbilder dieses Zeigers in der angegebenen Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</source>
+        <translation>--role gibt dem Zeiger der Bilder seine Rolle in einem Thema, einem Schema oder einem animierten Mauszeiger: verwenden Sie es mit --theme, --scheme oder -o DATEI.ani</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</source>
+        <translation>die Rate „%1“ ist keine Dauer eines Bildes in 1/60 s: eine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no pointer role; the roles are %2, or any of their X names</source>
+        <translation>„%1“ nennt keine Zeigerrolle; die Rollen sind %2 oder einer ihrer X-Namen</translation>
+    </message>
+    <message>
+        <source>--role-hotspot &quot;%1&quot; is not ROLE:X,Y, such as ibeam:15,15</source>
+        <translation>--role-hotspot „%1“ hat nicht die Form ROLLE:X,Y, etwa ibeam:15,15</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is one animated cursor, but the pictures make %n pointers (%2): number the frames of one (wait-1.png, wait-2.png...) or give --role</source>
+        <translation>
+            <numerusform>%1 ist ein animierter Mauszeiger, aber die Bilder ergeben %n Zeiger (%2): nummerieren Sie die Bilder eines Zeigers (wait-1.png, wait-2.png …) oder geben Sie --role an</numerusform>
+            <numerusform>%1 ist ein animierter Mauszeiger, aber die Bilder ergeben %n Zeiger (%2): nummerieren Sie die Bilder eines Zeigers (wait-1.png, wait-2.png …) oder geben Sie --role an</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--show reads each file as it is, so --scheme has nothing to do</source>
+        <translation>--show liest jede Datei, wie sie ist, daher hat --scheme nichts zu tun</translation>
+    </message>
+    <message>
+        <source>--scheme makes a cursor of each role, so --combine has nothing to do</source>
+        <translation>--scheme macht einen Mauszeiger je Rolle, daher hat --combine nichts zu tun</translation>
+    </message>
+    <message>
+        <source>--preview shows one cursor; show each of the scheme&apos;s with --show --preview</source>
+        <translation>--preview zeigt einen Mauszeiger; zeigen Sie jeden des Schemas mit --show --preview</translation>
+    </message>
+    <message>
+        <source>--scheme writes a folder, which cannot go to standard output</source>
+        <translation>--scheme schreibt einen Ordner, der nicht in die Standardausgabe gehen kann</translation>
+    </message>
+    <message>
+        <source>--combine makes one cursor of pictures of each size, so it makes no animation</source>
+        <translation>--combine macht einen Mauszeiger aus Bildern je einer Größe, daher macht es keine Animation</translation>
+    </message>
+    <message>
+        <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
+        <translation>Das Windows-Zeigerschema NAME erstellen: den Ordner NAME in dem Ordner, den -o nennt (sonst dem aktuellen), mit einem Mauszeiger für jede Rolle, nach der die Bilder benannt sind (arrow.png, wait-1.png, wait-2.png …), einem animierten, wo eine Rolle mehrere Bilder hat, und einer install.inf, die es installiert.</translation>
+    </message>
+    <message>
+        <source>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</source>
+        <translation>Die Dauer jedes Bildes eines animierten Mauszeigers in 1/60 s, von 1 bis %1 (Standard %2), wo das Bild keine eigene angibt.</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>In a scheme, the hot spot of one role, as -x and -y give it for the others; may be given for each role.</source>
+        <translation>In einem Schema der Hotspot einer Rolle, wie ihn -x und -y für die anderen angeben; kann für jede Rolle angegeben werden.</translation>
+    </message>
+    <message>
+        <source>ROLE:X,Y</source>
+        <translation>ROLLE:X,Y</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives the role %1 twice</source>
+        <translation>--role-hotspot gibt die Rolle %1 zweimal an</translation>
+    </message>
+    <message>
+        <source>its name is no pointer role&apos;s, so it has no place in the scheme; name it after one (arrow, help, wait, ibeam, hand...) or give --role</source>
+        <translation>sein Name ist der keiner Zeigerrolle, daher hat es keinen Platz im Schema; benennen Sie es nach einer (arrow, help, wait, ibeam, hand …) oder geben Sie --role an</translation>
+    </message>
+    <message>
+        <source>cannot write the scheme %1: %2</source>
+        <translation>das Schema %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--scheme and --theme make one folder of both sets: give them one name</source>
+        <translation>--scheme und --theme machen einen Ordner mit beiden Sätzen: geben Sie ihnen einen Namen</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</source>
+        <translation>--role-hotspot gibt einer Rolle eines Schemas oder Themas ihren Hotspot: erstellen Sie eines mit --scheme oder --theme</translation>
+    </message>
+    <message>
+        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</source>
+        <translation>--rate ist die Dauer der Bilder eines animierten Mauszeigers: nennen Sie einen mit -o DATEI.ani oder erstellen Sie ein Schema oder Thema</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1240,45 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
     <message>
         <source>its compressed data is damaged (%1)</source>
         <translation>seine komprimierten Daten sind beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>The animation %1 holds %2 frames, more than the %3 an animated cursor can show.</source>
+        <translation>Die Animation %1 enthält %2 Bilder, mehr als die %3, die ein animierter Mauszeiger zeigen kann.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is too large to load: its %2 frames of %3 x %4 pixels hold more than %5 million pixels in all.</source>
+        <translation>Die Animation %1 ist zu groß zum Laden: ihre %2 Bilder von %3 × %4 Pixeln enthalten insgesamt mehr als %5 Millionen Pixel.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (frame %2 is %3 x %4 pixels, not %5 x %6).</source>
+        <translation>Die Animation %1 ist beschädigt oder kann nicht gelesen werden (Bild %2 hat %3 × %4 Pixel, nicht %5 × %6).</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (%2).</source>
+        <translation>Die Animation %1 ist beschädigt oder kann nicht gelesen werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSet</name>
+    <message>
+        <source>%1 and %2 are both the pointer %3; give each pointer one picture, or number the frames of an animation (%4-1, %4-2, ...)</source>
+        <translation>%1 und %2 sind beide der Zeiger %3; geben Sie jedem Zeiger ein Bild oder nummerieren Sie die Bilder einer Animation (%4-1, %4-2 …)</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is empty</source>
+        <translation>der Name des Schemas ist leer</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is longer than 64 characters</source>
+        <translation>der Name des Schemas ist länger als 64 Zeichen</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not hold the character %1, as it becomes a folder&apos;s name on Windows</source>
+        <translation>der Name des Schemas darf das Zeichen %1 nicht enthalten, da er unter Windows der Name eines Ordners wird</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not start with a space nor end with a space or a dot</source>
+        <translation>der Name des Schemas darf nicht mit einem Leerzeichen beginnen und nicht mit einem Leerzeichen oder Punkt enden</translation>
     </message>
 </context>
 <context>

@@ -391,10 +391,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>NAME</translation>
     </message>
     <message>
-        <source>The pointer role of the one picture in the theme, whatever its name: %1, or any X name of one.</source>
-        <translation>The pointer role of the one picture in the theme, whatever its name: %1, or any X name of one.</translation>
-    </message>
-    <message>
         <source>ROLE</source>
         <translation>ROLE</translation>
     </message>
@@ -439,17 +435,6 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <translation>--theme writes a folder: -o names the folder it goes in, not standard output</translation>
     </message>
     <message>
-        <source>--role places the picture in a pointer theme: use it with --theme</source>
-        <translation>--role places the picture in a pointer theme: use it with --theme</translation>
-    </message>
-    <message numerus="yes">
-        <source>--role gives one picture its role, but %n pictures were given</source>
-        <translation>
-            <numerusform>--role gives one picture its role, but %n pictures were given</numerusform>
-            <numerusform>--role gives one picture its role, but %n pictures were given</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</source>
         <translation>--inverted-as says how an Xcursor file shows inverted pixels: use it with --xcursor or --theme</translation>
     </message>
@@ -476,6 +461,97 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>The pointer theme is in %1. %2</source>
         <translation>The pointer theme is in %1. %2</translation>
+    </message>
+    <message>
+        <source>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</source>
+        <translation>The pointer role of the pictures, whatever their names: %1, or any X name of one. Several pictures are that pointer&apos;s frames, in the order given.</translation>
+    </message>
+    <message>
+        <source>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</source>
+        <translation>--role gives the pictures&apos; pointer its role in a theme, a scheme or an animated cursor: use it with --theme, --scheme or -o FILE.ani</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</source>
+        <translation>the rate &quot;%1&quot; is not a frame&apos;s time in 1/60 s: a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no pointer role; the roles are %2, or any of their X names</source>
+        <translation>&quot;%1&quot; names no pointer role; the roles are %2, or any of their X names</translation>
+    </message>
+    <message>
+        <source>--role-hotspot &quot;%1&quot; is not ROLE:X,Y, such as ibeam:15,15</source>
+        <translation>--role-hotspot &quot;%1&quot; is not ROLE:X,Y, such as ibeam:15,15</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is one animated cursor, but the pictures make %n pointers (%2): number the frames of one (wait-1.png, wait-2.png...) or give --role</source>
+        <translation>
+            <numerusform>%1 is one animated cursor, but the pictures make %n pointer (%2): number the frames of one (wait-1.png, wait-2.png...) or give --role</numerusform>
+            <numerusform>%1 is one animated cursor, but the pictures make %n pointers (%2): number the frames of one (wait-1.png, wait-2.png...) or give --role</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--show reads each file as it is, so --scheme has nothing to do</source>
+        <translation>--show reads each file as it is, so --scheme has nothing to do</translation>
+    </message>
+    <message>
+        <source>--scheme makes a cursor of each role, so --combine has nothing to do</source>
+        <translation>--scheme makes a cursor of each role, so --combine has nothing to do</translation>
+    </message>
+    <message>
+        <source>--preview shows one cursor; show each of the scheme&apos;s with --show --preview</source>
+        <translation>--preview shows one cursor; show each of the scheme&apos;s with --show --preview</translation>
+    </message>
+    <message>
+        <source>--scheme writes a folder, which cannot go to standard output</source>
+        <translation>--scheme writes a folder, which cannot go to standard output</translation>
+    </message>
+    <message>
+        <source>--combine makes one cursor of pictures of each size, so it makes no animation</source>
+        <translation>--combine makes one cursor of pictures of each size, so it makes no animation</translation>
+    </message>
+    <message>
+        <source>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</source>
+        <translation>Make the Windows pointer scheme NAME: the folder NAME in the folder -o names (default: the current one), with a cursor for each role the pictures are named after (arrow.png, wait-1.png, wait-2.png...), an animated one where a role has frames, and an install.inf that installs it.</translation>
+    </message>
+    <message>
+        <source>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</source>
+        <translation>Each frame&apos;s time in an animated cursor, in 1/60 s, from 1 to %1 (default %2), where the picture does not give its own.</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>In a scheme, the hot spot of one role, as -x and -y give it for the others; may be given for each role.</source>
+        <translation>In a scheme, the hot spot of one role, as -x and -y give it for the others; may be given for each role.</translation>
+    </message>
+    <message>
+        <source>ROLE:X,Y</source>
+        <translation>ROLE:X,Y</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives the role %1 twice</source>
+        <translation>--role-hotspot gives the role %1 twice</translation>
+    </message>
+    <message>
+        <source>its name is no pointer role&apos;s, so it has no place in the scheme; name it after one (arrow, help, wait, ibeam, hand...) or give --role</source>
+        <translation>its name is no pointer role&apos;s, so it has no place in the scheme; name it after one (arrow, help, wait, ibeam, hand...) or give --role</translation>
+    </message>
+    <message>
+        <source>cannot write the scheme %1: %2</source>
+        <translation>cannot write the scheme %1: %2</translation>
+    </message>
+    <message>
+        <source>--scheme and --theme make one folder of both sets: give them one name</source>
+        <translation>--scheme and --theme make one folder of both sets: give them one name</translation>
+    </message>
+    <message>
+        <source>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</source>
+        <translation>--role-hotspot gives a role of a scheme or theme its hot spot: make one with --scheme or --theme</translation>
+    </message>
+    <message>
+        <source>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</source>
+        <translation>--rate is the time of an animated cursor&apos;s frames: name one with -o FILE.ani, or make a scheme or theme</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1238,45 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
     <message>
         <source>its compressed data is damaged (%1)</source>
         <translation>its compressed data is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>The animation %1 holds %2 frames, more than the %3 an animated cursor can show.</source>
+        <translation>The animation %1 holds %2 frames, more than the %3 an animated cursor can show.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is too large to load: its %2 frames of %3 x %4 pixels hold more than %5 million pixels in all.</source>
+        <translation>The animation %1 is too large to load: its %2 frames of %3 x %4 pixels hold more than %5 million pixels in all.</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (frame %2 is %3 x %4 pixels, not %5 x %6).</source>
+        <translation>The animation %1 is damaged or cannot be read (frame %2 is %3 x %4 pixels, not %5 x %6).</translation>
+    </message>
+    <message>
+        <source>The animation %1 is damaged or cannot be read (%2).</source>
+        <translation>The animation %1 is damaged or cannot be read (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSet</name>
+    <message>
+        <source>%1 and %2 are both the pointer %3; give each pointer one picture, or number the frames of an animation (%4-1, %4-2, ...)</source>
+        <translation>%1 and %2 are both the pointer %3; give each pointer one picture, or number the frames of an animation (%4-1, %4-2, ...)</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is empty</source>
+        <translation>the scheme&apos;s name is empty</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name is longer than 64 characters</source>
+        <translation>the scheme&apos;s name is longer than 64 characters</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not hold the character %1, as it becomes a folder&apos;s name on Windows</source>
+        <translation>the scheme&apos;s name may not hold the character %1, as it becomes a folder&apos;s name on Windows</translation>
+    </message>
+    <message>
+        <source>the scheme&apos;s name may not start with a space nor end with a space or a dot</source>
+        <translation>the scheme&apos;s name may not start with a space nor end with a space or a dot</translation>
     </message>
 </context>
 <context>

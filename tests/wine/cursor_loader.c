@@ -3,11 +3,15 @@
  * would, draws it over two backgrounds and prints each pixel's look in the
  * converter's --show text, so that the two can be compared line by line.
  *
- *   cursor_loader [--icon] [--default-size] FILE SIZE [BACKGROUND_RGB_HEX]
+ *   cursor_loader [--icon] [--default-size] [--frames] FILE SIZE [BACKGROUND_RGB_HEX]
  *
  * SIZE is the width and height asked of LoadImage (0: the file's own size,
  * or with --default-size the system's cursor size). The hot spot and the
- * bitmaps GetIconInfo gives go to standard error. */
+ * bitmaps GetIconInfo gives go to standard error. With --frames, a cursor of
+ * SIZE 0 is loaded by LoadCursorFromFile, as the Mouse settings load a
+ * scheme's files, and each step of an animated cursor is printed as a frame
+ * of its own, with its time in 1/60 s, as the converter's --show prints
+ * frames. */
 #include <windows.h>
 
 #include <fcntl.h>
@@ -26,7 +30,7 @@
 
 static void usage(void)
 {
-    fputs("usage: cursor_loader [--icon] [--default-size] FILE SIZE [BACKGROUND_RGB_HEX]\n", stderr);
+    fputs("usage: cursor_loader [--icon] [--default-size] [--frames] FILE SIZE [BACKGROUND_RGB_HEX]\n", stderr);
 }
 
 /* The name as given, in UTF-8 as the converter prints it. */
@@ -121,16 +125,97 @@ static char lookOf(DWORD overWhite, DWORD overSecond, DWORD second)
     return '?';
 }
 
+/* Windows' own way to the steps of an animated cursor; user32 exports it
+ * without a declaration in the headers. */
+typedef HCURSOR(WINAPI *FrameInfo)(HCURSOR cursor, DWORD reserved, DWORD step, DWORD *jiffies, DWORD *steps);
+
+/* Prints one cursor (or one step of an animated one) as --show would:
+ * the heading, with `frameText` after it, then each row's looks. */
+static int printCursor(const char *name, HICON cursor, DWORD second, const char *frameText)
+{
+    ICONINFO info;
+    if (!GetIconInfo(cursor, &info)) {
+        fprintf(stderr, "cursor_loader: %s: GetIconInfo failed (error %lu)\n", name, GetLastError());
+        return 1;
+    }
+    LONG maskWidth, maskHeight, colourWidth, colourHeight;
+    bitmapSize(info.hbmMask, &maskWidth, &maskHeight);
+    bitmapSize(info.hbmColor, &colourWidth, &colourHeight);
+    /* A monochrome cursor has no colour bitmap: its mask holds both planes. */
+    const LONG width = info.hbmColor ? colourWidth : maskWidth;
+    const LONG height = info.hbmColor ? colourHeight : maskHeight / 2;
+    fprintf(stderr, "hot spot %lu, %lu; mask %ld x %ld; colour %ld x %ld\n", info.xHotspot, info.yHotspot, maskWidth,
+            maskHeight, colourWidth, colourHeight);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (width <= 0 || height <= 0) {
+        fprintf(stderr, "cursor_loader: %s: the cursor has no pixels\n", name);
+        return 1;
+    }
+    DWORD *overWhite = drawOver(cursor, width, height, WHITE);
+    DWORD *overSecond = drawOver(cursor, width, height, second);
+    if (!overWhite || !overSecond) {
+        fprintf(stderr, "cursor_loader: %s: DrawIconEx failed (error %lu)\n", name, GetLastError());
+        free(overWhite);
+        free(overSecond);
+        return 1;
+    }
+    printf("%s: %ld x %ld %s, hot spot %lu, %lu%s\n", name, width, height, info.fIcon ? "icon" : "cursor",
+           info.xHotspot, info.yHotspot, frameText);
+    for (LONG y = 0; y < height; ++y) {
+        for (LONG x = 0; x < width; ++x) {
+            const size_t at = (size_t)y * (size_t)width + (size_t)x;
+            putchar(lookOf(overWhite[at], overSecond[at], second));
+        }
+        putchar('\n');
+    }
+    free(overWhite);
+    free(overSecond);
+    return 0;
+}
+
+/* Every step of `cursor`; a cursor that is not animated is one step. */
+static int printSteps(const char *name, HCURSOR cursor, DWORD second)
+{
+    FrameInfo frameInfo = (FrameInfo)(void (*)(void))GetProcAddress(GetModuleHandleW(L"user32.dll"),
+                                                                     "GetCursorFrameInfo");
+    if (!frameInfo) {
+        fprintf(stderr, "cursor_loader: user32 has no GetCursorFrameInfo\n");
+        return 1;
+    }
+    DWORD jiffies = 0, steps = 0;
+    if (!frameInfo(cursor, 0, 0, &jiffies, &steps) || steps == 0) {
+        fprintf(stderr, "cursor_loader: %s: GetCursorFrameInfo failed\n", name);
+        return 1;
+    }
+    if (steps == 1 && jiffies == 0)
+        return printCursor(name, cursor, second, "");
+    for (DWORD step = 0; step < steps; ++step) {
+        DWORD stepJiffies = 0, stepCount = 0;
+        HCURSOR frame = frameInfo(cursor, 0, step, &stepJiffies, &stepCount);
+        char text[64];
+        snprintf(text, sizeof text, ", frame %lu of %lu, %lu/60 s", step + 1, steps, stepJiffies);
+        if (!frame || printCursor(name, frame, second, text) != 0)
+            return 1;
+    }
+    return 0;
+}
+
 int wmain(int argc, wchar_t **argv)
 {
     UINT type = IMAGE_CURSOR;
     UINT flags = LR_LOADFROMFILE;
+    int frames = 0;
     int first = 1;
     for (; first < argc && argv[first][0] == L'-' && argv[first][1] == L'-'; ++first) {
         if (wcscmp(argv[first], L"--icon") == 0)
             type = IMAGE_ICON;
         else if (wcscmp(argv[first], L"--default-size") == 0)
             flags |= LR_DEFAULTSIZE;
+        else if (wcscmp(argv[first], L"--frames") == 0)
+            frames = 1;
         else {
             usage();
             return 2;
@@ -151,50 +236,20 @@ int wmain(int argc, wchar_t **argv)
     _setmode(_fileno(stdout), _O_BINARY);
     const wchar_t *file = argv[first];
     char *name = utf8Of(file);
-    HICON cursor = LoadImageW(NULL, file, type, (int)size, (int)size, flags);
+    const char *shown = name ? name : "?";
+    HICON cursor = frames && size == 0 && type == IMAGE_CURSOR
+                       ? LoadCursorFromFileW(file)
+                       : LoadImageW(NULL, file, type, (int)size, (int)size, flags);
     if (!cursor) {
-        fprintf(stderr, "cursor_loader: %s: LoadImage failed (error %lu)\n", name ? name : "?", GetLastError());
+        fprintf(stderr, "cursor_loader: %s: %s failed (error %lu)\n", shown,
+                frames && size == 0 ? "LoadCursorFromFile" : "LoadImage", GetLastError());
+        free(name);
         return 1;
     }
-    ICONINFO info;
-    if (!GetIconInfo(cursor, &info)) {
-        fprintf(stderr, "cursor_loader: %s: GetIconInfo failed (error %lu)\n", name ? name : "?", GetLastError());
-        return 1;
-    }
-    LONG maskWidth, maskHeight, colourWidth, colourHeight;
-    bitmapSize(info.hbmMask, &maskWidth, &maskHeight);
-    bitmapSize(info.hbmColor, &colourWidth, &colourHeight);
-    /* A monochrome cursor has no colour bitmap: its mask holds both planes. */
-    const LONG width = info.hbmColor ? colourWidth : maskWidth;
-    const LONG height = info.hbmColor ? colourHeight : maskHeight / 2;
-    fprintf(stderr, "hot spot %lu, %lu; mask %ld x %ld; colour %ld x %ld\n", info.xHotspot, info.yHotspot, maskWidth,
-            maskHeight, colourWidth, colourHeight);
-    if (width <= 0 || height <= 0) {
-        fprintf(stderr, "cursor_loader: %s: the cursor has no pixels\n", name ? name : "?");
-        return 1;
-    }
-    DWORD *overWhite = drawOver(cursor, width, height, WHITE);
-    DWORD *overSecond = drawOver(cursor, width, height, second);
-    if (!overWhite || !overSecond) {
-        fprintf(stderr, "cursor_loader: %s: DrawIconEx failed (error %lu)\n", name ? name : "?", GetLastError());
-        return 1;
-    }
-    printf("%s: %ld x %ld %s, hot spot %lu, %lu\n", name ? name : "?", width, height, info.fIcon ? "icon" : "cursor",
-           info.xHotspot, info.yHotspot);
-    for (LONG y = 0; y < height; ++y) {
-        for (LONG x = 0; x < width; ++x) {
-            const size_t at = (size_t)y * (size_t)width + (size_t)x;
-            putchar(lookOf(overWhite[at], overSecond[at], second));
-        }
-        putchar('\n');
-    }
-    free(overWhite);
-    free(overSecond);
+    const int failed = frames ? printSteps(shown, cursor, second) : printCursor(shown, cursor, second, "");
     free(name);
-    if (info.hbmMask)
-        DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
     DestroyIcon(cursor);
+    if (failed)
+        return 1;
     return fflush(stdout) == 0 ? 0 : 1;
 }

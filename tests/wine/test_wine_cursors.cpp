@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +93,11 @@ Run runLoader(const QString &folder, const QStringList &arguments)
     return testing::runProgram(QStringLiteral(PIXELWICK_RUN_LOADER), arguments, folder);
 }
 
+Run installIn(const QString &folder)
+{
+    return testing::runProgram(QStringLiteral(PIXELWICK_INSTALL_SCHEME), {folder}, folder);
+}
+
 Run runConverter(const QString &folder, const QStringList &arguments)
 {
     return testing::runProgram(qEnvironmentVariable("PIXELWICK_CONVERT"), arguments, folder);
@@ -108,6 +114,18 @@ char inksLook(char code)
 {
     return kDefaultInks.value(code).look;
 }
+
+// The skewed plan moved `shift` columns, so that each picture is its own.
+Plan shifted(int shift)
+{
+    return [shift](int x, int y) { return skewed(x + shift, y); };
+}
+
+// A scheme's pictures: the frame number and how far its plan is shifted.
+const QList<std::pair<QString, int>> kSchemePictures = {{"arrow.png", 0},   {"help.png", 1},     {"busy-1.png", 2},
+                                                        {"busy-2.png", 3},  {"busy-3.png", 4},   {"text.png", 5},
+                                                        {"pointer.png", 6}, {"location.png", 7}, {"person.png", 8}};
+const QString kScheme = QStringLiteral("Pixel Set");
 
 } // namespace
 
@@ -129,11 +147,17 @@ private slots:
     void loaderRefuses();
     void combinedSizes_data();
     void combinedSizes();
+    void schemeInstalls_data();
+    void schemeInstalls();
 
 private:
     // Makes `name` of `picture` with the converter in the folder.
     void makeCursor(const QImage &picture, const QString &name, const QStringList &arguments);
+    // Makes the scheme of the pictures that kSchemePictures plans and
+    // installs it, once; what the registry then holds.
+    QByteArray installScheme();
     QTemporaryDir m_folder;
+    QByteArray m_registry;
 };
 
 void WineCursorsTest::initTestCase()
@@ -355,6 +379,91 @@ void WineCursorsTest::combinedSizes()
                                  .toUtf8()
                              + rows;
     QVERIFY2(shown.out.contains(block), shown.out.constData());
+}
+
+QByteArray WineCursorsTest::installScheme()
+{
+    if (!m_registry.isEmpty())
+        return m_registry;
+    QStringList pictures;
+    for (const auto &[picture, shift] : kSchemePictures) {
+        pictures << picture;
+        if (!painted(shifted(shift), kDefaultInks).save(m_folder.filePath(picture)))
+            return {};
+    }
+    const Run made =
+        runConverter(m_folder.path(), QStringList{"--scheme", kScheme, "-o", "schemes", "--sizes", "32,48", "-x", "3",
+                                                  "-y", "4", "--rate", "5", "--role-hotspot", "hand:6,1"}
+                                          + pictures);
+    if (made.exitCode != 0) {
+        qWarning("%s", made.err.constData());
+        return {};
+    }
+    const Run installed = installIn(m_folder.filePath(QStringLiteral("schemes/") + kScheme));
+    if (installed.exitCode != 0)
+        qWarning("%s", installed.err.constData());
+    m_registry = installed.exitCode == 0 ? installed.out : QByteArray();
+    return m_registry;
+}
+
+void WineCursorsTest::schemeInstalls_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<int>("slot"); // in the scheme's value, in Windows' order
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("shifts"); // each frame's plan
+    QTest::addColumn<QPoint>("hotSpot");
+
+    QTest::newRow("Arrow") << "Arrow" << 0 << "arrow.cur" << QList<int>{0} << QPoint(3, 4);
+    QTest::newRow("Help") << "Help" << 1 << "help.cur" << QList<int>{1} << QPoint(3, 4);
+    QTest::newRow("Wait, animated") << "Wait" << 3 << "wait.ani" << QList<int>{2, 3, 4} << QPoint(3, 4);
+    QTest::newRow("IBeam") << "IBeam" << 5 << "ibeam.cur" << QList<int>{5} << QPoint(3, 4);
+    QTest::newRow("Hand") << "Hand" << 14 << "hand.cur" << QList<int>{6} << QPoint(6, 1);
+    QTest::newRow("Pin") << "Pin" << 15 << "pin.cur" << QList<int>{7} << QPoint(3, 4);
+    QTest::newRow("Person") << "Person" << 16 << "person.cur" << QList<int>{8} << QPoint(3, 4);
+}
+
+// Installed as Windows installs it, the scheme is listed with its files in
+// the roles' slots, made current, and every file loads as the Mouse
+// settings load it, each frame with its pixels, hot spot and time.
+void WineCursorsTest::schemeInstalls()
+{
+    QFETCH(QString, role);
+    QFETCH(int, slot);
+    QFETCH(QString, file);
+    QFETCH(QList<int>, shifts);
+    QFETCH(QPoint, hotSpot);
+    const QString registry = QString::fromUtf8(installScheme()).remove(u'\r');
+    QVERIFY(!registry.isEmpty());
+    const QString installed = QStringLiteral("C:\\windows\\Cursors\\") + kScheme + u'\\' + file;
+    const QRegularExpression listed(u"\n    "_qs + QRegularExpression::escape(kScheme) + u"    REG_\\w+    (.*)\n"_qs);
+    const QStringList listedFiles = listed.match(registry).captured(1).split(u',');
+    QCOMPARE(listedFiles.size(), 17);
+    for (int other = 0; other < 17; ++other) {
+        if (other == slot)
+            QCOMPARE(listedFiles[other], installed);
+        else if (listedFiles[other].endsWith(file))
+            QFAIL(qPrintable(QStringLiteral("%1 is also in slot %2").arg(file).arg(other)));
+    }
+    QVERIFY2(registry.contains(u"\n    "_qs + role + u"    REG_EXPAND_SZ    "_qs + installed + u'\n'),
+             qPrintable(registry));
+    QVERIFY2(registry.contains(u"\n    (Default)    REG_SZ    "_qs + kScheme + u'\n'), qPrintable(registry));
+
+    const Run loaded = runLoader(m_folder.path(), {QStringLiteral("--frames"), installed, QStringLiteral("0")});
+    QVERIFY2(loaded.exitCode == 0, loaded.err.constData());
+    QByteArray expected;
+    for (qsizetype f = 0; f < shifts.size(); ++f) {
+        const QString frame =
+            shifts.size() > 1 ? QStringLiteral(", frame %1 of %2, 5/60 s").arg(f + 1).arg(shifts.size()) : QString();
+        expected += QStringLiteral("%1: 32 x 32 cursor, hot spot %2, %3%4\n")
+                        .arg(installed)
+                        .arg(hotSpot.x())
+                        .arg(hotSpot.y())
+                        .arg(frame)
+                        .toUtf8()
+                    + expectedRows(shifted(shifts[f]), kDefaultInks, 32, 32);
+    }
+    QCOMPARE(loaded.out, expected);
 }
 
 QTEST_GUILESS_MAIN(WineCursorsTest)
