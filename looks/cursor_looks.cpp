@@ -172,6 +172,15 @@ void paintMark(QPainter &painter, const LooksLayout &layout, const CursorImage &
     const QRect cell = layout.cell(row, background, cursor.hotSpotX, cursor.hotSpotY);
     if (layout.grid) {
         const int line = layout.gridLine;
+        // The grid lines along the hot spot's column and row, across the
+        // panel, half red; those around its pixel all red.
+        const QColor guide(qRed(kMarkCore), qGreen(kMarkCore), qBlue(kMarkCore), 110);
+        const QRect inside = panel.adjusted(line, line, -line, -line);
+        for (const QRect &across : {QRect(cell.left() - line, inside.top(), line, inside.height()),
+                                    QRect(cell.right() + 1, inside.top(), line, inside.height()),
+                                    QRect(inside.left(), cell.top() - line, inside.width(), line),
+                                    QRect(inside.left(), cell.bottom() + 1, inside.width(), line)})
+            painter.fillRect(across, guide);
         const QRect around = cell.adjusted(-line, -line, line, line);
         for (const QRect &side : {QRect(around.topLeft(), QSize(around.width(), line)),
                                   QRect(QPoint(around.left(), cell.bottom() + 1), QSize(around.width(), line)),
