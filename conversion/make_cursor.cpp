@@ -103,7 +103,8 @@ MakeCursorResult placeCursor(const QString &dialogFileName, const QString &outpu
                              CursorBatch *batch, const ProtectedFiles *otherPictures)
 {
     ProtectedFiles picture;
-    picture.add(dialogFileName);
+    if (!dialogFileName.isEmpty())
+        picture.add(dialogFileName);
     const Placed placed =
         placeFile(output, bytes, {&picture, otherPictures}, batch ? &CursorBatchAccess::staged(*batch) : nullptr);
     switch (placed.outcome) {
@@ -147,6 +148,21 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
         return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {output, describe(Reason::TookNoData)},
                        output);
     return placeCursor(dialogFileName, output, bytes, batch, otherPictures);
+}
+
+MakeCursorResult remakeCursor(const QString &cursorPath, const QString &hotSpotXText, const QString &hotSpotYText,
+                              const PixelSource &source, const KeyColours &keys)
+{
+    HotSpot hotSpot;
+    if (MakeCursorResult bad = readHotSpotField(hotSpotXText, 'x', hotSpot.x); !bad.ok())
+        return bad;
+    if (MakeCursorResult bad = readHotSpotField(hotSpotYText, 'y', hotSpot.y); !bad.ok())
+        return bad;
+    const QByteArray bytes = cursorBytes(hotSpot, source, keys);
+    if (bytes.size() != kCursorFileSize)
+        return failure(CursorError::DeviceOrFile, Problem::WritingFailed, {cursorPath, describe(Reason::TookNoData)},
+                       cursorPath);
+    return placeCursor({}, cursorPath, bytes, nullptr, nullptr);
 }
 
 MakeCursorResult makeCursorFile(const QString &dialogFileName, const QByteArray &bytes, const QString &outputPath,

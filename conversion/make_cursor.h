@@ -75,6 +75,12 @@ MakeCursorResult makeCursor(const QString &dialogFileName, const QString &hotSpo
                             const PixelSource &source, const KeyColours &keys, const QString &outputPath = {},
                             CursorBatch *batch = nullptr, const ProtectedFiles *otherPictures = nullptr);
 
+// The same over the cursor file `cursorPath` that the picture was read
+// from, which the user has agreed to replace: the one write that may
+// replace what was read.
+MakeCursorResult remakeCursor(const QString &cursorPath, const QString &hotSpotXText, const QString &hotSpotYText,
+                              const PixelSource &source, const KeyColours &keys);
+
 // The same for a cursor file already made whole, of another size or of
 // several images: placed beside the picture named `dialogFileName`, or at
 // `outputPath`, by the same rule.

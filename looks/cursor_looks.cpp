@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +34,8 @@ constexpr int kStripeWidth = 4;
 // Dark outline, red core: one of the two shows on any background.
 constexpr QRgb kMarkOutline = qRgb(0, 0, 0);
 constexpr QRgb kMarkCore = qRgb(235, 20, 20);
-constexpr qreal kMarkOutlineWidth = 4;
+// The pointers at the hot spot's row and column, outside the panel.
+constexpr int kPointerLength = 7;
 
 constexpr int kRows = 2;
 constexpr int kColumns = 3;
@@ -74,14 +75,23 @@ QString backgroundCaption(LooksBackground background)
     return {};
 }
 
-QFont captionFont()
-{
-    return QGuiApplication::font();
-}
-
-QFont headingFont()
+// The application's font, `scale` times as large, for text drawn in
+// device pixels.
+QFont captionFont(qreal scale)
 {
     QFont font = QGuiApplication::font();
+    if (scale != 1) {
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * scale);
+        else if (font.pixelSize() > 0)
+            font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+    }
+    return font;
+}
+
+QFont headingFont(qreal scale)
+{
+    QFont font = captionFont(scale);
     font.setBold(true);
     return font;
 }
@@ -97,12 +107,12 @@ bool marked(const CursorImage &cursor, const QString &noMarkReason)
     return noMarkReason.isEmpty() && hotSpotInside(cursor);
 }
 
-QRgb backgroundColour(LooksBackground background, int x, int y)
+QRgb backgroundColour(LooksBackground background, int x, int y, int stripeWidth)
 {
     switch (background) {
     case LooksBackground::White: return qRgb(255, 255, 255);
     case LooksBackground::Black: return qRgb(0, 0, 0);
-    case LooksBackground::Stripes: return ((x + y) / kStripeWidth) % 2 ? kStripeB : kStripeA;
+    case LooksBackground::Stripes: return ((x + y) / stripeWidth) % 2 ? kStripeB : kStripeA;
     }
     return kPage;
 }
@@ -129,41 +139,75 @@ void paintPanel(QImage &image, const LooksLayout &layout, const CursorImage &cur
                 LooksBackground background)
 {
     const QRect panel = layout.panel(row, background);
+    const int line = layout.gridLine;
+    const int inside = qMax(1, cursor.width) * layout.pitch;
+    const int insideHigh = qMax(1, cursor.height) * layout.pitch;
+    const auto onLine = [&](int p, int extent) {
+        // Grid lines start every pitch; without a grid only the frame is drawn.
+        return layout.grid ? p % layout.pitch < line || p >= extent : p < line || p >= line + extent;
+    };
     for (int py = 0; py < panel.height(); ++py) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(panel.top() + py)) + panel.left();
+        auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(panel.top() + py)) + panel.left();
+        const bool rowLine = onLine(py, insideHigh);
         for (int px = 0; px < panel.width(); ++px) {
-            const QRgb under = backgroundColour(background, px, py);
-            const bool frame = px == 0 || py == 0 || px == panel.width() - 1 || py == panel.height() - 1;
-            const bool gridLine = layout.grid && (px % layout.pitch == 0 || py % layout.pitch == 0);
-            if (frame || gridLine) {
-                line[px] = gridColour(under);
+            const QRgb under = backgroundColour(background, px, py, layout.stripeWidth);
+            if (rowLine || onLine(px, inside)) {
+                pixels[px] = gridColour(under);
                 continue;
             }
-            const Look look = cursor.lookAt((px - 1) / layout.pitch, (py - 1) / layout.pitch);
-            line[px] = lookColour(look, row, under);
+            const int offset = layout.grid ? 0 : line;
+            const Look look = cursor.lookAt((px - offset) / layout.pitch, (py - offset) / layout.pitch);
+            pixels[px] = lookColour(look, row, under);
         }
     }
 }
 
+// The hot spot is shown without hiding a single cursor pixel: pointers
+// outside the panel at its column and row, and, where there is a grid, the
+// grid lines around its pixel in red. A thin cursor (an I-beam) stays whole.
 void paintMark(QPainter &painter, const LooksLayout &layout, const CursorImage &cursor, LooksRow row,
                LooksBackground background)
 {
-    const QPointF centre = QRectF(layout.cell(row, background, cursor.hotSpotX, cursor.hotSpotY)).center();
-    const qreal r = layout.markRadius;
-    const qreal tick = layout.markTick;
-    QPainterPath path;
-    path.addEllipse(centre, r, r);
-    for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)}) {
-        path.moveTo(centre + direction * r);
-        path.lineTo(centre + direction * (r + tick));
+    const QRect panel = layout.panel(row, background);
+    const QRect cell = layout.cell(row, background, cursor.hotSpotX, cursor.hotSpotY);
+    if (layout.grid) {
+        const int line = layout.gridLine;
+        // The grid lines along the hot spot's column and row, across the
+        // panel, half red; those around its pixel all red.
+        const QColor guide(qRed(kMarkCore), qGreen(kMarkCore), qBlue(kMarkCore), 110);
+        const QRect inside = panel.adjusted(line, line, -line, -line);
+        for (const QRect &across : {QRect(cell.left() - line, inside.top(), line, inside.height()),
+                                    QRect(cell.right() + 1, inside.top(), line, inside.height()),
+                                    QRect(inside.left(), cell.top() - line, inside.width(), line),
+                                    QRect(inside.left(), cell.bottom() + 1, inside.width(), line)})
+            painter.fillRect(across, guide);
+        const QRect around = cell.adjusted(-line, -line, line, line);
+        for (const QRect &side : {QRect(around.topLeft(), QSize(around.width(), line)),
+                                  QRect(QPoint(around.left(), cell.bottom() + 1), QSize(around.width(), line)),
+                                  QRect(around.topLeft(), QSize(line, around.height())),
+                                  QRect(QPoint(cell.right() + 1, around.top()), QSize(line, around.height()))})
+            painter.fillRect(side, QColor(kMarkCore));
     }
+    // Each pointer's tip sits a pixel off the panel's edge, at the middle
+    // of the hot spot's column or row.
+    const QPointF middle = QRectF(cell).center();
+    const qreal length = layout.markLength;
+    const qreal half = length * 0.6;
+    const qreal gap = 1 + layout.markOutline / 2;
+    const QPointF tips[4] = {{middle.x(), panel.top() - gap},
+                             {middle.x(), panel.bottom() + 1 + gap},
+                             {panel.left() - gap, middle.y()},
+                             {panel.right() + 1 + gap, middle.y()}};
+    const QPointF outwards[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(kMarkOutline), kMarkOutlineWidth));
-    painter.drawPath(path);
-    painter.setPen(QPen(QColor(kMarkCore), 2));
-    painter.drawPath(path);
+    painter.setPen(QPen(QColor(kMarkOutline), layout.markOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(kMarkCore));
+    for (int i = 0; i < 4; ++i) {
+        const QPointF base = tips[i] + outwards[i] * length;
+        const QPointF across(outwards[i].y(), outwards[i].x());
+        painter.drawPolygon(QPolygonF{tips[i], base + across * half, base - across * half});
+    }
     painter.restore();
 }
 
@@ -177,48 +221,64 @@ QRect LooksLayout::panel(LooksRow row, LooksBackground background) const
 QRect LooksLayout::cell(LooksRow row, LooksBackground background, int x, int y) const
 {
     const QRect p = panel(row, background);
-    return QRect(p.left() + 1 + x * pitch, p.top() + 1 + y * pitch, cellSize, cellSize);
+    return QRect(p.left() + gridLine + x * pitch, p.top() + gridLine + y * pitch, cellSize, cellSize);
 }
 
-LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason, int largestPitch)
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason, int largestPitch, qreal scale)
 {
+    scale = qMax<qreal>(scale, 1);
+    const auto scaled = [scale](qreal length) { return qMax(1, int(std::lround(length * scale))); };
     LooksLayout layout;
+    layout.scale = scale;
     const int side = std::max({cursor.width, cursor.height, 1});
-    layout.pitch = kPanelTarget / side;
+    layout.pitch = scaled(kPanelTarget) / side;
     layout.grid = layout.pitch >= 3;
     if (layout.grid) {
-        layout.pitch = std::min(layout.pitch, kLargestPitch);
+        layout.pitch = std::min(layout.pitch, scaled(kLargestPitch));
     } else {
         // Too small for a grid to leave anything of the cells.
-        layout.pitch = std::max(1, kUngriddedTarget / side);
+        layout.pitch = std::max(1, scaled(kUngriddedTarget) / side);
     }
     if (largestPitch > 0 && layout.pitch > largestPitch) {
         layout.pitch = largestPitch;
         layout.grid = layout.grid && layout.pitch >= 3;
     }
-    layout.cellSize = layout.grid ? layout.pitch - 1 : layout.pitch;
-    // Half the cell's diagonal, the outline's half width and a little more:
-    // the ring clears the hot-spot pixel, whose look must stay visible.
-    layout.markRadius = std::max<qreal>(6, layout.cellSize * M_SQRT1_2 + kMarkOutlineWidth / 2 + 1.5);
-    layout.markTick = std::max<qreal>(4, layout.markRadius * 0.6);
-    layout.markReach = int(std::ceil(layout.markRadius + layout.markTick + kMarkOutlineWidth / 2));
-    // Room around each panel for a whole mark, so that a hot spot on the
+    // As thick as the screen's scale makes a line, where the cells keep
+    // most of their room.
+    layout.gridLine = std::clamp(layout.pitch / 6, 1, qMax(1, int(scale)));
+    layout.cellSize = layout.grid ? layout.pitch - layout.gridLine : layout.pitch;
+    layout.stripeWidth = scaled(kStripeWidth);
+    layout.markLength = scaled(kPointerLength);
+    layout.markOutline = scale;
+    layout.markReach = layout.markLength + 1 + int(std::ceil(scale));
+    // Room around each panel for its pointers, so that a hot spot on the
     // edge, as an arrow's usually is, is marked as plainly as any other.
-    const int margin = std::max(kMargin, layout.markReach + 2);
-    const int columnGap = std::max(kPanelGap, 2 * layout.markReach + 2);
-    const int captionGap = std::max(kCaptionGap, layout.markReach + 2);
-    const int rowGap = std::max(kPanelGap, layout.markReach + 6);
-    const int frame = layout.grid ? 1 : 2;
+    const int margin = std::max(scaled(kMargin), layout.markReach + 2);
+    const int columnGap = std::max(scaled(kPanelGap), 2 * layout.markReach + 2);
+    const int captionGap = std::max(scaled(kCaptionGap), layout.markReach + 2);
+    const int rowGap = std::max(scaled(kPanelGap), layout.markReach + scaled(6));
+    const int frame = layout.grid ? layout.gridLine : 2 * layout.gridLine;
     const QSize panelSize(cursor.width * layout.pitch + frame, cursor.height * layout.pitch + frame);
 
     // Measured on an image, as the text is drawn on one.
     const QImage probe(1, 1, QImage::Format_RGB32);
-    const QFontMetrics captionMetrics(captionFont(), &probe);
-    const QFontMetrics headingMetrics(headingFont(), &probe);
+    const QFontMetrics captionMetrics(captionFont(scale), &probe);
+    const QFontMetrics headingMetrics(headingFont(scale), &probe);
 
+    // Each column as wide as its panel, a caption too long for that
+    // wrapped, so that small looks take little room.
     int columnWidth = panelSize.width();
+    for (LooksBackground background : kColumnOrder) {
+        for (const QString &word : backgroundCaption(background).split(u' '))
+            columnWidth = std::max(columnWidth, captionMetrics.horizontalAdvance(word));
+    }
+    int captionHeight = captionMetrics.height();
     for (LooksBackground background : kColumnOrder)
-        columnWidth = std::max(columnWidth, captionMetrics.horizontalAdvance(backgroundCaption(background)));
+        captionHeight = std::max(captionHeight,
+                                 captionMetrics
+                                     .boundingRect(QRect(0, 0, columnWidth, 100000),
+                                                   Qt::TextWordWrap | Qt::AlignHCenter, backgroundCaption(background))
+                                     .height());
     int contentWidth = kColumns * columnWidth + (kColumns - 1) * columnGap;
     for (LooksRow row : kRowOrder)
         contentWidth = std::max(contentWidth, headingMetrics.horizontalAdvance(rowCaption(row)));
@@ -227,28 +287,26 @@ LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason, 
     const QRect summaryBounds = captionMetrics.boundingRect(QRect(0, 0, contentWidth, 100000), Qt::TextWordWrap,
                                                             looksSummary(cursor, noMarkReason));
     layout.summary = QRect(margin, y, contentWidth, summaryBounds.height());
-    y += layout.summary.height() + kPanelGap;
+    y += layout.summary.height() + scaled(kPanelGap);
 
     for (int r = 0; r < kRows; ++r) {
         layout.rowCaptions[std::size_t(r)] = QRect(margin, y, contentWidth, headingMetrics.height());
-        y += headingMetrics.height() + kCaptionGap;
+        y += headingMetrics.height() + scaled(kCaptionGap);
         for (int c = 0; c < kColumns; ++c) {
             const int left = margin + c * (columnWidth + columnGap);
-            layout.backgroundCaptions[std::size_t(r)][std::size_t(c)] =
-                QRect(left, y, columnWidth, captionMetrics.height());
+            layout.backgroundCaptions[std::size_t(r)][std::size_t(c)] = QRect(left, y, columnWidth, captionHeight);
             layout.panels[std::size_t(r)][std::size_t(c)] =
-                QRect(QPoint(left + (columnWidth - panelSize.width()) / 2, y + captionMetrics.height() + captionGap),
-                      panelSize);
+                QRect(QPoint(left + (columnWidth - panelSize.width()) / 2, y + captionHeight + captionGap), panelSize);
         }
-        y += captionMetrics.height() + captionGap + panelSize.height() + rowGap;
+        y += captionHeight + captionGap + panelSize.height() + rowGap;
     }
     layout.imageSize = QSize(contentWidth + 2 * margin, y - rowGap + margin);
     return layout;
 }
 
-QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason, int largestPitch)
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason, int largestPitch, qreal scale)
 {
-    const LooksLayout layout = looksLayout(cursor, noMarkReason, largestPitch);
+    const LooksLayout layout = looksLayout(cursor, noMarkReason, largestPitch, scale);
     QImage image(layout.imageSize, QImage::Format_RGB32);
     if (image.isNull())
         return image; // too large to hold
@@ -261,17 +319,18 @@ QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason, int l
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(kText));
-    painter.setFont(captionFont());
+    painter.setFont(captionFont(layout.scale));
     painter.drawText(layout.summary, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
                      looksSummary(cursor, noMarkReason));
     for (int r = 0; r < kRows; ++r) {
-        painter.setFont(headingFont());
+        painter.setFont(headingFont(layout.scale));
         painter.drawText(layout.rowCaptions[std::size_t(r)], Qt::AlignLeft | Qt::AlignVCenter,
                          rowCaption(kRowOrder[r]));
-        painter.setFont(captionFont());
+        painter.setFont(captionFont(layout.scale));
         for (int c = 0; c < kColumns; ++c)
             painter.drawText(layout.backgroundCaptions[std::size_t(r)][std::size_t(c)],
-                             Qt::AlignHCenter | Qt::AlignVCenter, backgroundCaption(kColumnOrder[c]));
+                             Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
+                             backgroundCaption(kColumnOrder[c]));
     }
     if (marked(cursor, noMarkReason)) {
         for (LooksRow row : kRowOrder) {

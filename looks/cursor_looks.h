@@ -24,12 +24,15 @@ enum class LooksBackground { White, Black, Stripes };
 // application font always give the same layout.
 struct LooksLayout {
     QSize imageSize;
-    int cellSize = 0;     // picture pixels per cursor pixel, grid not counted
-    int pitch = 0;        // from one cursor pixel to the next
-    bool grid = false;    // lines between cursor pixels, when cells are large enough
-    qreal markRadius = 0; // of the hot-spot ring, around the hot-spot pixel's middle
-    qreal markTick = 0;   // length of the ticks pointing out of the ring
-    int markReach = 0;    // how far the mark goes past the middle, outline and all
+    qreal scale = 1;       // picture pixels for each pixel of text and spacing
+    int cellSize = 0;      // picture pixels per cursor pixel, grid not counted
+    int pitch = 0;         // from one cursor pixel to the next
+    bool grid = false;     // lines between cursor pixels, when cells are large enough
+    int gridLine = 1;      // the grid's lines, and the panel's frame without a grid
+    int stripeWidth = 0;   // of the mid-tone stripes
+    int markLength = 0;    // of the pointers at the hot spot's column and row
+    qreal markOutline = 1; // the pointers' dark outline
+    int markReach = 0;     // how far the pointers reach out from the panel, outline and all
     QRect summary;
     std::array<QRect, 2> rowCaptions;
     std::array<std::array<QRect, 3>, 2> backgroundCaptions;
@@ -41,14 +44,19 @@ struct LooksLayout {
 };
 
 // `largestPitch`, when above 0, makes the cursor's pixels smaller than usual
-// (whole pixels still), so that the looks fit a small room.
-LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0);
+// (whole pixels still), so that the looks fit a small room. `scale` draws
+// everything that many times larger, for a screen of that many device
+// pixels to each of its pixels; each cursor pixel is still a whole number
+// of the picture's pixels.
+LooksLayout looksLayout(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0,
+                        qreal scale = 1);
 
 // The cursor enlarged on a pixel grid, two rows (Windows; browsers and Linux)
-// of three backgrounds, the hot spot marked on each panel, with captions and
-// the summary line. A non-empty noMarkReason leaves the mark out and is
-// given in the summary instead, for a hot spot that is not known.
-QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0);
+// of three backgrounds, the hot spot marked on each panel (beside it, never
+// over a cursor pixel), with captions and the summary line. A non-empty
+// noMarkReason leaves the mark out and is given in the summary instead, for
+// a hot spot that is not known.
+QImage renderLooks(const CursorImage &cursor, const QString &noMarkReason = {}, int largestPitch = 0, qreal scale = 1);
 
 // Size, hot spot and, when there are any, the inverted pixels and where
 // they stop inverting; translated.

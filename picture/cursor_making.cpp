@@ -55,13 +55,27 @@ LookGrid looksOf(const QImage &picture, const QColor &window, const KeyColours &
     return looks;
 }
 
+QImage shownPicture(const LoadedPicture &loaded, const KeyColours &keys)
+{
+    if (loaded.invertedPixels.isEmpty())
+        return loaded.image;
+    QImage shown = loaded.image;
+    const QRgb invert = colourOf(keys.invert).rgb();
+    for (const QPoint &pixel : loaded.invertedPixels) {
+        if (shown.rect().contains(pixel))
+            shown.setPixel(pixel, invert);
+    }
+    return shown;
+}
+
 LookGrid cursorLooksOf(const LoadedPicture &loaded, const CursorMaking &making)
 {
+    const QImage picture = shownPicture(loaded, making.keys);
     if (making.fit)
-        return fittedLooks(looksOf(loaded.image, making.window, making.keys), making.size,
+        return fittedLooks(looksOf(picture, making.window, making.keys), making.size,
                            lookOf(making.keys.background, making.keys));
     LookGrid looks(making.size, making.size);
-    const QImage part = composePart(loaded.image, making.from - loaded.origin, QSize(making.size, making.size),
+    const QImage part = composePart(picture, making.from - loaded.origin, QSize(making.size, making.size),
                                     making.window, colourOf(making.keys.background));
     for (int y = 0; y < making.size; ++y)
         classify(part, y, looks, making.keys, y);

@@ -28,6 +28,11 @@ inline constexpr int kDrawnPerCursorPixel = 8;
 // What of a picture to read for `making`: the part, or the whole to fit.
 PictureRegion regionFor(const CursorMaking &making);
 
+// The picture as it is shown with these keys: the pixels of a cursor file
+// that invert the screen in the invert key's colour, so that they convert
+// as inverting pixels and follow the swatch.
+QImage shownPicture(const LoadedPicture &loaded, const KeyColours &keys);
+
 // The looks each pixel of `picture` gives a cursor: shown over `window`,
 // a pixel more than half transparent as the background key, then taken by
 // the encoder's rules with `keys`.

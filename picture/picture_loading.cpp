@@ -426,7 +426,7 @@ LoadedPicture readInReader(const PictureRequest &request, const WhileReading &wh
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, const PictureRegion &region)
+LoadedPicture readPictureFile(const QString &path)
 {
     if (path.isEmpty())
         return {{}, Picture::tr("No picture file was named.")};
@@ -447,21 +447,29 @@ LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Picture::tr("The picture %1 cannot be opened: %2.").arg(shown, file.errorString())};
-    const FileIdentity identity = identityOf(file.handle());
+    LoadedPicture read;
+    read.identity = identityOf(file.handle());
     // Read once, whole: a file that another program shortens or rewrites
     // meanwhile cannot change what the checks and the reader see.
-    const QByteArray bytes = readWhole(file, info.size());
+    read.bytes = readWhole(file, info.size());
     if (file.error() != QFileDevice::NoError)
         return {{}, cannotRead(shown, file.errorString())};
-    if (bytes.isEmpty())
+    if (read.bytes.isEmpty())
         return {{}, Picture::tr("The picture %1 is empty.").arg(shown)};
-    if (bytes.size() > kLargestFile)
-        return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(bytes.size())};
-    file.close();
-    LoadedPicture loaded = readInReader({bytes, shown, info.suffix(), region}, whileReading);
-    loaded.identity = identity;
+    if (read.bytes.size() > kLargestFile)
+        return {{}, Picture::tr("The picture %1 is too large to load (%2 bytes).").arg(shown).arg(read.bytes.size())};
+    return read;
+}
+
+LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading, const PictureRegion &region)
+{
+    const LoadedPicture read = readPictureFile(path);
+    if (!read.ok())
+        return read;
+    LoadedPicture loaded = readInReader({read.bytes, quotedPath(path), QFileInfo(path).suffix(), region}, whileReading);
+    loaded.identity = read.identity;
     if (loaded.ok())
-        loaded.bytes = bytes;
+        loaded.bytes = read.bytes;
     return loaded;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace pixelwick {
 
@@ -65,6 +66,14 @@ struct LoadedPicture {
     // An animation's frames' delays in milliseconds, one a frame, its frames
     // one under the other in `image`, each of `size`; empty for a still.
     QList<int> frameDelays;
+    // Opened from a cursor or icon file (cursor_pictures.h): the pixels
+    // that invert the screen, which are shown in the invert key's colour,
+    // the hot spot the file gives (none for an icon), and how many images
+    // the file holds.
+    bool fromCursorFile = false;
+    QList<QPoint> invertedPixels;
+    std::optional<QPoint> hotSpot;
+    int imagesInFile = 0;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -81,6 +90,11 @@ using WhileReading = std::function<bool()>;
 // read are never printed; those that tell of damage become the refusal's
 // reason.
 LoadedPicture loadPicture(const QString &path, const WhileReading &whileReading = {}, const PictureRegion &region = {});
+
+// The first half of that: the file at `path` read whole, by the same
+// checks, into `bytes`, with its identity; a null image and an error
+// instead when it cannot be a picture.
+LoadedPicture readPictureFile(const QString &path);
 
 // The same for a picture's bytes held in memory, read in the same guarded
 // way; `name` stands for the file in messages and `suffix` may choose the

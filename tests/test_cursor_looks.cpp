@@ -3,6 +3,7 @@
 
 #include "cursor_looks.h"
 
+#include <QRegion>
 #include <QtTest>
 
 using namespace pixelwick;
@@ -410,57 +411,96 @@ void CursorLooksTest::hotSpotMark_data()
     QTest::addColumn<int>("hotSpotX");
     QTest::addColumn<int>("hotSpotY");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("pitch"); // largest; 0 for the usual
     QTest::addColumn<bool>("markExpected");
-    QTest::newRow("middle") << 32 << 15 << 15 << QString() << true;
-    QTest::newRow("top-left corner") << 32 << 0 << 0 << QString() << true;
-    QTest::newRow("bottom-right corner") << 32 << 31 << 31 << QString() << true;
-    QTest::newRow("16 x 16, top-right") << 16 << 15 << 0 << QString() << true;
-    QTest::newRow("256 x 256") << 256 << 128 << 200 << QString() << true;
-    QTest::newRow("reason given") << 32 << 15 << 15 << QStringLiteral("no number") << false;
-    QTest::newRow("left of the cursor") << 32 << -1 << 5 << QString() << false;
-    QTest::newRow("below the cursor") << 32 << 5 << 32 << QString() << false;
-    QTest::newRow("far outside") << 48 << -32768 << 32767 << QString() << false;
+    for (const qreal scale : {1.0, 2.0}) {
+        QTest::addRow("middle, scale %g", scale) << 32 << 15 << 15 << QString() << scale << 0 << true;
+        QTest::addRow("top-left corner, scale %g", scale) << 32 << 0 << 0 << QString() << scale << 0 << true;
+        QTest::addRow("bottom-right corner, scale %g", scale) << 32 << 31 << 31 << QString() << scale << 0 << true;
+        QTest::addRow("small pixels, scale %g", scale) << 32 << 4 << 30 << QString() << scale << 4 << true;
+        QTest::addRow("no grid, scale %g", scale) << 32 << 9 << 2 << QString() << scale << 2 << true;
+        QTest::addRow("16 x 16, top-right, scale %g", scale) << 16 << 15 << 0 << QString() << scale << 0 << true;
+    }
+    QTest::newRow("256 x 256") << 256 << 128 << 200 << QString() << 1.0 << 0 << true;
+    QTest::newRow("reason given") << 32 << 15 << 15 << QStringLiteral("no number") << 1.0 << 0 << false;
+    QTest::newRow("left of the cursor") << 32 << -1 << 5 << QString() << 2.0 << 0 << false;
+    QTest::newRow("below the cursor") << 32 << 5 << 32 << QString() << 1.0 << 0 << false;
+    QTest::newRow("far outside") << 48 << -32768 << 32767 << QString() << 1.0 << 0 << false;
 }
 
+// The mark never hides a cursor pixel, however thin the cursor: every
+// cell shows its look as a cursor without a mark does, and the red of the
+// mark lies only at the hot spot's row and column, on every panel.
 void CursorLooksTest::hotSpotMark()
 {
     QFETCH(int, size);
     QFETCH(int, hotSpotX);
     QFETCH(int, hotSpotY);
     QFETCH(QString, reason);
+    QFETCH(qreal, scale);
+    QFETCH(int, pitch);
     QFETCH(bool, markExpected);
-    CursorImage cursor = patterned(size, size, hotSpotX, hotSpotY);
-    if (markExpected)
-        cursor.looks[hotSpotY * size + hotSpotX] = Look::White;
-    const QImage image = renderLooks(cursor, reason);
-    QCOMPARE(renderLooks(cursor, reason), image);
-    const LooksLayout layout = looksLayout(cursor, reason);
+    const CursorImage cursor = patterned(size, size, hotSpotX, hotSpotY);
+    const QImage image = renderLooks(cursor, reason, pitch, scale);
+    QCOMPARE(renderLooks(cursor, reason, pitch, scale), image);
+    const LooksLayout layout = looksLayout(cursor, reason, pitch, scale);
     QCOMPARE(image.size(), layout.imageSize);
+    // Twice the scale, twice the whole screen pixels a cursor pixel.
+    QCOMPARE(layout.pitch, pitch > 0 ? pitch : looksLayout(cursor, reason).pitch * int(scale));
+    QCOMPARE(layout.grid, layout.pitch >= 3);
+    const CursorImage unmarked = patterned(size, size, -1, -1);
+    const QImage plain = renderLooks(unmarked, {}, pitch, scale);
+    const LooksLayout plainLayout = looksLayout(unmarked, {}, pitch, scale);
 
-    // Red only in a mark, within its reach of the hot-spot pixel's middle,
-    // on every panel; the pixel itself stays in view inside the ring.
-    int red = 0, redNearMarks = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            red += strongRed(image.pixel(x, y));
+    QRegion markable;
     for (LooksRow row : kRows) {
         for (LooksBackground shade : kBackgrounds) {
+            int changed = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const QRect cell = layout.cell(row, shade, x, y);
+                    const QRect plainCell = plainLayout.cell(row, shade, x, y);
+                    changed += image.copy(cell) != plain.copy(plainCell);
+                }
+            }
+            QCOMPARE(changed, 0);
             if (!markExpected)
                 continue;
+            // Bands along the hot spot's row and column, out to the pointers.
+            const QRect panel = layout.panel(row, shade);
             const QRect cell = layout.cell(row, shade, hotSpotX, hotSpotY);
-            const QPoint middle = cell.center();
-            int here = 0;
-            for (int y = middle.y() - layout.markReach; y <= middle.y() + layout.markReach; ++y)
-                for (int x = middle.x() - layout.markReach; x <= middle.x() + layout.markReach; ++x)
-                    here += strongRed(image.pixel(x, y));
-            QVERIFY2(here > 0, "a panel without its mark");
-            redNearMarks += here;
-            QImage white(cell.size(), image.format());
-            white.fill(Qt::white);
-            QCOMPARE(image.copy(cell), white);
+            const QRect reach =
+                panel.adjusted(-layout.markReach, -layout.markReach, layout.markReach, layout.markReach);
+            const QRegion column(QRect(cell.left() - layout.markReach, reach.top(), cell.width() + 2 * layout.markReach,
+                                       reach.height()));
+            const QRegion line(QRect(reach.left(), cell.top() - layout.markReach, reach.width(),
+                                     cell.height() + 2 * layout.markReach));
+            markable += column + line;
+            // A pointer on each side of the panel.
+            const QRect outside[] = {{cell.left(), reach.top(), cell.width(), layout.markReach},
+                                     {cell.left(), panel.bottom() + 1, cell.width(), layout.markReach},
+                                     {reach.left(), cell.top(), layout.markReach, cell.height()},
+                                     {panel.right() + 1, cell.top(), layout.markReach, cell.height()}};
+            for (const QRect &side : outside) {
+                int red = 0;
+                for (int y = side.top(); y <= side.bottom(); ++y)
+                    for (int x = side.left(); x <= side.right(); ++x)
+                        red += strongRed(image.pixel(x, y));
+                QVERIFY2(red > 0, "a side of the panel without its pointer");
+            }
+            // With a grid, the lines around the hot-spot pixel are red too.
+            if (layout.grid) {
+                QVERIFY(strongRed(image.pixel(cell.center().x(), cell.top() - 1)));
+                QVERIFY(strongRed(image.pixel(cell.right() + 1, cell.center().y())));
+            }
         }
     }
-    QCOMPARE(red, redNearMarks);
+    int strayRed = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            strayRed += strongRed(image.pixel(x, y)) && !markable.contains(QPoint(x, y));
+    QCOMPARE(strayRed, 0);
 }
 
 void CursorLooksTest::summary_data()

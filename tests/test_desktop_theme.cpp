@@ -90,13 +90,14 @@ void DesktopThemeTest::useOnThisDesktop()
     QTRY_VERIFY_WITH_TIMEOUT(tool({"xdotool", "getwindowname", window}).startsWith("arrow.png"), 20000);
 
     // The hot spot clicked on the preview (at 40, 40), then the preview's
-    // menu, its last item, and the theme's name typed over the one offered.
+    // menu, the item above its last, and the theme's name typed over the one
+    // offered.
     const auto at = [&](QPoint pixel) {
         const QPoint screen = (QPoint(40, 40) + pixel) * scale;
         return QStringList{"mousemove", "--window", window, QString::number(screen.x()), QString::number(screen.y())};
     };
     tool(QStringList{"xdotool"} + at({4, 6}) + QStringList{"click", "1"} + at({20, 20}) + QStringList{"click", "3"});
-    tool({"xdotool", "sleep", "0.5", "key", "Up", "Return"});
+    tool({"xdotool", "sleep", "0.5", "key", "Up", "Up", "Return"});
     const QString dialog =
         tool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "Use on this desktop"}).section(u'\n', 0, 0);
     QVERIFY(!dialog.isEmpty());

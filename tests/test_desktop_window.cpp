@@ -46,6 +46,8 @@ private slots:
     void closedWhileReading();
     void fitAndPart_data();
     void fitAndPart();
+    void cursorSavedAs_data();
+    void cursorSavedAs();
 };
 
 void DesktopWindowTest::closedWhileReading_data()
@@ -142,6 +144,50 @@ void DesktopWindowTest::fitAndPart()
             QCOMPARE(lookAt(cursor, x, y), black ? Look::Black : Look::White);
         }
     }
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+q"});
+    QVERIFY(pixelwick.waitForFinished(10000));
+}
+
+void DesktopWindowTest::cursorSavedAs_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("scale 1") << 1;
+    QTest::newRow("scale 2") << 2;
+}
+
+// `pixelwick arrow.cur` opens the cursor to change it, its hot spot in the
+// fields; Ctrl+Shift+S and a name typed in the file dialog save it again,
+// byte for byte.
+void DesktopWindowTest::cursorSavedAs()
+{
+    QFETCH(int, scale);
+    QTemporaryDir dir;
+    QImage arrow(32, 32, QImage::Format_RGB32);
+    arrow.fill(QColor(0, 255, 0));
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x <= y / 2; ++x)
+            arrow.setPixelColor(x, y, y % 4 ? QColor(Qt::black) : QColor(255, 0, 255));
+    QVERIFY(arrow.save(dir.filePath(QStringLiteral("arrow.png"))));
+    QCOMPARE(runProgram(QStringLiteral(PIXELWICK_CONVERT), {"-x", "2", "-y", "3", "arrow.png"}, dir.path()).exitCode,
+             0);
+    QProcess pixelwick;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    pixelwick.setProcessEnvironment(environment);
+    pixelwick.setWorkingDirectory(dir.path());
+    pixelwick.start(kWindow, {QStringLiteral("arrow.cur")});
+    QVERIFY(pixelwick.waitForStarted());
+    const QString window = windowOf(pixelwick);
+    QVERIFY(!window.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(tool({"xdotool", "getwindowname", window}).startsWith("arrow.cur"), 20000);
+    tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+shift+s"});
+    // The file dialog, a window of its own, offers the cursor's own name.
+    QTRY_VERIFY_WITH_TIMEOUT(tool({"xdotool", "getactivewindow"}) != window, 10000);
+    tool({"xdotool", "key", "ctrl+a", "type", "copy.cur"});
+    tool({"xdotool", "key", "Return"});
+    const QString copy = dir.filePath(QStringLiteral("copy.cur"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(copy).size() == 326, 10000);
+    QCOMPARE(readAll(copy), readAll(dir.filePath(QStringLiteral("arrow.cur"))));
     tool({"xdotool", "windowactivate", "--sync", window, "key", "ctrl+q"});
     QVERIFY(pixelwick.waitForFinished(10000));
 }

@@ -104,18 +104,22 @@ bool PreviewClicksTest::popupShowsCursor(HotSpot hotSpot) const
         readCursor(cursorBytes(hotSpot, ImagePixelSource(preview()->shownImage()), m_window->keyColours()));
     if (!reading.cursor)
         return false;
+    // Drawn for the screen's own pixels, one to one: at scale 2 each cursor
+    // pixel is a whole number of them, never blurred.
+    const qreal ratio = m_window->devicePixelRatio();
+    if (popup->pixmap().devicePixelRatio() != ratio)
+        return false;
     const QImage shownLooks = popup->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    // At the usual size, or made smaller to fit the screen.
-    for (int pitch = 0; pitch <= looksLayout(*reading.cursor).pitch; ++pitch)
-        if (renderLooks(*reading.cursor, {}, pitch) == shownLooks)
+    for (int pitch = 1; pitch <= looksLayout(*reading.cursor, {}, 0, ratio).pitch; ++pitch) {
+        const QImage looks = renderLooks(*reading.cursor, {}, pitch, ratio);
+        // Padded to whole window pixels at most.
+        const QSize padding = shownLooks.size() - looks.size();
+        if (padding.width() < 0 || padding.height() < 0 || padding.width() >= ratio || padding.height() >= ratio)
+            continue;
+        if (shownLooks.copy(QRect(QPoint(), looks.size())) == looks)
             return true;
-    // A screen too small even for that (the offscreen one at scale 2): the
-    // smallest looks, smoothly made smaller as the popup does.
-    const QPixmap smallest = QPixmap::fromImage(renderLooks(*reading.cursor, {}, 1));
-    return smallest.scaled(shownLooks.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
-               .toImage()
-               .convertToFormat(QImage::Format_RGB32)
-           == shownLooks;
+    }
+    return false;
 }
 
 void PreviewClicksTest::clickSetsHotSpot_data()
@@ -258,9 +262,9 @@ void PreviewClicksTest::contextMenu()
     for (const QAction *item : actions)
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     // The pixel's own items first, then the window's choices.
-    QCOMPARE(texts,
-             (QStringList{"Set the hot spot here", "Make this colour transparent", "Make this colour invert the screen",
-                          "-", "Fit the whole picture", "Near colours…", "Make a set of sizes…", "Try the cursor…"}));
+    QCOMPARE(texts, (QStringList{"Set the hot spot here", "Make this colour transparent",
+                                 "Make this colour invert the screen", "-", "Fit the whole picture", "Near colours…",
+                                 "Make a set of sizes…", "Save as…", "Use on this desktop…", "Try the cursor…"}));
     // Chosen as a user would, which also closes the menu.
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actions[action]).center());
     QTRY_VERIFY(!preview()->findChild<QMenu *>(QStringLiteral("previewMenu")));

@@ -1017,6 +1017,10 @@ transparent. Rückgabewert 0: alle Bilder umgewandelt, 1: mindestens ein Bild ni
         <source>libXcursor could not read the Xcursor file.</source>
         <translation>libXcursor konnte die Xcursor-Datei nicht lesen.</translation>
     </message>
+    <message>
+        <source>The cursor %1 cannot be read: %2</source>
+        <translation>Der Cursor %1 kann nicht gelesen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>CursorsToTry</name>
@@ -1578,6 +1582,28 @@ Starten Sie es aus einer Desktop-Sitzung, oder erstellen Sie Cursor ohne Fenster
     <message>
         <source>Use on this desktop…</source>
         <translation>Auf diesem Desktop verwenden…</translation>
+    </message>
+    <message>
+        <source>Replace %1 with the changed cursor?</source>
+        <translation>%1 durch den geänderten Cursor ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n images; only the 32 × 32 cursor is written, and the others are not kept.</source>
+        <translation>
+            <numerusform>Die Datei enthält %n Bild; nur der 32 × 32-Cursor wird geschrieben, die anderen bleiben nicht erhalten.</numerusform>
+            <numerusform>Die Datei enthält %n Bilder; nur der 32 × 32-Cursor wird geschrieben, die anderen bleiben nicht erhalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::LooksPopup</name>
+    <message>
+        <source>How the cursor looks</source>
+        <translation>So sieht der Cursor aus</translation>
     </message>
 </context>
 <context>

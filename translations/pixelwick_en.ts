@@ -1015,6 +1015,10 @@ them invert and a black one transparent. Exit code 0: all converted, 1: some fai
         <source>libXcursor could not read the Xcursor file.</source>
         <translation>libXcursor could not read the Xcursor file.</translation>
     </message>
+    <message>
+        <source>The cursor %1 cannot be read: %2</source>
+        <translation>The cursor %1 cannot be read: %2</translation>
+    </message>
 </context>
 <context>
     <name>CursorsToTry</name>
@@ -1576,6 +1580,28 @@ Start it from a desktop session, or use pixelwick-convert to make cursors withou
     <message>
         <source>Use on this desktop…</source>
         <translation>Use on this desktop…</translation>
+    </message>
+    <message>
+        <source>Replace %1 with the changed cursor?</source>
+        <translation>Replace %1 with the changed cursor?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n images; only the 32 × 32 cursor is written, and the others are not kept.</source>
+        <translation>
+            <numerusform>The file holds %n image; only the 32 × 32 cursor is written, and the others are not kept.</numerusform>
+            <numerusform>The file holds %n images; only the 32 × 32 cursor is written, and the others are not kept.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Save as…</translation>
+    </message>
+</context>
+<context>
+    <name>pixelwick::LooksPopup</name>
+    <message>
+        <source>How the cursor looks</source>
+        <translation>How the cursor looks</translation>
     </message>
 </context>
 <context>

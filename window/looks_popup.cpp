@@ -5,63 +5,109 @@
 #include "cursor_reader.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWindow>
 
 #include <array>
-#include <optional>
+#include <cmath>
 
 namespace pixelwick {
 
 namespace {
 
 constexpr int kGap = 4;
+// Below this a window of its own would hold too little to be of use; it
+// then takes the whole screen's room, under the main window.
+constexpr int kSmallestRoomWidth = 96;
+constexpr int kSmallestRoomHeight = 64;
+
+enum Side { Right, Below, Left, Above };
 
 int clamped(int value, int low, int high)
 {
     return qMax(low, qMin(value, high));
 }
 
-// Where a popup of `size` goes in `room`, next to `preview` and its
-// `window`, in the order of preference; nothing when it fits nowhere.
-std::optional<QPoint> besideWindow(QSize size, const QRect &room, const QRect &preview, const QRect &window)
+// The least a popup shows of each cursor pixel: enough device pixels for
+// the grid between them to stay.
+int smallestPitch(qreal ratio)
 {
-    const int left = clamped(preview.left(), room.left(), room.right() + 1 - size.width());
-    const int top = clamped(preview.top(), room.top(), room.bottom() + 1 - size.height());
-    const bool narrowEnough = size.width() <= room.width();
-    const bool lowEnough = size.height() <= room.height();
-    if (narrowEnough && preview.bottom() + 1 + kGap + size.height() <= room.bottom() + 1)
-        return QPoint(left, preview.bottom() + 1 + kGap);
-    if (narrowEnough && preview.top() - kGap - size.height() >= room.top())
-        return QPoint(left, preview.top() - kGap - size.height());
-    if (lowEnough && window.right() + 1 + kGap + size.width() <= room.right() + 1)
-        return QPoint(window.right() + 1 + kGap, top);
-    if (lowEnough && window.left() - kGap - size.width() >= room.left())
-        return QPoint(window.left() - kGap - size.width(), top);
-    return std::nullopt;
+    return qMax(3, int(std::ceil(2 * ratio)));
 }
 
-// The same in the rooms beside the preview itself: below, above, right and
-// left of it, each as large as the screen allows.
-std::optional<QPoint> besidePreview(QSize size, const QRect &room, const QRect &preview)
+// The room on each side of the window's frame, in the order of preference.
+std::array<QRect, 4> sidesOf(const QRect &frame, const QRect &room)
 {
-    const std::array<QRect, 4> rooms = {
-        QRect(QPoint(room.left(), preview.bottom() + 1 + kGap), room.bottomRight()),
-        QRect(room.topLeft(), QPoint(room.right(), preview.top() - 1 - kGap)),
-        QRect(QPoint(preview.right() + 1 + kGap, room.top()), room.bottomRight()),
-        QRect(room.topLeft(), QPoint(preview.left() - 1 - kGap, room.bottom())),
+    return {
+        QRect(QPoint(frame.right() + 1 + kGap, room.top()), room.bottomRight()),
+        QRect(QPoint(room.left(), frame.bottom() + 1 + kGap), room.bottomRight()),
+        QRect(room.topLeft(), QPoint(frame.left() - 1 - kGap, room.bottom())),
+        QRect(room.topLeft(), QPoint(room.right(), frame.top() - 1 - kGap)),
     };
-    for (const QRect &space : rooms) {
-        if (size.width() <= space.width() && size.height() <= space.height())
-            return QPoint(clamped(preview.left(), space.left(), space.right() + 1 - size.width()),
-                          clamped(preview.top(), space.top(), space.bottom() + 1 - size.height()));
-    }
-    return std::nullopt;
 }
+
+bool fits(QSize size, const QRect &space)
+{
+    return size.width() <= space.width() && size.height() <= space.height();
+}
+
+// Next to the frame in the room on its `side`, level with its top (or
+// left) edge as far as the room allows.
+QPoint placeIn(QSize size, const QRect &space, const QRect &frame, int side)
+{
+    const int left = side == Right  ? space.left()
+                     : side == Left ? space.right() + 1 - size.width()
+                                    : clamped(frame.left(), space.left(), space.right() + 1 - size.width());
+    const int top = side == Below   ? space.top()
+                    : side == Above ? space.bottom() + 1 - size.height()
+                                    : clamped(frame.top(), space.top(), space.bottom() + 1 - size.height());
+    return {left, top};
+}
+
+// The looks in a window of their own: moved, resized and closed by the
+// user, Escape closing it too.
+class OwnLooksWindow : public QScrollArea {
+public:
+    explicit OwnLooksWindow(QWidget *owner) : QScrollArea(owner)
+    {
+        setObjectName(QStringLiteral("looksWindow"));
+        setWindowFlags(Qt::Window);
+        setWindowTitle(LooksPopup::tr("How the cursor looks"));
+        setAlignment(Qt::AlignCenter);
+        setBackgroundRole(QPalette::ToolTipBase);
+        // Shown when the pointer rests on the preview: the window keeps the
+        // focus, and closing it never ends the program.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_QuitOnClose, false);
+        // Not kept above the main window, as a transient window would be,
+        // so a click on the main window brings all of it to the front.
+        // Made here rather than by winId(), which would make every other
+        // control of the main window a native window too.
+        create();
+        if (QWindow *handle = windowHandle())
+            handle->setTransientParent(nullptr);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QScrollArea::keyPressEvent(event);
+    }
+};
 
 } // namespace
 
-LooksPopup::LooksPopup(QWidget *parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint)
+LooksPopup::LooksPopup(QWidget *owner) : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint), m_owner(owner)
 {
     setObjectName(QStringLiteral("looksPopup"));
     setForegroundRole(QPalette::ToolTipText);
@@ -77,24 +123,7 @@ void LooksPopup::showLooks(const CursorImage &cursor, const QString &reason)
 {
     m_cursor = std::make_unique<CursorImage>(cursor);
     m_reason = reason;
-    render(0);
     placeAgain();
-}
-
-void LooksPopup::placeAgain()
-{
-    // A popup that follows a change is fitted to its room again.
-    if (isVisible() && m_anchor)
-        popUpBeside(m_anchor);
-}
-
-void LooksPopup::render(int largestPitch)
-{
-    setPixmap(QPixmap::fromImage(renderLooks(*m_cursor, m_reason, largestPitch)));
-    setAccessibleDescription(looksSummary(*m_cursor, m_reason));
-    // Not adjustSize(): it keeps a window within two thirds of the screen,
-    // which would cut the picture off.
-    resize(sizeHint());
 }
 
 void LooksPopup::showText(const QString &text)
@@ -107,51 +136,186 @@ void LooksPopup::showText(const QString &text)
     placeAgain();
 }
 
+void LooksPopup::placeAgain()
+{
+    // A popup that follows a change is fitted to its room again; a window
+    // of its own stays where the user put it.
+    if (isShown() && m_anchor)
+        popUpBeside(m_anchor);
+}
+
+QSize LooksPopup::sizeAt(int pitch, qreal ratio) const
+{
+    const QSize device = looksLayout(*m_cursor, m_reason, pitch, ratio).imageSize;
+    return QSize(int(std::ceil(device.width() / ratio)), int(std::ceil(device.height() / ratio)))
+           + QSize(2 * margin(), 2 * margin());
+}
+
+void LooksPopup::render(int pitch, qreal ratio)
+{
+    QImage image = renderLooks(*m_cursor, m_reason, pitch, ratio);
+    // Drawn one to one on the screen's own pixels: the picture is padded
+    // with its page's colour to a whole number of the window's pixels.
+    const QSize shown(int(std::ceil(image.width() / ratio)), int(std::ceil(image.height() / ratio)));
+    const QSize device(int(std::lround(shown.width() * ratio)), int(std::lround(shown.height() * ratio)));
+    if (!image.isNull() && device != image.size()) {
+        QImage padded(device, image.format());
+        padded.fill(image.pixel(0, 0));
+        QPainter(&padded).drawImage(0, 0, image);
+        image = padded;
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    setPixmap(pixmap);
+    setAccessibleDescription(looksSummary(*m_cursor, m_reason));
+    resize(shown + QSize(2 * margin(), 2 * margin()));
+}
+
 void LooksPopup::popUpBeside(QWidget *anchor)
 {
     m_anchor = anchor;
-    const QRect preview(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
-    const QRect window = anchor->window()->frameGeometry();
-    const QScreen *screen = anchor->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(preview.topLeft(), size());
-    std::optional<QPoint> place = besideWindow(size(), room, preview, window);
-    if (!place && m_cursor) {
-        // Smaller cursor pixels, one whole screen pixel at a time, until the
-        // looks fit beside the preview.
-        for (int pitch = looksLayout(*m_cursor, m_reason).pitch - 1; !place && pitch >= 1; --pitch) {
-            render(pitch);
-            place = besidePreview(size(), room, preview);
+    QWidget *window = anchor->window();
+    const qreal ratio = window->devicePixelRatio();
+    if (inOwnWindow() && m_ownWindow->isVisible()) {
+        if (m_cursor)
+            render(m_pitch, ratio);
+        return;
+    }
+    const QRect frame = window->frameGeometry();
+    const QScreen *screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : frame;
+    const std::array<QRect, 4> sides = sidesOf(frame, room);
+    becomePopup();
+    if (m_cursor) {
+        // The largest cursor pixels that fit on any side, one device pixel
+        // smaller at a time.
+        const int usual = looksLayout(*m_cursor, m_reason, 0, ratio).pitch;
+        for (int pitch = usual; pitch >= qMin(usual, smallestPitch(ratio)); --pitch) {
+            const QSize size = sizeAt(pitch, ratio);
+            for (int side = Right; side <= Above; ++side) {
+                if (fits(size, sides[std::size_t(side)])) {
+                    render(pitch, ratio);
+                    move(placeIn(size, sides[std::size_t(side)], frame, side));
+                    show();
+                    raise();
+                    return;
+                }
+            }
+        }
+    } else {
+        for (int side = Right; side <= Above; ++side) {
+            if (fits(size(), sides[std::size_t(side)])) {
+                move(placeIn(size(), sides[std::size_t(side)], frame, side));
+                show();
+                raise();
+                return;
+            }
         }
     }
-    if (!place)
-        place = besidePreview(size(), room, preview);
-    if (!place && !pixmap().isNull()) {
-        // A screen too small even for one screen pixel a cursor pixel: the
-        // whole picture, smoothly made smaller, in the largest room.
-        const std::array<QSize, 4> rooms = {
-            QSize(room.width(), room.bottom() - preview.bottom() - kGap),
-            QSize(room.width(), preview.top() - room.top() - kGap),
-            QSize(room.right() - preview.right() - kGap, room.height()),
-            QSize(preview.left() - room.left() - kGap, room.height()),
-        };
-        const QSize whole = pixmap().size();
-        QSize best;
-        for (const QSize &space : rooms) {
-            const QSize fitted = whole.scaled(space - QSize(2 * margin(), 2 * margin()), Qt::KeepAspectRatio);
-            if (!fitted.isEmpty() && fitted.width() > best.width())
-                best = fitted;
-        }
-        if (!best.isEmpty()) {
-            setPixmap(pixmap().scaled(best, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-            resize(sizeHint());
-            place = besidePreview(size(), room, preview);
+    showInOwnWindow(frame, room, ratio);
+}
+
+void LooksPopup::showInOwnWindow(const QRect &frame, const QRect &room, qreal ratio)
+{
+    if (!m_ownWindow)
+        m_ownWindow = new OwnLooksWindow(m_owner);
+    if (m_ownWindow->widget() != this) {
+        hide();
+        m_ownWindow->setWidget(this);
+        show();
+    }
+    // Its frame as the main window's: the same window manager draws both.
+    const QWidget *window = m_owner->window();
+    const QSize decoration = frame.size() - window->size();
+    const int border = 2 * m_ownWindow->frameWidth();
+    const QSize frameAround = decoration + QSize(border, border);
+    // The room that shows the most of the smallest looks, a text whole.
+    const int usual = m_cursor ? looksLayout(*m_cursor, m_reason, 0, ratio).pitch : 0;
+    const int smallest = qMin(usual, smallestPitch(ratio));
+    const QSize least = m_cursor ? sizeAt(smallest, ratio) : size();
+    const std::array<QRect, 4> sides = sidesOf(frame, room);
+    QRect best;
+    int bestSide = Right;
+    qint64 bestShown = 0;
+    for (int side = Right; side <= Above; ++side) {
+        const QSize inside = sides[std::size_t(side)].size() - frameAround;
+        if (inside.width() < kSmallestRoomWidth || inside.height() < kSmallestRoomHeight)
+            continue;
+        const QSize shown = least.boundedTo(inside);
+        if (qint64(shown.width()) * shown.height() > bestShown) {
+            bestShown = qint64(shown.width()) * shown.height();
+            best = sides[std::size_t(side)];
+            bestSide = side;
         }
     }
-    // Too large for any room: at least its top-left part shows.
-    move(place.value_or(QPoint(clamped(preview.left(), room.left(), room.right() + 1 - width()),
-                               clamped(preview.bottom() + 1 + kGap, room.top(), room.bottom() + 1 - height()))));
-    show();
-    raise();
+    const bool tooSmall = best.isNull();
+    if (tooSmall)
+        best = room;
+    const QSize inside = best.size() - frameAround;
+    if (m_cursor) {
+        int pitch = smallest;
+        while (pitch < usual && fits(sizeAt(pitch + 1, ratio), QRect(QPoint(), inside)))
+            ++pitch;
+        render(pitch, ratio);
+        m_pitch = pitch;
+    }
+    // Scrolled where even the smallest looks are larger than the room,
+    // from where the pictures begin.
+    // Room for a scroll bar across what does not fit the other way.
+    const int bar = m_ownWindow->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ownWindow);
+    const QSize wanted =
+        size() + QSize(size().height() > inside.height() ? bar : 0, size().width() > inside.width() ? bar : 0);
+    m_ownWindow->resize(wanted.boundedTo(inside.expandedTo(QSize(1, 1))) + QSize(border, border));
+    const QPoint place = tooSmall ? room.topLeft() : placeIn(m_ownWindow->size() + decoration, best, frame, bestSide);
+    // Placed by its own area, not its frame, which is not known before it
+    // is first shown: the frame is taken to be as the main window's.
+    m_ownWindow->windowHandle()->setPosition(place + (window->geometry().topLeft() - frame.topLeft()));
+    m_ownWindow->show();
+    if (m_cursor) {
+        const LooksLayout layout = looksLayout(*m_cursor, m_reason, m_pitch, ratio);
+        m_ownWindow->verticalScrollBar()->setValue(int(layout.rowCaptions[0].top() / ratio));
+    }
+    // With no room outside the main window it goes under it, to be
+    // brought up by the user, rather than cover the controls.
+    if (tooSmall)
+        m_ownWindow->lower();
+}
+
+void LooksPopup::becomePopup()
+{
+    if (!m_ownWindow || m_ownWindow->widget() != this)
+        return;
+    m_ownWindow->takeWidget();
+    setParent(m_owner, Qt::ToolTip | Qt::FramelessWindowHint);
+}
+
+bool LooksPopup::isShown() const
+{
+    return inOwnWindow() ? m_ownWindow->isVisible() : isVisible();
+}
+
+bool LooksPopup::inOwnWindow() const
+{
+    return m_ownWindow && m_ownWindow->widget() == this;
+}
+
+void LooksPopup::hidePopup()
+{
+    if (!inOwnWindow())
+        hide();
+}
+
+void LooksPopup::hideLooks()
+{
+    if (inOwnWindow())
+        m_ownWindow->hide();
+    else
+        hide();
+}
+
+QRect LooksPopup::shownGeometry() const
+{
+    return inOwnWindow() ? m_ownWindow->frameGeometry() : geometry();
 }
 
 } // namespace pixelwick

@@ -4,6 +4,7 @@
 #include "busy_reading.h"
 #include "cursor_file.h"
 #include "cursor_looks.h"
+#include "cursor_pictures.h"
 #include "cursor_reader.h"
 #include "hot_spot.h"
 #include "make_cursor.h"
@@ -155,10 +156,11 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     connect(&m_leaveTimer, &QTimer::timeout, this, [this] {
         const QPoint pointer = QCursor::pos();
         const bool onPreview = QRect(picBMP->mapToGlobal(QPoint(0, 0)), picBMP->size()).contains(pointer);
-        if (!onPreview && !m_looks->geometry().contains(pointer))
-            m_looks->hide();
+        if (!onPreview && !m_looks->shownGeometry().contains(pointer))
+            m_looks->hidePopup();
     });
     m_looks->installEventFilter(this);
+    installEventFilter(this); // a moved window takes its popup along
     connect(txtX, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
     connect(txtY, &QLineEdit::textChanged, this, &FrmConverter::refreshLooks);
 
@@ -170,6 +172,7 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     };
     shortcut(Qt::CTRL | Qt::Key_O, [this] { cmdLoadBMP->click(); });
     shortcut(Qt::CTRL | Qt::Key_S, [this] { cmdMakeCUR->click(); });
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { saveCursorAs(); });
     shortcut(Qt::CTRL | Qt::Key_Q, [this] { close(); });
 
     connect(cmdLoadBMP, &QPushButton::clicked, this, &FrmConverter::cmdLoadBMPClick);
@@ -233,7 +236,7 @@ bool FrmConverter::openChosenPicture(const QString &path)
     {
         BusyReading busy(this);
         const auto keepReading = [&] { return busy.keepReading(); };
-        loaded = loadPicture(path, keepReading, WindowPicture::regionToRead(m_picture.fit()));
+        loaded = loadPictureOrCursor(path, keepReading, WindowPicture::regionToRead(m_picture.fit()));
         // Too large to hold whole at its size: its corner is read for itself.
         if (loaded.ok() && !busy.closed() && !m_picture.fit() && WindowPicture::readSmaller(loaded)) {
             const FileIdentity identity = loaded.identity;
@@ -261,26 +264,18 @@ bool FrmConverter::openChosenPicture(const QString &path)
         QStringLiteral("%1 \u2014 %2").arg(QFileInfo(path).fileName(), QGuiApplication::applicationDisplayName()));
     m_note->clearNote();
     m_picture.clearPart();
+    // A cursor opened to be changed brings its hot spot.
+    const std::optional<QPoint> hotSpot = loaded.hotSpot;
     m_picture.setPicture(std::move(loaded));
+    if (hotSpot)
+        setHotSpotFields(*hotSpot);
     showCursorNow();
     return true;
 }
 
 void FrmConverter::cmdMakeCURClick()
 {
-    guarded([this] {
-        const LookSource source(cursorLooks());
-        const QFileInfo before(cursorPathFor(commonDialog->FileName()));
-        const bool replacing = before.exists() && before.isFile();
-        m_note->clearNote();
-        const MakeCursorResult result = makeCursor(commonDialog->FileName(), txtX->text(), txtY->text(), source,
-                                                   kLookKeys, {}, nullptr, &m_shownFile);
-        if (!result.ok()) {
-            showFailure(errorKindName(result.error), result.message);
-            return;
-        }
-        m_note->sayWritten(result.outputPath, replacing, !before.exists() || before.isFile());
-    });
+    guarded([this] { writeCursor({}); });
 }
 
 void FrmConverter::picBGClick()

@@ -94,6 +94,14 @@ private:
     void refreshTestArea();
     void useOnDesktop();
     bool openChosenPicture(const QString &path);
+    // Writes the cursor to `chosen`, or beside the picture when empty.
+    void writeCursor(const QString &chosen);
+    void saveCursorAs();
+    // Whether `target` is the file the shown cursor was opened from.
+    bool isOpenedCursor(const QString &target) const;
+    bool replaceAgreed(const QString &target);
+    // Whether both hot-spot fields hold numbers; else says which does not.
+    bool hotSpotFieldsRead();
     template <typename Handler> void guarded(Handler handler);
 
     QPushButton *cmdLoadBMP;

@@ -5,6 +5,7 @@
 #include "main_window.h"
 
 #include "busy_reading.h"
+#include "cursor_pictures.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -81,8 +82,8 @@ std::optional<LoadedPicture> FrmConverter::readAgain(const PictureRegion &region
     bool closed = false;
     {
         BusyReading busy(this);
-        loaded = loadPictureBytes(shown.bytes, m_shownPicture, QFileInfo(m_shownPicture).suffix(), region,
-                                  [&] { return busy.keepReading(); });
+        loaded = loadPictureOrCursorBytes(shown.bytes, m_shownPicture, QFileInfo(m_shownPicture).suffix(), region,
+                                          [&] { return busy.keepReading(); });
         closed = busy.closed();
     }
     if (closed)
@@ -116,6 +117,10 @@ void FrmConverter::extendPreviewMenu(QMenu *menu)
     QAction *set = menu->addAction(tr("Make a set of sizes…"));
     set->setEnabled(m_picture.hasPicture());
     later(set, [this](bool) { makeSizeSet(); });
+    QAction *saveAs = menu->addAction(tr("Save as…"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveAs->setEnabled(m_picture.hasPicture());
+    later(saveAs, [this](bool) { saveCursorAs(); });
     QAction *desktop = menu->addAction(tr("Use on this desktop…"));
     desktop->setEnabled(m_picture.hasPicture());
     later(desktop, [this](bool) { useOnDesktop(); });

@@ -15,6 +15,11 @@ namespace pixelwick {
 
 bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        // Placed again outside the frame where it now is.
+        if (m_looks->isShown() && !m_looks->inOwnWindow())
+            m_looks->popUpBeside(picBMP);
+    }
     if (watched == m_looks) {
         if (event->type() == QEvent::Leave)
             m_leaveTimer.start();
@@ -25,7 +30,7 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::Enter:
             m_leaveTimer.stop();
-            if (!m_looks->isVisible())
+            if (!m_looks->isShown())
                 m_restTimer.start();
             break;
         case QEvent::Leave:
@@ -34,7 +39,7 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::ToolTip:
             // The looks popup already stands beside the preview.
-            if (m_looks->isVisible() || m_restTimer.isActive())
+            if (m_looks->isShown() || m_restTimer.isActive())
                 return true;
             break;
         case QEvent::FocusOut:
@@ -43,10 +48,12 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
             if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason
                 || QApplication::activePopupWidget())
                 break;
-            [[fallthrough]];
+            m_restTimer.stop();
+            m_looks->hidePopup();
+            break;
         case QEvent::Hide:
             m_restTimer.stop();
-            m_looks->hide();
+            m_looks->hideLooks();
             break;
         case QEvent::KeyPress: {
             const auto *key = static_cast<QKeyEvent *>(event);
@@ -54,8 +61,8 @@ bool FrmConverter::eventFilter(QObject *watched, QEvent *event)
                 showLooks();
                 return true;
             }
-            if (key->key() == Qt::Key_Escape && m_looks->isVisible()) {
-                m_looks->hide();
+            if (key->key() == Qt::Key_Escape && m_looks->isShown()) {
+                m_looks->hideLooks();
                 return true;
             }
             break;
@@ -77,7 +84,7 @@ void FrmConverter::showLooks()
 void FrmConverter::refreshLooks()
 {
     // Drawing the looks takes a while; a hidden popup is drawn when shown.
-    if (m_looks->isVisible())
+    if (m_looks->isShown())
         updateLooks();
 }
 

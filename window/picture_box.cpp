@@ -59,6 +59,16 @@ QPoint pixelAt(const QPointF &position)
     return {int(std::floor(position.x())), int(std::floor(position.y()))};
 }
 
+// Where the pointer is on `box`, exactly. On a scaled screen a device
+// pixel lies between the box's own pixels, and Qt hands a widget its
+// position rounded to whole ones, while the event's place in its window
+// stays exact: that is taken where the two agree.
+QPointF exactPosition(const QWidget *box, const QMouseEvent *event)
+{
+    const QPointF inWindow = box->mapFrom(box->window(), event->scenePosition());
+    return (inWindow - event->position()).manhattanLength() <= 1 ? inWindow : event->position();
+}
+
 } // namespace
 
 PictureBox::PictureBox(Role role, QWidget *parent) : QWidget(parent), m_role(role)
@@ -151,8 +161,8 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     m_dragging = false;
-    m_pressPosition = event->position();
-    const QPoint pixel = pixelAt(event->position());
+    m_pressPosition = exactPosition(this, event);
+    const QPoint pixel = pixelAt(m_pressPosition);
     m_pressedPixel = rect().contains(pixel) ? std::optional<QPoint>(pixel) : std::nullopt;
     // Where the picture can be dragged, only the release tells a click.
     if (m_role == Role::Preview && m_pressed && m_pressedPixel && !m_draggable)
@@ -166,18 +176,20 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
         QWidget::mouseMoveEvent(event);
         return;
     }
-    if (!m_dragging && (event->position() - m_pressPosition).manhattanLength() >= kDragDistance) {
+    const QPointF position = exactPosition(this, event);
+    if (!m_dragging && (position - m_pressPosition).manhattanLength() >= kDragDistance) {
         m_dragging = true;
         setCursor(Qt::ClosedHandCursor);
         emit partDragStarted();
     }
     if (m_dragging)
-        emit partDragged(pixelAt(event->position()) - pixelAt(m_pressPosition));
+        emit partDragged(pixelAt(position) - pixelAt(m_pressPosition));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(pixelAt(exactPosition(this, event)));
     const bool dragged = m_dragging;
     m_pressed = false;
     m_dragging = false;

@@ -53,8 +53,8 @@ QImage WindowPicture::preview(const LookGrid &looks, const KeyColours &keys, con
         return {};
     if (m_fit)
         return looksPicture(looks, keys);
-    QImage shown = composePart(m_loaded.image, m_from - m_loaded.origin, QSize(kCursorSize, kCursorSize), window,
-                               colourOf(keys.background));
+    QImage shown = composePart(shownPicture(m_loaded, keys), m_from - m_loaded.origin, QSize(kCursorSize, kCursorSize),
+                               window, colourOf(keys.background));
     if (keys.tolerance <= 0)
         return shown;
     // Near a key colour shows as that colour, as it converts; white and
