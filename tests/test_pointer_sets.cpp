@@ -370,6 +370,7 @@ void PointerSetsTest::schemes()
     const QString folder = dir.filePath(QStringLiteral("out/") + name);
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeAll(folder + QStringLiteral("/old.cur"), "old"));
+    QVERIFY(writeAll(folder + QStringLiteral("/install.inf"), "[Version]\r\n"));
     const Child made = run(dir.path(), QStringList{"--scheme", name, "-o", "out"} + pictures);
     QVERIFY2(made.err.isEmpty(), made.err.constData());
     QStringList expectedFiles = files.values() << QStringLiteral("install.inf");

@@ -130,7 +130,7 @@ private:
     QString m_sizes;     // the sizes last asked for a set
     TestArea *m_testArea = nullptr;
     HotSpot m_triedHotSpot; // in the test area, kept while a field holds no number
-    QString m_themeName; // the pointer theme last written
+    QString m_themeName;    // the pointer theme last written
 };
 
 // Nothing thrown may reach Qt's event loop: it would end the program and
