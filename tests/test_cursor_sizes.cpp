@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace testing;
@@ -37,11 +36,11 @@ pixelwick::Look expectedLook(QRgb colour)
 
 quint32 le32(const QByteArray &bytes, int at)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    return quint32(littleEndianAt(bytes, at, 4));
 }
 qint16 le16(const QByteArray &bytes, int at)
 {
-    return qFromLittleEndian<qint16>(bytes.constData() + at);
+    return qint16(littleEndianAt(bytes, at, 2));
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -223,8 +222,7 @@ void LooksPlacementTest::looksClearOfWindow()
     const QString cursor = m_dir.filePath(QStringLiteral("arrow.cur"));
     QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo(cursor).size() == kCursorFileSize, qPrintable(report), 10000);
     const QByteArray bytes = readAll(cursor);
-    QCOMPARE(QPoint(qFromLittleEndian<qint16>(bytes.constData() + kHotSpotXOffset),
-                    qFromLittleEndian<qint16>(bytes.constData() + kHotSpotYOffset)),
+    QCOMPARE(QPoint(int(littleEndianAt(bytes, kHotSpotXOffset, 2)), int(littleEndianAt(bytes, kHotSpotYOffset, 2))),
              QPoint(5, 7));
     QCOMPARE(lookAt(bytes, 0, 1), Look::Black);
     QCOMPARE(lookAt(bytes, 0, 0), Look::Inverted);

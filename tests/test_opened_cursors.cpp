@@ -61,8 +61,7 @@ QImage arrowPicture()
 
 QPoint hotSpotOf(const QByteArray &cursor)
 {
-    return {qFromLittleEndian<qint16>(cursor.constData() + kHotSpotXOffset),
-            qFromLittleEndian<qint16>(cursor.constData() + kHotSpotYOffset)};
+    return {int(littleEndianAt(cursor, kHotSpotXOffset, 2)), int(littleEndianAt(cursor, kHotSpotYOffset, 2))};
 }
 
 // One image a size: transparent, with a black pixel at (size / 8, 1) and

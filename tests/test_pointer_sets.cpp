@@ -106,7 +106,7 @@ QStringList chunkIds(const QByteArray &riff)
     QStringList ids;
     for (qsizetype at = 12; at + 8 <= riff.size();) {
         ids << QString::fromLatin1(riff.mid(at, 4));
-        at += 8 + qFromLittleEndian<quint32>(riff.constData() + at + 4);
+        at += 8 + littleEndianAt(riff, at + 4, 4);
         at += at % 2;
     }
     return ids;
@@ -243,10 +243,7 @@ void PointerSetsTest::animations()
     const QByteArray ani = readAll(dir.filePath(QStringLiteral("busy.ani")));
     QCOMPARE(chunkIds(ani), (rates ? QStringList{"anih", "rate", "LIST"} : QStringList{"anih", "LIST"}));
     QVERIFY(ani.size() > 56);
-    const auto header = [&](int field) {
-        const QByteArray value = ani.mid(20 + field, 4);
-        return qFromLittleEndian<quint32>(value.constData());
-    };
+    const auto header = [&](int field) { return quint32(littleEndianAt(ani, 20 + field, 4)); };
     // Its own length, frames and steps alike, the first time, frames that are cursors.
     QCOMPARE(header(0), 36u);
     QCOMPARE(header(8), header(4));

@@ -53,6 +53,16 @@ QByteArray readAll(const QString &path)
     return file.readAll();
 }
 
+qint64 littleEndianAt(const QByteArray &bytes, qsizetype at, int width)
+{
+    if (at < 0 || width < 1 || width > 4 || at > bytes.size() - width)
+        return -1;
+    qint64 value = 0;
+    for (int i = width - 1; i >= 0; --i)
+        value = value << 8 | std::uint8_t(bytes.at(at + i));
+    return value;
+}
+
 QStringList listing(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

@@ -44,6 +44,9 @@ const char *lookName(Look look);
 Look lookAt(const QByteArray &cursor, int x, int y);
 
 QByteArray readAll(const QString &path);
+// The unsigned little-endian number of `width` bytes at `at`, or -1 where
+// the bytes do not reach that far.
+qint64 littleEndianAt(const QByteArray &bytes, qsizetype at, int width);
 // Every name in `folder`, hidden ones, pipes, devices and broken links too, sorted.
 QStringList listing(const QString &folder);
 // The whole cursor file the encoder makes of `source`.
