@@ -101,6 +101,18 @@ void DesktopThemeTest::useOnThisDesktop()
     const QString dialog =
         tool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "Use on this desktop"}).section(u'\n', 0, 0);
     QVERIFY(!dialog.isEmpty());
+    // Its explanation, with the folder's path, wraps within the screen.
+    const int screenWidth = tool({"xdotool", "getdisplaygeometry"}).section(u' ', 0, 0).toInt();
+    QHash<QString, int> placed;
+    for (const QString &line : tool({"xdotool", "getwindowgeometry", "--shell", dialog}).split(u'\n'))
+        placed.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    QVERIFY2(placed.value(QStringLiteral("X"), -1) >= 0
+                 && placed.value(QStringLiteral("X")) + placed.value(QStringLiteral("WIDTH"), screenWidth + 1)
+                        <= screenWidth,
+             qPrintable(QStringLiteral("dialog at %1, %2 wide, on a screen %3 wide")
+                            .arg(placed.value(QStringLiteral("X")))
+                            .arg(placed.value(QStringLiteral("WIDTH")))
+                            .arg(screenWidth)));
     tool({"xdotool", "windowactivate", "--sync", dialog, "key", "ctrl+a", "type", "My Pointer"});
     tool({"xdotool", "key", "Return"});
     const QString theme = home.filePath(QStringLiteral(".local/share/icons/My Pointer"));

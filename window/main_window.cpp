@@ -147,7 +147,12 @@ FrmConverter::FrmConverter(QWidget *parent) : QWidget(parent)
     m_looks = new LooksPopup(this);
     m_restTimer.setSingleShot(true);
     m_restTimer.setInterval(kLooksRestMilliseconds);
-    connect(&m_restTimer, &QTimer::timeout, this, &FrmConverter::showLooks);
+    connect(&m_restTimer, &QTimer::timeout, this, [this] {
+        // Not while a menu is open: looks in a window of their own would
+        // close it under the user's next key. They come with the next rest.
+        if (!QApplication::activePopupWidget())
+            showLooks();
+    });
     picBMP->installEventFilter(this);
     // Moving from the preview onto the popup keeps it open: only leaving
     // both hides it.

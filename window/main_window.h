@@ -87,6 +87,9 @@ private:
     void extendPreviewMenu(QMenu *menu);
     void movePart(QPoint from);
     void askNearColours();
+    // A line of text asked for, its explanation wrapped rather than widen
+    // the dialog past the screen; empty and `accepted` false when cancelled.
+    QString askText(const QString &title, const QString &label, const QString &value, bool &accepted);
     void makeSizeSet();
     // The test area: Ctrl+T and the preview's menu open it; it follows the cursor.
     void wireTestArea();

@@ -20,6 +20,15 @@ namespace {
 // About as wide as a line of a message box.
 constexpr int kWrappedLabelCharacters = 50;
 
+// The explanation wraps, rather than widen the dialog past the screen.
+void wrapLabelOf(QInputDialog &dialog)
+{
+    if (auto *label = dialog.findChild<QLabel *>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kWrappedLabelCharacters);
+    }
+}
+
 } // namespace
 
 LookGrid FrmConverter::cursorLooks() const
@@ -137,16 +146,23 @@ void FrmConverter::askNearColours()
         dialog.setInputMode(QInputDialog::IntInput);
         dialog.setIntRange(0, kLargestTolerance);
         dialog.setIntValue(m_tolerance);
-        // The explanation wraps, rather than widen the dialog past the screen.
-        if (auto *label = dialog.findChild<QLabel *>()) {
-            label->setWordWrap(true);
-            label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kWrappedLabelCharacters);
-        }
+        wrapLabelOf(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.intValue() == m_tolerance)
             return;
         m_tolerance = dialog.intValue();
         showCursorNow();
     });
+}
+
+QString FrmConverter::askText(const QString &title, const QString &label, const QString &value, bool &accepted)
+{
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(value);
+    wrapLabelOf(dialog);
+    accepted = dialog.exec() == QDialog::Accepted;
+    return accepted ? dialog.textValue() : QString();
 }
 
 } // namespace pixelwick

@@ -8,7 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QLineEdit>
 
 namespace pixelwick {
 
@@ -33,11 +33,11 @@ void FrmConverter::useOnDesktop()
         }
         const QString folder = userThemesFolder();
         bool accepted = false;
-        const QString name = QInputDialog::getText(
-            this, tr("Use on this desktop"),
-            tr("The cursor becomes the pointer of a theme of your own in %1. The theme's name:")
-                .arg(QDir::toNativeSeparators(folder)),
-            QLineEdit::Normal, m_themeName.isEmpty() ? QString::fromLatin1(kDefaultThemeName) : m_themeName, &accepted);
+        const QString name =
+            askText(tr("Use on this desktop"),
+                    tr("The cursor becomes the pointer of a theme of your own in %1. The theme's name:")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    m_themeName.isEmpty() ? QString::fromLatin1(kDefaultThemeName) : m_themeName, accepted);
         if (!accepted)
             return;
         if (const QString problem = themeNameProblem(name); !problem.isEmpty()) {

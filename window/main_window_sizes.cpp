@@ -7,7 +7,6 @@
 #include "make_cursor.h"
 
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -35,10 +34,10 @@ void FrmConverter::makeSizeSet()
             }
         }
         bool accepted = false;
-        const QString text = QInputDialog::getText(
-            this, tr("Make a set of sizes"),
+        const QString text = askText(
+            tr("Make a set of sizes"),
             tr("The sizes of the cursor's images, each from 16 to 256 and a multiple of 8, such as 24, 32, 48, 64:"),
-            QLineEdit::Normal, m_sizes.isEmpty() ? QString::fromLatin1(kDefaultSizes) : m_sizes, &accepted);
+            m_sizes.isEmpty() ? QString::fromLatin1(kDefaultSizes) : m_sizes, accepted);
         if (!accepted)
             return;
         QList<int> sizes;
