@@ -190,6 +190,9 @@ int main(int argc, char *argv[])
         }
         pixelwick::TestArea area;
         area.showCursors(tried.images, QFileInfo(file).fileName());
+        // All of it where the screen has room, not the two thirds of the
+        // screen that Qt gives a window at most by itself.
+        area.resize(area.sizeHint());
         area.show();
         return app.exec();
     }

@@ -6,11 +6,11 @@
 // straight to Make CUR and clicks it, and the cursor is written with that
 // pixel as its hot spot. What is on the screen is asked of the X server.
 #include "test_support.h"
+#include "x11/window_frames.h"
 
 #include <QImage>
 #include <QProcess>
 #include <QRect>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,34 +33,6 @@ QString tool(const QStringList &command)
     if (!process.waitForFinished(30000))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-int number(const QString &text, const char *pattern)
-{
-    const QRegularExpressionMatch match = QRegularExpression(QLatin1String(pattern)).match(text);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// A window's own area on the screen, and with the window manager's frame.
-struct Placed {
-    QRect client;
-    QRect frame;
-};
-
-Placed placedOf(const QString &window)
-{
-    const QString info = tool({"xwininfo", "-id", window});
-    Placed placed;
-    placed.client =
-        QRect(number(info, "Absolute upper-left X:\\s+(-?\\d+)"), number(info, "Absolute upper-left Y:\\s+(-?\\d+)"),
-              number(info, "Width:\\s+(\\d+)"), number(info, "Height:\\s+(\\d+)"));
-    // Left, right, top, bottom; none for a popup the manager does not frame.
-    const QStringList extents =
-        tool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
-    placed.frame = placed.client;
-    if (extents.size() == 4)
-        placed.frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
-    return placed;
 }
 
 QStringList visibleWindowsOf(const QProcess &process)
@@ -106,9 +78,8 @@ private:
 void LooksPlacementTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    const QStringList size = tool({"xdotool", "getdisplaygeometry"}).split(u' ');
-    QCOMPARE(size.size(), 2);
-    m_screen = QRect(0, 0, size[0].toInt(), size[1].toInt());
+    m_screen = screenArea();
+    QVERIFY(!m_screen.isEmpty());
     // An arrow with its point at the top left, some of it inverting.
     QImage picture(32, 32, QImage::Format_RGB32);
     picture.fill(QColor(0, 255, 0));

@@ -7,6 +7,7 @@
 #include "fitting.h"
 #include "test_support.h"
 #include "try_surface.h"
+#include "x11/window_frames.h"
 
 #include <QImage>
 #include <QProcess>
@@ -183,6 +184,8 @@ private slots:
     void knownCursor();
     void sizesOffered_data();
     void sizesOffered();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
     void followsTheWindow_data();
     void followsTheWindow();
 };
@@ -329,6 +332,51 @@ void TryAreaTest::followsTheWindow()
     moveTo(half[0] + QPoint(40, 40));
     QTRY_VERIFY_WITH_TIMEOUT(showsKnownCursor(32, {3, 15}), 10000);
     xdotool({"windowactivate", "--sync", window, "key", "ctrl+q"});
+    QVERIFY(pixelwick.waitForFinished(10000));
+}
+
+void TryAreaTest::fitsTheScreen_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<bool>("fromWindow"); // Ctrl+T in the window, else --try
+    for (const int scale : {1, 2}) {
+        QTest::addRow("Ctrl+T, scale %d", scale) << scale << true;
+        QTest::addRow("--try, scale %d", scale) << scale << false;
+    }
+}
+
+// The whole area and its frame lie on the screen, whatever its size: on a
+// small one what does not fit is scrolled to.
+void TryAreaTest::fitsTheScreen()
+{
+    QFETCH(int, scale);
+    QFETCH(bool, fromWindow);
+    QTemporaryDir dir;
+    QVERIFY(testing::writeAll(dir.filePath("known.cur"), knownFile({32}, {{5, 9}}, false)));
+    QProcess pixelwick;
+    const QString window = started(
+        pixelwick, scale, fromWindow ? QStringList{"known.cur"} : QStringList{"--try", "known.cur"}, dir.path());
+    QVERIFY(!window.isEmpty());
+    if (fromWindow) {
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool({"getwindowname", window}).startsWith("known.cur"), 20000);
+        xdotool({"windowactivate", "--sync", window, "key", "ctrl+t"});
+    }
+    QString area;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(area = xdotool({"search", "--onlyvisible", "--name", "^Try the cursor"}).section(u'\n', 0, 0)).isEmpty(),
+        20000);
+    const QRect screen = testing::screenArea();
+    QRect frame;
+    // Placed once the window manager has framed it.
+    QTRY_VERIFY_WITH_TIMEOUT((frame = testing::placedOf(area).frame) != testing::placedOf(area).client, 10000);
+    QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("frame %1 x %2 at %3, %4 on a screen %5 x %6")
+                                                    .arg(frame.width())
+                                                    .arg(frame.height())
+                                                    .arg(frame.x())
+                                                    .arg(frame.y())
+                                                    .arg(screen.width())
+                                                    .arg(screen.height())));
+    pixelwick.terminate();
     QVERIFY(pixelwick.waitForFinished(10000));
 }
 

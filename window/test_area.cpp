@@ -10,9 +10,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace pixelwick {
 
@@ -76,7 +80,8 @@ TestArea::TestArea(QWidget *parent) : QWidget(parent, Qt::Window)
     top->addWidget(m_summary, 1);
     top->addWidget(m_sizeLabel);
     top->addWidget(m_sizes);
-    auto *grid = new QGridLayout(this);
+    m_content = new QWidget;
+    auto *grid = new QGridLayout(m_content);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addLayout(top, 0, 0, 1, 2);
     grid->addWidget(caption(tr("As this desktop draws it"), this), 1, 0);
@@ -92,6 +97,18 @@ TestArea::TestArea(QWidget *parent) : QWidget(parent, Qt::Window)
                             this),
                     3, 1);
     grid->addWidget(new QLabel(tr("Click to leave a mark where the hot spot lands. Escape closes."), this), 4, 0, 1, 2);
+    // Until it is placed beside a window whose frame tells: a title bar and
+    // thin edges.
+    constexpr int kEdge = 4;
+    m_decoration = QMargins(kEdge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + kEdge, kEdge, kEdge);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    // The keys stay with the chooser of images; a small screen scrolls by the bars.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(m_content);
+    auto *whole = new QHBoxLayout(this);
+    whole->setContentsMargins(QMargins());
+    whole->addWidget(m_scroll);
 
     connect(m_sizes, &QComboBox::currentIndexChanged, this, &TestArea::showChosen);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -118,15 +135,38 @@ void TestArea::showNothing(const QString &why)
     showCursors({}, {}, why);
 }
 
+QSize TestArea::fittedSize(const QRect &room) const
+{
+    m_content->layout()->activate();
+    const QSize wanted = m_content->size();
+    const QSize decoration(m_decoration.left() + m_decoration.right(), m_decoration.top() + m_decoration.bottom());
+    const QSize inside = (room.size() - decoration).expandedTo(QSize(1, 1));
+    QSize fitted = wanted.boundedTo(inside);
+    // Room for the scroll bar across what does not fit the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    if (fitted.width() < wanted.width())
+        fitted.setHeight(std::min(fitted.height() + bar, inside.height()));
+    if (fitted.height() < wanted.height())
+        fitted.setWidth(std::min(fitted.width() + bar, inside.width()));
+    return fitted;
+}
+
+QSize TestArea::sizeHint() const
+{
+    return screen() ? fittedSize(screen()->availableGeometry()) : m_content->size();
+}
+
 void TestArea::placeBeside(const QWidget *other)
 {
-    adjustSize();
     // This window's frame, taken to be as wide as the other's.
     const QRect frame = other->frameGeometry();
     const QRect inner = other->geometry();
-    const QSize outer = size().grownBy(QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                                                frame.right() - inner.right(), frame.bottom() - inner.bottom()));
     const QRect room = other->screen()->availableGeometry();
+    // A frame of a fractional size at scale 2 is given a pixel short.
+    m_decoration = QMargins(inner.left() - frame.left() + 1, inner.top() - frame.top() + 1,
+                            frame.right() - inner.right() + 1, frame.bottom() - inner.bottom() + 1);
+    resize(fittedSize(room));
+    const QSize outer = size().grownBy(m_decoration);
     const auto within = [&](QPoint place) {
         return QPoint(std::max(room.left(), std::min(place.x(), room.right() + 1 - outer.width())),
                       std::max(room.top(), std::min(place.y(), room.bottom() + 1 - outer.height())));
@@ -144,39 +184,43 @@ void TestArea::placeBeside(const QWidget *other)
             leastCovered = area;
         }
     }
-    move(best);
+    // Placed by its own area, as a frame is not known before it is first shown.
+    if (!windowHandle())
+        create();
+    windowHandle()->setPosition(best + QPoint(m_decoration.left(), m_decoration.top()));
 }
 
 void TestArea::showChosen()
 {
     const int index = m_sizes->currentIndex();
-    if (index < 0 || index >= m_images.size()) {
-        m_desktop->setCursorImage(std::nullopt);
-        m_windows->setCursorImage(std::nullopt);
-        m_summary->setText(m_note);
-        return;
-    }
-    const CursorImage &image = m_images[index];
+    const std::optional<CursorImage> image =
+        index >= 0 && index < m_images.size() ? std::optional(m_images[index]) : std::nullopt;
     m_desktop->setCursorImage(image);
     m_windows->setCursorImage(image);
+    const QString summary = image ? summaryOf(*image) : m_note;
+    m_summary->setText(!image || m_note.isEmpty() ? summary : summary + u' ' + m_note);
+    // The text may take more lines or fewer.
+    if (isVisible())
+        resize(fittedSize(screen()->availableGeometry()));
+}
+
+QString TestArea::summaryOf(const CursorImage &image) const
+{
     const QPoint tried = triedHotSpot(image);
     const QString size = tr("%1 × %2").arg(image.width).arg(image.height);
-    QString summary;
     if (!image.hasHotSpot)
-        summary = tr("%1: %2, an icon, which has no hot spot: tried at its middle, %3, %4")
-                      .arg(m_name, size)
-                      .arg(tried.x())
-                      .arg(tried.y());
-    else if (tried != QPoint(image.hotSpotX, image.hotSpotY))
-        summary = tr("%1: %2, its hot spot %3, %4 outside it: tried at %5, %6")
-                      .arg(m_name, size)
-                      .arg(image.hotSpotX)
-                      .arg(image.hotSpotY)
-                      .arg(tried.x())
-                      .arg(tried.y());
-    else
-        summary = tr("%1: %2, hot spot %3, %4").arg(m_name, size).arg(tried.x()).arg(tried.y());
-    m_summary->setText(m_note.isEmpty() ? summary : summary + u' ' + m_note);
+        return tr("%1: %2, an icon, which has no hot spot: tried at its middle, %3, %4")
+            .arg(m_name, size)
+            .arg(tried.x())
+            .arg(tried.y());
+    if (tried != QPoint(image.hotSpotX, image.hotSpotY))
+        return tr("%1: %2, its hot spot %3, %4 outside it: tried at %5, %6")
+            .arg(m_name, size)
+            .arg(image.hotSpotX)
+            .arg(image.hotSpotY)
+            .arg(tried.x())
+            .arg(tried.y());
+    return tr("%1: %2, hot spot %3, %4").arg(m_name, size).arg(tried.x()).arg(tried.y());
 }
 
 } // namespace pixelwick

@@ -4,10 +4,12 @@
 #include "cursor_reader.h"
 
 #include <QList>
+#include <QMargins>
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
+class QScrollArea;
 
 namespace pixelwick {
 
@@ -30,9 +32,16 @@ public:
     // Moves the area beside `other` on its screen: below, right, above or
     // left of it, wherever it covers least of it.
     void placeBeside(const QWidget *other);
+    // All it shows, where the screen has room for it.
+    QSize sizeHint() const override;
 
 private:
     void showChosen();
+    // What is tried of `image`: the file's name, its size and hot spot.
+    QString summaryOf(const CursorImage &image) const;
+    // As large as what it shows, but no larger than `room` leaves inside its
+    // frame: a small screen scrolls it.
+    QSize fittedSize(const QRect &room) const;
 
     QList<CursorImage> m_images;
     QString m_name;
@@ -42,6 +51,9 @@ private:
     QComboBox *m_sizes;
     TrySurface *m_desktop;
     TrySurface *m_windows;
+    QWidget *m_content;
+    QScrollArea *m_scroll;
+    QMargins m_decoration; // its frame, taken to be as the main window's; guessed where there is none
 };
 
 } // namespace pixelwick

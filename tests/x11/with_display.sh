@@ -7,7 +7,7 @@
 set -eu
 size=$1
 shift
-for tool in Xvfb openbox wmctrl xdotool; do
+for tool in Xvfb openbox wmctrl xdotool xwininfo xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "with_display.sh: $tool is not installed; ./run test installs it" >&2
         exit 77
