@@ -198,9 +198,11 @@ void TestArea::showChosen()
     m_desktop->setCursorImage(image);
     m_windows->setCursorImage(image);
     const QString summary = image ? summaryOf(*image) : m_note;
+    const QSize before = m_content->size();
     m_summary->setText(!image || m_note.isEmpty() ? summary : summary + u' ' + m_note);
-    // The text may take more lines or fewer.
-    if (isVisible())
+    m_content->layout()->activate();
+    // The text may take more lines or fewer; a size the user chose stays otherwise.
+    if (isVisible() && m_content->size() != before)
         resize(fittedSize(screen()->availableGeometry()));
 }
 
