@@ -5,6 +5,7 @@
 // over another program started with XCURSOR_THEME set: in the X server's
 // own image of the pointer (XFixes), and in a screenshot.
 #include "test_support.h"
+#include "x11/desktop_tools.h"
 #include "x11/pointer_image.h"
 #include "xcursor_looks.h"
 
@@ -20,16 +21,6 @@ namespace {
 
 const QString kWindow = QStringLiteral(PIXELWICK_WINDOW);
 const QString kConvert = QStringLiteral(PIXELWICK_CONVERT);
-
-// What an X tool prints, waiting at most 20 seconds for it.
-QString tool(const QStringList &command)
-{
-    QProcess process;
-    process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("20")} + command);
-    if (!process.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 // The window of `process` once the window manager has mapped it.
 QString windowOf(const QProcess &process)
@@ -102,17 +93,13 @@ void DesktopThemeTest::useOnThisDesktop()
         tool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "Use on this desktop"}).section(u'\n', 0, 0);
     QVERIFY(!dialog.isEmpty());
     // Its explanation, with the folder's path, wraps within the screen.
-    const int screenWidth = tool({"xdotool", "getdisplaygeometry"}).section(u' ', 0, 0).toInt();
-    QHash<QString, int> placed;
-    for (const QString &line : tool({"xdotool", "getwindowgeometry", "--shell", dialog}).split(u'\n'))
-        placed.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
-    QVERIFY2(placed.value(QStringLiteral("X"), -1) >= 0
-                 && placed.value(QStringLiteral("X")) + placed.value(QStringLiteral("WIDTH"), screenWidth + 1)
-                        <= screenWidth,
-             qPrintable(QStringLiteral("dialog at %1, %2 wide, on a screen %3 wide")
-                            .arg(placed.value(QStringLiteral("X")))
-                            .arg(placed.value(QStringLiteral("WIDTH")))
-                            .arg(screenWidth)));
+    QRect frame;
+    QTRY_VERIFY_WITH_TIMEOUT((frame = placedOf(dialog).frame) != placedOf(dialog).client, 10000);
+    QVERIFY2(screenArea().contains(frame), qPrintable(QStringLiteral("dialog %1 x %2 at %3, %4")
+                                                          .arg(frame.width())
+                                                          .arg(frame.height())
+                                                          .arg(frame.x())
+                                                          .arg(frame.y())));
     tool({"xdotool", "windowactivate", "--sync", dialog, "key", "ctrl+a", "type", "My Pointer"});
     tool({"xdotool", "key", "Return"});
     const QString theme = home.filePath(QStringLiteral(".local/share/icons/My Pointer"));

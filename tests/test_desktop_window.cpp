@@ -5,6 +5,7 @@
 // dragging the picture.
 #include "child_process.h"
 #include "test_support.h"
+#include "x11/desktop_tools.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,16 +18,6 @@ using namespace testing;
 namespace {
 
 const QString kWindow = QStringLiteral(PIXELWICK_WINDOW);
-
-// What an X tool prints, waiting at most 20 seconds for it.
-QString tool(const QStringList &command)
-{
-    QProcess process;
-    process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("20")} + command);
-    if (!process.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 // The window of `process` once the window manager has mapped it.
 QString windowOf(const QProcess &process)

@@ -6,7 +6,7 @@
 // straight to Make CUR and clicks it, and the cursor is written with that
 // pixel as its hot spot. What is on the screen is asked of the X server.
 #include "test_support.h"
-#include "x11/window_frames.h"
+#include "x11/desktop_tools.h"
 
 #include <QImage>
 #include <QProcess>
@@ -24,16 +24,6 @@ using pixelwick::kHotSpotYOffset;
 namespace {
 
 const QString kWindow = QStringLiteral(PIXELWICK_WINDOW);
-
-// What an X tool prints, waiting at most 20 seconds for it.
-QString tool(const QStringList &command)
-{
-    QProcess process;
-    process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("20")} + command);
-    if (!process.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 QStringList visibleWindowsOf(const QProcess &process)
 {

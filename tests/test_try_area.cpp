@@ -7,7 +7,7 @@
 #include "fitting.h"
 #include "test_support.h"
 #include "try_surface.h"
-#include "x11/window_frames.h"
+#include "x11/desktop_tools.h"
 
 #include <QImage>
 #include <QProcess>

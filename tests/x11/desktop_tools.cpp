@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window_frames.h"
+#include "desktop_tools.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -7,10 +7,7 @@
 
 namespace testing {
 
-namespace {
-
-// What an X tool prints, waiting at most 20 seconds for it.
-QString printed(const QStringList &command)
+QString tool(const QStringList &command)
 {
     QProcess process;
     process.start(QStringLiteral("timeout"), QStringList{QStringLiteral("20")} + command);
@@ -18,6 +15,8 @@ QString printed(const QStringList &command)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
+
+namespace {
 
 int number(const QString &text, const char *pattern)
 {
@@ -29,14 +28,14 @@ int number(const QString &text, const char *pattern)
 
 Placed placedOf(const QString &window)
 {
-    const QString info = printed({"xwininfo", "-id", window});
+    const QString info = tool({"xwininfo", "-id", window});
     Placed placed;
     placed.client =
         QRect(number(info, "Absolute upper-left X:\\s+(-?\\d+)"), number(info, "Absolute upper-left Y:\\s+(-?\\d+)"),
               number(info, "Width:\\s+(\\d+)"), number(info, "Height:\\s+(\\d+)"));
     // Left, right, top, bottom; none for a popup the manager does not frame.
     const QStringList extents =
-        printed({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+        tool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
     placed.frame = placed.client;
     if (extents.size() == 4)
         placed.frame.adjust(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
@@ -45,7 +44,7 @@ Placed placedOf(const QString &window)
 
 QRect screenArea()
 {
-    const QStringList size = printed({"xdotool", "getdisplaygeometry"}).split(u' ');
+    const QStringList size = tool({"xdotool", "getdisplaygeometry"}).split(u' ');
     return {0, 0, size.value(0).toInt(), size.value(1).toInt()};
 }
 
